@@ -1,0 +1,39 @@
+# One entry point for building, testing and trying the launcher.
+#   make build     both Windows executables
+#   make test      every test suite (installs missing Debian packages as root)
+#   make demo      runs the launcher under Wine on the example tree
+
+BUILD_TYPE ?= MinSizeRel
+JOBS ?= 2
+
+.PHONY: all deps build build-win32 build-win64 build-host test test-unit demo clean
+
+all: build
+
+deps:
+	@scripts/ensure-deps
+
+build-win32:
+	cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	cmake --build build/win32 -j $(JOBS)
+
+build-win64:
+	cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	cmake --build build/win64 -j $(JOBS)
+
+build: build-win32 build-win64
+
+build-host:
+	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build build/host -j $(JOBS)
+
+test-unit: deps build-host
+	ctest --test-dir build/host --output-on-failure -j $(JOBS)
+
+test: deps build test-unit
+
+demo: deps build
+	scripts/demo
+
+clean:
+	rm -rf build

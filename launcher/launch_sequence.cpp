@@ -1,0 +1,86 @@
+#include "launcher/launch_sequence.h"
+
+#include "launcher/command_line.h"
+#include "launcher/icon_registration.h"
+#include "launcher/install_drive.h"
+#include "launcher/launcher.h"
+#include "launcher/text.h"
+
+namespace launcher {
+
+namespace {
+
+// Every text of a run, in fixed buffers; nothing is allocated.
+struct Buffers {
+  char own_path[kPathSize];
+  char profile_path[kProfilePathSize];
+  char default_setup_path[kPathSize];
+  char setup_path[kPathSize];
+  char locale[kLocaleSize];
+  char found_path[platform::kFoundPathSize];
+  char message[kMessageSize];
+  IconRegistration icon;
+};
+
+void fill(Buffers& b) {
+  // The own path's first two bytes are tested even when it was not read.
+  b.own_path[0] = b.own_path[1] = '\0';
+  copy_text(b.profile_path, kProfilePath, kProfilePathSize);
+  copy_text(b.default_setup_path, kDefaultSetupPath, kPathSize);
+  copy_text(b.setup_path, kDefaultSetupPath, kPathSize);
+  b.found_path[0] = '\0';
+  init_icon_registration(b.icon);
+}
+
+}  // namespace
+
+int exit_status_for_launch(intptr_t result) {
+  if (result > 32) return kExitStarted;
+  if (result == 0) return kExitOutOfMemory;
+  return static_cast<int>(result);
+}
+
+int run_launch_sequence(platform::Platform& os, const char* tail, int show) {
+  Buffers b;
+  fill(b);
+
+  const uint32_t own_length = os.own_path(b.own_path, kPathSize);
+  if (!has_install_drive(b.own_path, own_length)) return kExitFailed;
+  rebase_onto_drive(b.profile_path, b.own_path);
+  rebase_onto_drive(b.icon.tool_path, b.own_path);
+
+  platform::RegKey key = nullptr;
+  if (read_resource_locale(os, b.locale, &key) != LocaleRead::kOk) return kExitFailed;
+  const LanguageRow* row = select_language(os, b.locale);
+  if (row == nullptr) {
+    os.format_text(b.message, kNoLanguageMessage);
+    os.message_box(b.message, platform::kMessageBoxStop);
+    return kExitFailed;
+  }
+
+  // The default is passed as stored, still on drive D; the rebase below
+  // moves whatever the read left in the buffer. A value shorter than two
+  // characters thus leaves the default's remainder: the default on the
+  // install drive.
+  os.profile_string(kProfileSection, row->setup_key, b.default_setup_path, b.setup_path,
+                    kPathSize, b.profile_path);
+  read_group_name(os, b.icon, *row, b.profile_path);
+  run_icon_tool(os, b.icon);
+  rebase_onto_drive(b.setup_path, b.own_path);
+  os.close_key(key);
+
+  if (!os.file_exists(b.setup_path, b.found_path)) return kExitFailed;
+  return exit_status_for_launch(os.start_program(b.found_path, tail, "", show));
+}
+
+int launcher_main(platform::Platform& os) {
+  uint8_t lead_bytes[platform::kLeadByteTableSize] = {};
+  os.lead_byte_ranges(lead_bytes);
+  const char* tail = command_line_tail(os.command_line(), lead_bytes);
+  uint32_t flags = 0;
+  uint16_t show_window = 0;
+  os.startup_info(&flags, &show_window);
+  return run_launch_sequence(os, tail, show_state(flags, show_window));
+}
+
+}  // namespace launcher

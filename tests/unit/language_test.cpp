@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "launcher/launcher.h"
+#include "tests/unit/fake_platform.h"
+
+namespace {
+
+using launcher::select_language;
+
+std::string chosen(const std::string& locale) {
+  fake::FakePlatform os;
+  const launcher::LanguageRow* row = select_language(os, locale.c_str());
+  return row == nullptr ? "none" : row->setup_key;
+}
+
+TEST(LanguageTable, RowsAndKeys) {
+  const char* codes[] = {"16", "09", "0C", "10", "07", "0A"};
+  const char* keys[] = {"PORTUGESE", "ENGLISH", "FRENCH", "ITALIAN", "GERMAN", "SPANISH"};
+  for (int i = 0; i < launcher::kLanguageCount; ++i) {
+    EXPECT_STREQ(launcher::kLanguages[i].locale_code, codes[i]);
+    EXPECT_STREQ(launcher::kLanguages[i].setup_key, keys[i]);
+    EXPECT_EQ(std::string(launcher::kLanguages[i].group_key), std::string(keys[i]) + "_STARTUP");
+  }
+}
+
+TEST(LanguageSelection, LastTwoDigitsOfAnEightDigitValue) {
+  EXPECT_EQ(chosen("00000416"), "PORTUGESE");
+  EXPECT_EQ(chosen("00000816"), "PORTUGESE");  // European Portuguese too
+  EXPECT_EQ(chosen("00000409"), "ENGLISH");
+  EXPECT_EQ(chosen("00000809"), "ENGLISH");
+  EXPECT_EQ(chosen("zzzzzz09"), "ENGLISH");  // the first six do not matter
+  EXPECT_EQ(chosen("0000040C"), "FRENCH");
+  EXPECT_EQ(chosen("0000040c"), "FRENCH");
+  EXPECT_EQ(chosen("00000410"), "ITALIAN");
+  EXPECT_EQ(chosen("00000407"), "GERMAN");
+  EXPECT_EQ(chosen("00000c0a"), "SPANISH");
+  EXPECT_EQ(chosen("00000411"), "none");  // Japanese
+  EXPECT_EQ(chosen("00000490"), "none");  // digits swapped
+}
+
+TEST(LanguageSelection, OnlyExactlyEightCharactersCanMatch) {
+  EXPECT_EQ(chosen(""), "none");
+  EXPECT_EQ(chosen("00009"), "none");
+  EXPECT_EQ(chosen("000009"), "none");
+  EXPECT_EQ(chosen("0000009"), "none");
+  EXPECT_EQ(chosen("000000409"), "none");
+  EXPECT_EQ(chosen("00000409 "), "none");
+  EXPECT_EQ(chosen(std::string(79, '0')), "none");
+}
+
+TEST(LanguageSelection, ComparesInTableOrderAndStopsAtTheMatch) {
+  fake::FakePlatform os;
+  ASSERT_NE(select_language(os, "00000410"), nullptr);
+  const std::vector<std::string> expected = {
+      "compare_no_case(10,16)", "compare_no_case(10,09)", "compare_no_case(10,0C)",
+      "compare_no_case(10,10)"};
+  EXPECT_EQ(os.log, expected);
+}
+
+TEST(ResourceLocale, ReadsTheUnnamedValueOfTheSubkey) {
+  fake::FakePlatform os;
+  os.locale = "0000040C";
+  char locale[launcher::kLocaleSize];
+  platform::RegKey key = nullptr;
+  ASSERT_EQ(launcher::read_resource_locale(os, locale, &key), launcher::LocaleRead::kOk);
+  EXPECT_STREQ(locale, "0000040C");
+  EXPECT_EQ(key, os.opened_key);
+  const std::vector<std::string> expected = {"open_user_key(Control Panel\\Desktop)",
+                                             "query_value(opened,ResourceLocale,80)"};
+  EXPECT_EQ(os.log, expected);
+}
+
+TEST(ResourceLocale, AnyFailureIsUnreadable) {
+  char locale[launcher::kLocaleSize];
+  platform::RegKey key = nullptr;
+  {
+    fake::FakePlatform os;
+    os.open_result = 2;
+    EXPECT_EQ(launcher::read_resource_locale(os, locale, &key), launcher::LocaleRead::kUnreadable);
+    EXPECT_EQ(os.log.size(), 1u);
+  }
+  {
+    fake::FakePlatform os;
+    os.locale = std::string(79, '7');  // fits with its terminator
+    EXPECT_EQ(launcher::read_resource_locale(os, locale, &key), launcher::LocaleRead::kOk);
+    EXPECT_EQ(std::string(locale), os.locale);
+    os.locale = std::string(80, '7');  // does not
+    EXPECT_EQ(launcher::read_resource_locale(os, locale, &key), launcher::LocaleRead::kUnreadable);
+  }
+}
+
+// A registry value stored without a terminator must not run off the buffer.
+TEST(ResourceLocale, UnterminatedValueIsCutInsideTheBuffer) {
+  fake::FakePlatform os;
+  os.locale = std::string(100, '9');
+  os.locale_without_terminator = true;
+  char locale[launcher::kLocaleSize];
+  platform::RegKey key = nullptr;
+  ASSERT_EQ(launcher::read_resource_locale(os, locale, &key), launcher::LocaleRead::kOk);
+  EXPECT_EQ(std::string(locale), std::string(79, '9'));
+}
+
+}  // namespace

@@ -1,0 +1,235 @@
+#include "launcher/launch_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "launcher/launcher.h"
+#include "tests/unit/fake_platform.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+constexpr char kProfile[] = "E:\\install\\quv\\win\\client.ini";
+constexpr char kIconTool[] = "E:\\install\\quv\\win\\addiconw.exe";
+constexpr char kDefaultOnE[] = "E:\\products\\win95\\quv_enu\\setup.exe";
+constexpr char kIconPrefix[] = "exe=c:\\brumix\\kez.exe desc=KEZ group=";
+
+class LaunchSequence : public ::testing::Test {
+ protected:
+  fake::FakePlatform os;
+
+  LaunchSequence() { os.own_path_text = "E:\\cd\\launcher.exe"; }
+
+  int run(const char* tail = "/s", int show = 1) {
+    return launcher::run_launch_sequence(os, tail, show);
+  }
+  // The setup path that reached the existence test.
+  std::string tested_path() const {
+    for (const std::string& entry : os.log) {
+      if (entry.rfind("file_exists(", 0) == 0) return entry.substr(12, entry.size() - 13);
+    }
+    return "<not tested>";
+  }
+  std::string icon_parameters() const {
+    return os.starts.empty() ? "<not started>" : os.starts.front().parameters;
+  }
+};
+
+TEST_F(LaunchSequence, StartsTheLanguagesSetupProgramInOrder) {
+  os.locale = "00000407";
+  os.set_profile(kProfile, "GERMAN", "D:\\products\\deu\\setup.exe");
+  os.set_profile(kProfile, "GERMAN_STARTUP", "Autostart");
+  os.existing_files.insert("E:\\products\\deu\\setup.exe");
+  os.found_path_for["E:\\products\\deu\\setup.exe"] = "E:\\PRODUCTS\\DEU\\SETUP.EXE";
+
+  EXPECT_EQ(run("/q  /x", 7), 0);
+
+  const Log expected = {
+      "own_path(260)",
+      "open_user_key(Control Panel\\Desktop)",
+      "query_value(opened,ResourceLocale,80)",
+      "compare_no_case(07,16)",
+      "compare_no_case(07,09)",
+      "compare_no_case(07,0C)",
+      "compare_no_case(07,10)",
+      "compare_no_case(07,07)",
+      "profile_string(95,GERMAN,d:\\products\\win95\\quv_enu\\setup.exe,260," +
+          std::string(kProfile) + ")",
+      "profile_string(95,GERMAN_STARTUP,STARTUP,15," + std::string(kProfile) + ")",
+      "start_program(" + std::string(kIconTool) + "," + kIconPrefix + "Autostart,,2)",
+      "close_key(opened)",
+      "file_exists(E:\\products\\deu\\setup.exe)",
+      "start_program(E:\\PRODUCTS\\DEU\\SETUP.EXE,/q  /x,,7)",
+  };
+  EXPECT_EQ(os.log, expected);
+}
+
+TEST_F(LaunchSequence, ExitStatusFollowsTheLaunchResult) {
+  struct Case {
+    intptr_t result;
+    int status;
+  };
+  // 0 is "out of memory or resources" and must not read as success.
+  const Case cases[] = {{33, 0}, {42, 0}, {1 << 20, 0}, {32, 32}, {31, 31},
+                        {2, 2},  {1, 1},  {0, 8},       {-5, -5}};
+  for (const Case& c : cases) {
+    fake::FakePlatform fresh;
+    fresh.own_path_text = "E:\\launcher.exe";
+    fresh.existing_files.insert(kDefaultOnE);
+    fresh.start_results = {42, c.result};  // icon tool, then setup
+    EXPECT_EQ(launcher::run_launch_sequence(fresh, "", 1), c.status) << c.result;
+    EXPECT_EQ(fresh.starts.size(), 2u);
+  }
+  EXPECT_EQ(launcher::exit_status_for_launch(-1), -1);
+}
+
+TEST_F(LaunchSequence, UnreadableLocaleEndsSilentlyBeforeTheProfile) {
+  os.open_result = 2;
+  EXPECT_EQ(run(), -1);
+  EXPECT_EQ(os.log.back(), "open_user_key(Control Panel\\Desktop)");
+
+  fake::FakePlatform other;
+  other.query_result = 234;  // value too long
+  EXPECT_EQ(launcher::run_launch_sequence(other, "", 1), -1);
+  EXPECT_EQ(other.log.back(), "query_value(opened,ResourceLocale,80)");  // key left open
+  EXPECT_TRUE(other.boxes.empty());
+  EXPECT_TRUE(other.starts.empty());
+}
+
+TEST_F(LaunchSequence, UnmatchedLanguageShowsTheStopBox) {
+  os.locale = "00000411";
+  EXPECT_EQ(run(), -1);
+  EXPECT_EQ(os.log[os.log.size() - 2], "format_text(Unable to find Language - 2)");
+  EXPECT_EQ(os.log.back(), "message_box(Unable to find Language - 2,16)");
+  EXPECT_TRUE(os.starts.empty());
+}
+
+TEST_F(LaunchSequence, MissingSetupProgramStillRunsTheIconTool) {
+  EXPECT_EQ(run(), -1);
+  ASSERT_EQ(os.starts.size(), 1u);
+  EXPECT_EQ(os.starts[0].file, kIconTool);
+  EXPECT_EQ(os.log.back(), std::string("file_exists(") + kDefaultOnE + ")");
+}
+
+TEST_F(LaunchSequence, FailingIconToolDoesNotStopSetup) {
+  os.existing_files.insert(kDefaultOnE);
+  os.start_results = {2, 42};
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(os.starts.size(), 2u);
+}
+
+TEST_F(LaunchSequence, FoundPathOfMoreThan127CharactersIsNotStarted) {
+  const std::string deep = "E:\\" + std::string(130, 'd') + "\\setup.exe";
+  os.set_profile(kProfile, "ENGLISH", "D:\\" + std::string(130, 'd') + "\\setup.exe");
+  os.existing_files.insert(deep);
+  EXPECT_EQ(run(), -1);
+  EXPECT_EQ(os.starts.size(), 1u);
+}
+
+TEST_F(LaunchSequence, NoInstallDriveEndsBeforeAnythingElse) {
+  const char* paths[] = {"\\\\server\\share\\cd\\launcher.exe", "", "E", "1:\\launcher.exe",
+                         "::\\x", "\\\\?\\E:\\launcher.exe"};
+  for (const char* path : paths) {
+    fake::FakePlatform fresh;
+    fresh.own_path_text = path;
+    EXPECT_EQ(launcher::run_launch_sequence(fresh, "", 1), -1) << path;
+    EXPECT_EQ(fresh.log, Log{"own_path(260)"}) << path;
+  }
+  // A failed read is not trusted even if the buffer happens to look right.
+  os.own_path_result = 0;
+  EXPECT_EQ(run(), -1);
+  EXPECT_EQ(os.log, Log{"own_path(260)"});
+}
+
+TEST_F(LaunchSequence, PathsMoveOntoTheDriveAsSpelled) {
+  os.own_path_text = "z:\\deep\\er\\launcher.exe";
+  os.set_profile("z:\\install\\quv\\win\\client.ini", "ENGLISH", "D:\\p\\setup.exe");
+  run();
+  EXPECT_EQ(os.starts.at(0).file, "z:\\install\\quv\\win\\addiconw.exe");
+  EXPECT_EQ(tested_path(), "z:\\p\\setup.exe");
+}
+
+TEST_F(LaunchSequence, SetupValueRules) {
+  struct Case {
+    const char* value;  // nullptr: no key in the profile
+    std::string tested;
+  };
+  const Case cases[] = {
+      {nullptr, kDefaultOnE},
+      {"", kDefaultOnE},    // the default's remainder is still in the buffer
+      {"x", kDefaultOnE},
+      {"xy", "E:"},
+      {"\\\\host\\setup.exe", "E:host\\setup.exe"},  // first two always replaced
+      {"C:\\setup.exe", "E:\\setup.exe"},
+  };
+  for (const Case& c : cases) {
+    fake::FakePlatform fresh;
+    fresh.own_path_text = "E:\\launcher.exe";
+    if (c.value != nullptr) fresh.set_profile(kProfile, "ENGLISH", c.value);
+    launcher::run_launch_sequence(fresh, "", 1);
+    EXPECT_EQ(fresh.log.back(), "file_exists(" + c.tested + ")") << (c.value ? c.value : "none");
+  }
+  // A value of 300 characters is cut to 259.
+  os.set_profile(kProfile, "ENGLISH", "D:" + std::string(298, 'v'));
+  run();
+  EXPECT_EQ(tested_path(), "E:" + std::string(257, 'v'));
+}
+
+TEST_F(LaunchSequence, GroupNameRules) {
+  struct Case {
+    const char* value;  // nullptr: no key in the profile
+    std::string parameters;
+  };
+  const Case cases[] = {
+      {nullptr, std::string(kIconPrefix) + "STARTUP"},
+      {"", kIconPrefix},
+      {"My Programs", std::string(kIconPrefix) + "My Programs"},
+      {"ABCDEFGHIJKLMNOPQRST", std::string(kIconPrefix) + "ABCDEFGHIJKLMN"},
+  };
+  for (const Case& c : cases) {
+    fake::FakePlatform fresh;
+    fresh.own_path_text = "E:\\launcher.exe";
+    if (c.value != nullptr) fresh.set_profile(kProfile, "ENGLISH_STARTUP", c.value);
+    launcher::run_launch_sequence(fresh, "", 1);
+    ASSERT_FALSE(fresh.starts.empty());
+    EXPECT_EQ(fresh.starts[0].parameters, c.parameters);
+    EXPECT_EQ(fresh.starts[0].show, 2);
+  }
+  EXPECT_EQ(std::string(kIconPrefix).size() + 14, 51u);
+}
+
+TEST_F(LaunchSequence, OnlyTheSelectedLanguagesKeysAreRead) {
+  os.locale = "0000040A";
+  run();
+  for (const std::string& entry : os.log) {
+    if (entry.rfind("profile_string(", 0) == 0) {
+      EXPECT_NE(entry.find(",SPANISH"), std::string::npos) << entry;
+    }
+  }
+}
+
+TEST(LauncherMain, HandsOnTheTailAndShowState) {
+  fake::FakePlatform os;
+  os.command_line_text = "\"E:\\my cd\\launcher.exe\"\t/a  /b ";
+  os.own_path_text = "E:\\my cd\\launcher.exe";
+  os.startup_flags = 1;
+  os.startup_show = 7;  // SW_SHOWMINNOACTIVE
+  os.existing_files.insert(kDefaultOnE);
+  EXPECT_EQ(launcher::launcher_main(os), 0);
+  ASSERT_EQ(os.starts.size(), 2u);
+  EXPECT_EQ(os.starts[1].parameters, "/a  /b ");
+  EXPECT_EQ(os.starts[1].show, 7);
+  EXPECT_EQ(os.starts[1].directory, "");
+
+  fake::FakePlatform plain;
+  plain.existing_files.insert(kDefaultOnE);
+  plain.startup_flags = 0x100;  // handles only, no show state
+  plain.startup_show = 3;
+  launcher::launcher_main(plain);
+  EXPECT_EQ(plain.starts.at(1).show, 10);
+}
+
+}  // namespace
