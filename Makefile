@@ -6,7 +6,7 @@
 BUILD_TYPE ?= MinSizeRel
 JOBS ?= 2
 
-.PHONY: all deps build build-win32 build-win64 build-host test test-unit demo clean
+.PHONY: all deps build build-win32 build-win64 build-host test test-unit test-e2e demo clean
 
 all: build
 
@@ -18,7 +18,7 @@ build-win32:
 	cmake --build build/win32 -j $(JOBS)
 
 build-win64:
-	cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLAUNCHER_TEST_HELPERS=ON >/dev/null
 	cmake --build build/win64 -j $(JOBS)
 
 build: build-win32 build-win64
@@ -28,12 +28,17 @@ build-host:
 	cmake --build build/host -j $(JOBS)
 
 test-unit: deps build-host
+	ctest --test-dir build/host --output-on-failure -L unit
+
+# LAUNCHER_EXE=path/to/launcher.exe checks another build with the same suite.
+test-e2e: deps build-win64 build-host
+	ctest --test-dir build/host --output-on-failure -L e2e
+
+test: deps build build-host
 	ctest --test-dir build/host --output-on-failure -j $(JOBS)
 
-test: deps build test-unit
-
 demo: deps build
-	scripts/demo
+	xvfb-run -a scripts/demo
 
 clean:
 	rm -rf build

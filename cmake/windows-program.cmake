@@ -35,3 +35,8 @@ target_link_options(launcher PRIVATE
     -Wl,--no-insert-timestamp
     -Wl,--dynamicbase -Wl,--nxcompat)
 target_link_libraries(launcher PRIVATE kernel32 user32 advapi32 shell32)
+
+option(LAUNCHER_TEST_HELPERS "Build the Windows helpers of the end-to-end tests" OFF)
+if(LAUNCHER_TEST_HELPERS)
+  add_subdirectory(tests/e2e)
+endif()

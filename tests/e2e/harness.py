@@ -1,0 +1,204 @@
+"""Runs the real launcher under Wine in a private prefix and reports what it did.
+
+A case builds an installation tree in a temporary folder, maps it as a drive
+letter, sets the registry locale, and starts the launcher through the
+run_launcher helper, which passes the exact command line and show state,
+answers the message box, and waits for every process the launcher started.
+Stand-in programs in the tree record how they were started.
+"""
+
+import hashlib
+import os
+import shutil
+import subprocess
+import tempfile
+from dataclasses import dataclass, field
+from pathlib import Path
+
+REPO = Path(__file__).resolve().parents[2]
+WINE = "/usr/lib/wine/wine64"
+WINESERVER = "/usr/lib/wine/wineserver64"
+
+
+def launcher_exe():
+    return Path(os.environ.get("LAUNCHER_EXE", REPO / "build/win64/launcher.exe")).resolve()
+
+
+def helpers_dir():
+    return Path(os.environ.get("E2E_HELPERS", REPO / "build/win64/tests/e2e")).resolve()
+
+
+def missing_tools():
+    """What the suite cannot run without, as Debian package names."""
+    missing = []
+    if not (os.path.exists(WINE) and os.path.exists(WINESERVER)):
+        missing.append("wine64")
+    if shutil.which("xvfb-run") is None:
+        missing.append("xvfb")
+    if shutil.which("xauth") is None:
+        missing.append("xauth")
+    return missing
+
+
+@dataclass
+class Start:
+    """One program the launcher started, as the stand-in recorded it."""
+    module: str
+    flags: int
+    show: int
+    command_line: bytes
+
+    @property
+    def parameters(self):
+        """The parameter text: the command line less the quoted program name
+        and the one blank the shell puts after it."""
+        line = self.command_line
+        if line.startswith(b'"'):
+            end = line.find(b'"', 1)
+            rest = line[end + 1:]
+        else:
+            rest = line.split(b" ", 1)[1] if b" " in line else b""
+        return rest[1:] if rest.startswith(b" ") else rest
+
+
+@dataclass
+class Box:
+    text: bytes
+    caption: bytes
+    buttons: str
+    icon: bool
+
+
+@dataclass
+class Result:
+    exit_code: int  # as a signed 32-bit value
+    starts: list = field(default_factory=list)  # Start, in start order
+    boxes: list = field(default_factory=list)
+    processes: int = 0  # every process in the launcher's job, itself included
+
+    @property
+    def started_modules(self):
+        return [s.module for s in self.starts]
+
+
+class Wine:
+    """A private Wine prefix with a persistent wineserver, for one test run."""
+
+    def __init__(self):
+        self.root = Path(tempfile.mkdtemp(prefix="launcher-e2e-"))
+        self.prefix = self.root / "prefix"
+        self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.env.pop("WINELOADERNOEXEC", None)
+        subprocess.run([WINE, "wineboot", "-i"], env=self.env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+        subprocess.run([WINESERVER, "-w"], env=self.env, check=True, timeout=120)
+        # Keep one server up for the whole run; each case then starts quickly.
+        # It returns once the server is ready and running in the background.
+        subprocess.run([WINESERVER, "-p"], env=self.env, check=True, timeout=120)
+        # The first program of a session also starts Wine's background services,
+        # which would inherit and hold open any pipe we read a case's output from.
+        subprocess.run([WINE, "cmd", "/c", "exit"], env=self.env, check=True, timeout=120,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+        self.helpers = self.root / "helpers"
+        self.helpers.mkdir()
+        for name in ("run_launcher.exe", "stand_in.exe"):
+            shutil.copy(helpers_dir() / name, self.helpers / name)
+        self.map_drive("y", self.helpers)
+        self.map_drive("x", self.root)
+
+    def close(self):
+        subprocess.run([WINESERVER, "-k"], env=self.env, check=False, timeout=60)
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    def map_drive(self, letter, folder):
+        link = self.prefix / "dosdevices" / f"{letter.lower()}:"
+        if link.is_symlink() or link.exists():
+            link.unlink()
+        link.symlink_to(Path(folder).resolve())
+
+    def stand_in(self):
+        return self.helpers / "stand_in.exe"
+
+    def run(self, exe, command_line, show=None, locale=None, named_locale=None):
+        """Starts the launcher at Windows path `exe` with the exact bytes of
+        `command_line`; `show` None gives no show state in the start-up
+        information; `locale` None removes the registry value."""
+        record = self.root / "record.txt"
+        if record.exists():
+            record.unlink()
+        args = [WINE, r"Y:\run_launcher.exe", "--exe", exe, "--cmdline", command_line.hex()]
+        if show is not None:
+            args += ["--show", str(show)]
+        if locale is not None:
+            args += ["--locale", locale.hex() if isinstance(locale, bytes) else locale.encode().hex()]
+        if named_locale is not None:
+            args += ["--named-locale", named_locale.encode().hex()]
+        env = dict(self.env, E2E_RECORD=r"X:\record.txt")
+        # Output goes through files, not pipes: no process Wine starts on the
+        # side can keep a case waiting for the end of its output.
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            code = subprocess.run(args, env=env, stdin=subprocess.DEVNULL, stdout=out,
+                                  stderr=err, timeout=120).returncode
+            out.seek(0)
+            err.seek(0)
+            output, errors = out.read().decode(), err.read().decode(errors="replace")
+        if code != 0:
+            raise RuntimeError(f"run_launcher failed ({code}): {errors}")
+        return self._result(output, record)
+
+    @staticmethod
+    def _result(output, record):
+        fields, boxes = {}, []
+        for line in output.splitlines():
+            if line.startswith("box="):
+                parts = dict(p.split("=", 1) for p in line.split(" "))
+                boxes.append(Box(bytes.fromhex(parts["box"]), bytes.fromhex(parts["caption"]),
+                                 parts["buttons"], parts["icon"] == "1"))
+            elif "=" in line:
+                key, value = line.split("=", 1)
+                fields[key] = value
+        by_pid = {}
+        if record.exists():
+            for line in record.read_text(encoding="latin-1").splitlines():
+                parts = dict(p.split("=", 1) for p in line.split("|"))
+                by_pid[parts["pid"]] = Start(parts["module"], int(parts["flags"]),
+                                             int(parts["show"]), bytes.fromhex(parts["cmdline"]))
+        order = [p for p in fields.get("started", "").split(",") if p]
+        starts = [by_pid.pop(p) for p in order if p in by_pid]
+        if by_pid:  # recorded but not seen starting in the job
+            raise RuntimeError(f"stand-ins outside the launcher's job: {by_pid}")
+        code = int(fields["exit"])
+        return Result(code - (1 << 32) if code >= 1 << 31 else code, starts, boxes, len(order))
+
+
+def write_profile(tree, text):
+    path = Path(tree) / "install/quv/win/client.ini"
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_bytes(text.encode("latin-1") if isinstance(text, str) else text)
+
+
+def place_program(wine, tree, relative):
+    """Puts a stand-in program at `relative` inside the tree."""
+    path = Path(tree) / relative
+    path.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copy(wine.stand_in(), path)
+    return path
+
+
+def place_launcher(tree, relative="launcher.exe"):
+    path = Path(tree) / relative
+    path.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copy(launcher_exe(), path)
+    return path
+
+
+def snapshot(tree):
+    """Every file and folder of the tree with its size, time and content hash."""
+    state = {}
+    for path in sorted(Path(tree).rglob("*")):
+        info = path.lstat()
+        digest = hashlib.sha256(path.read_bytes()).hexdigest() if path.is_file() else "dir"
+        state[str(path.relative_to(tree))] = (info.st_size, info.st_mtime_ns, digest)
+    return state

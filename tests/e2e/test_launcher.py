@@ -1,0 +1,214 @@
+"""End-to-end tests of the real launcher under Wine against the Windows API."""
+
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import harness  # noqa: E402
+
+ICON_PREFIX = rb"exe=c:\brumix\kez.exe desc=KEZ group="
+LANGUAGES = {  # setup key -> folder of its setup program in the test tree
+    "PORTUGESE": "ptb", "ENGLISH": "enu", "FRENCH": "fra",
+    "ITALIAN": "ita", "GERMAN": "deu", "SPANISH": "esp",
+}
+SW_SHOWMINIMIZED, SW_SHOWMINNOACTIVE, SW_SHOWDEFAULT = 2, 7, 10
+
+wine = None
+
+
+def setUpModule():
+    global wine
+    wine = harness.Wine()
+
+
+def tearDownModule():
+    wine.close()
+
+
+def full_profile():
+    lines = ["; test tree", "[other]", "ENGLISH=D:\\wrong\\setup.exe", "[95]"]
+    for key, folder in LANGUAGES.items():
+        lines.append(f"{key}=D:\\products\\{folder}\\setup.exe")
+        lines.append(f"{key}_STARTUP={key.title()} Group")
+    return "\r\n".join(lines) + "\r\n"
+
+
+class LauncherCase(unittest.TestCase):
+    """A fresh tree on drive E: with the launcher at its root, the icon tool,
+    and a setup program for every language."""
+
+    drive = "E"
+    launcher_at = "launcher.exe"
+
+    def setUp(self):
+        self.tree = Path(tempfile.mkdtemp(dir=wine.root, prefix="tree-"))
+        harness.place_launcher(self.tree, self.launcher_at)
+        harness.place_program(wine, self.tree, "install/quv/win/addiconw.exe")
+        for folder in LANGUAGES.values():
+            harness.place_program(wine, self.tree, f"products/{folder}/setup.exe")
+        harness.write_profile(self.tree, full_profile())
+        wine.map_drive(self.drive, self.tree)
+
+    @property
+    def exe(self):
+        return f"{self.drive}:\\" + self.launcher_at.replace("/", "\\")
+
+    def launch(self, command_line=None, show=SW_SHOWMINNOACTIVE, locale="00000409", **kw):
+        """Runs the launcher and checks that it left the tree as it was."""
+        if command_line is None:
+            command_line = f'"{self.exe}"'.encode()
+        before = harness.snapshot(self.tree)
+        result = wine.run(self.exe, command_line, show=show, locale=locale, **kw)
+        self.assertEqual(harness.snapshot(self.tree), before, "the launcher changed the tree")
+        return result
+
+    def assertIconTool(self, start, group):
+        self.assertEqual(start.module, f"{self.drive}:\\install\\quv\\win\\addiconw.exe")
+        self.assertEqual(start.parameters, ICON_PREFIX + group)
+        self.assertEqual((start.flags & 1, start.show), (1, SW_SHOWMINIMIZED))
+
+    def assertStarted(self, result, setup_module, group, parameters=b"", show=SW_SHOWMINNOACTIVE):
+        self.assertEqual(result.boxes, [])
+        self.assertEqual(result.exit_code, 0)
+        self.assertEqual(len(result.starts), 2, result.started_modules)
+        self.assertEqual(result.processes, 3)  # the launcher and its two programs
+        self.assertIconTool(result.starts[0], group)
+        setup = result.starts[1]
+        self.assertEqual(setup.module.lower(), setup_module.lower())
+        self.assertEqual(setup.parameters, parameters)
+        self.assertEqual((setup.flags & 1, setup.show), (1, show))
+
+
+class Languages(LauncherCase):
+    def test_each_language_and_sublanguages(self):
+        cases = [("00000416", "PORTUGESE"), ("00000816", "PORTUGESE"),
+                 ("00000409", "ENGLISH"), ("00000809", "ENGLISH"), ("00000c09", "ENGLISH"),
+                 ("0000040C", "FRENCH"), ("0000040c", "FRENCH"), ("0000080C", "FRENCH"),
+                 ("00000410", "ITALIAN"), ("00000407", "GERMAN"), ("00000C07", "GERMAN"),
+                 ("0000040A", "SPANISH"), ("00000C0A", "SPANISH"), ("00002C0A", "SPANISH")]
+        for locale, key in cases:
+            with self.subTest(locale=locale):
+                result = self.launch(locale=locale)
+                # "Portugese Group" has 15 characters: the group is cut to 14.
+                self.assertStarted(result, f"E:\\products\\{LANGUAGES[key]}\\setup.exe",
+                                   f"{key.title()} Group".encode()[:14])
+
+    def test_unmatched_locale_shows_the_stop_box(self):
+        for locale in ["00000411", "00000419", "000009", "0000009", "000000409", "7" * 79]:
+            with self.subTest(locale=locale):
+                result = self.launch(locale=locale)
+                self.assertEqual(result.exit_code, -1)
+                self.assertEqual(result.starts, [])
+                self.assertEqual(len(result.boxes), 1)
+                box = result.boxes[0]
+                self.assertEqual(box.text, b"Unable to find Language - 2")
+                self.assertEqual(box.caption, b"Error")  # the system's default caption
+                self.assertEqual(box.buttons, "OK")
+                self.assertTrue(box.icon)
+
+    def test_unreadable_locale_ends_silently(self):
+        runs = {"no value": dict(locale=None),
+                "named value instead of subkey": dict(locale=None, named_locale="00000409"),
+                "too long for 80 bytes": dict(locale="0" * 78 + "09")}
+        for name, kw in runs.items():
+            with self.subTest(name):
+                result = self.launch(**kw)
+                self.assertEqual((result.exit_code, result.starts, result.boxes), (-1, [], []))
+                self.assertEqual(result.processes, 1)
+
+
+class Profile(LauncherCase):
+    def test_no_profile_file_gives_the_default_setup_and_group(self):
+        (self.tree / "install/quv/win/client.ini").unlink()
+        harness.place_program(wine, self.tree, "products/win95/quv_enu/setup.exe")
+        result = self.launch()
+        self.assertStarted(result, r"E:\products\win95\quv_enu\setup.exe", b"STARTUP")
+
+    def test_short_setup_values_give_the_default_on_the_install_drive(self):
+        harness.place_program(wine, self.tree, "products/win95/quv_enu/setup.exe")
+        for value in ["", "x"]:
+            with self.subTest(value=value):
+                harness.write_profile(self.tree, f"[95]\r\nENGLISH={value}\r\n")
+                result = self.launch()
+                self.assertStarted(result, r"E:\products\win95\quv_enu\setup.exe", b"STARTUP")
+
+    def test_group_names(self):
+        cases = {"ABCDEFGHIJKLMNOPQRST": b"ABCDEFGHIJKLMN", "": b"",
+                 "My  Programs": b"My  Programs"}
+        for value, sent in cases.items():
+            with self.subTest(value=value):
+                harness.write_profile(
+                    self.tree, f"[95]\r\nENGLISH=D:\\products\\enu\\setup.exe\r\n"
+                               f"ENGLISH_STARTUP={value}\r\n")
+                result = self.launch()
+                self.assertStarted(result, r"E:\products\enu\setup.exe", sent)
+
+    def test_missing_setup_program_still_runs_the_icon_tool(self):
+        harness.write_profile(self.tree, "[95]\r\nENGLISH=D:\\products\\none\\setup.exe\r\n")
+        result = self.launch()
+        self.assertEqual(result.exit_code, -1)
+        self.assertEqual(len(result.starts), 1)
+        self.assertIconTool(result.starts[0], b"STARTUP")
+
+    def test_setup_that_exists_but_cannot_start_gives_the_launch_error(self):
+        (self.tree / "products/enu/setup.xyz").write_bytes(b"no program opens this")
+        (self.tree / "products/enu/broken.exe").write_bytes(b"MZ but not a program")
+        cases = {"setup.xyz": 31,    # SE_ERR_NOASSOC
+                 "broken.exe": 11}   # ERROR_BAD_FORMAT
+        for name, code in cases.items():
+            with self.subTest(name):
+                harness.write_profile(self.tree, f"[95]\r\nENGLISH=D:\\products\\enu\\{name}\r\n")
+                result = self.launch()
+                self.assertEqual(result.exit_code, code)
+                self.assertEqual(len(result.starts), 1)  # only the icon tool ran
+
+
+class OtherDrive(LauncherCase):
+    drive = "G"
+    launcher_at = "deep/er/launcher.exe"
+
+    def test_paths_move_onto_the_launchers_drive(self):
+        result = self.launch(locale="00000407")
+        self.assertStarted(result, r"G:\products\deu\setup.exe", b"German Group")
+
+    def test_missing_icon_tool_changes_nothing_else(self):
+        (self.tree / "install/quv/win/addiconw.exe").unlink()
+        result = self.launch()
+        self.assertEqual(result.exit_code, 0)
+        self.assertEqual([s.module.lower() for s in result.starts],
+                         [r"g:\products\enu\setup.exe"])
+
+
+class CommandLine(LauncherCase):
+    def test_tail_is_handed_on_unchanged(self):
+        cases = [
+            (b'"E:\\launcher.exe"  /a  /b', b"/a  /b"),
+            (b'"E:\\launcher.exe"', b""),
+            (b"E:\\launcher.exe", b""),
+            (b"E:\\launcher.exe\t/a \t", b"/a \t"),
+            (b'""  arg', b"arg"),
+            (b"  E:\\launcher.exe /x", b"E:\\launcher.exe /x"),
+            (b'"E:\\launcher.exe /x', b""),
+            (b'"E:\\launcher.exe"/q', b"/q"),
+        ]
+        for line, tail in cases:
+            with self.subTest(line=line):
+                result = self.launch(command_line=line)
+                self.assertStarted(result, r"E:\products\enu\setup.exe", b"English Group", tail)
+
+    def test_show_state_is_handed_on(self):
+        for show, expected in [(SW_SHOWMINIMIZED, SW_SHOWMINIMIZED), (1, 1), (None, SW_SHOWDEFAULT)]:
+            with self.subTest(show=show):
+                result = self.launch(show=show)
+                self.assertStarted(result, r"E:\products\enu\setup.exe", b"English Group",
+                                   show=expected)
+
+
+if __name__ == "__main__":
+    missing = harness.missing_tools()
+    if missing:
+        sys.exit("The Wine suite needs: apt-get install -y --no-install-recommends "
+                 + " ".join(missing))
+    unittest.main(verbosity=2)
