@@ -1,0 +1,20 @@
+#include "platform/dll_search.h"
+
+#include <windows.h>
+
+namespace platform {
+
+namespace {
+using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+}  // namespace
+
+void restrict_dll_search_to_system32() {
+  const FARPROC found =
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
+  if (found == nullptr) return;
+  reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void*>(found))(
+      kSearchSystem32);
+}
+
+}  // namespace platform
