@@ -2,11 +2,13 @@
 #   make build     both Windows executables
 #   make test      every test suite (installs missing Debian packages as root)
 #   make demo      runs the launcher under Wine on the example tree
+#   make size      byte sizes of the executables and their sections
+#   make bench     launcher against a baseline of the same two starts, under Wine
 
 BUILD_TYPE ?= MinSizeRel
 JOBS ?= 2
 
-.PHONY: all deps build build-win32 build-win64 build-host test test-unit test-e2e demo clean
+.PHONY: all deps build build-win32 build-win64 build-host test test-unit test-e2e demo size bench clean
 
 all: build
 
@@ -39,6 +41,12 @@ test: deps build build-host
 
 demo: deps build
 	xvfb-run -a scripts/demo
+
+size: build
+	scripts/size-report
+
+bench: deps build
+	xvfb-run -a scripts/bench
 
 clean:
 	rm -rf build

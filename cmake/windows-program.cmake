@@ -50,4 +50,5 @@ set_target_properties(launcher PROPERTIES LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cma
 option(LAUNCHER_TEST_HELPERS "Build the Windows helpers of the end-to-end tests" OFF)
 if(LAUNCHER_TEST_HELPERS)
   add_subdirectory(tests/e2e)
+  add_subdirectory(tests/bench)
 endif()

@@ -9,6 +9,7 @@ Stand-in programs in the tree record how they were started.
 
 import hashlib
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -148,6 +149,27 @@ class Wine:
             raise RuntimeError(f"run_launcher failed ({code}): {errors}")
         return self._result(output, record)
 
+    def relay_calls(self, exe):
+        """The Windows API calls the program at `exe` makes itself, in order,
+        from Wine's relay trace: [(DLL.function, arguments)]."""
+        env = dict(self.env, WINEDEBUG="+relay", E2E_RECORD=r"X:\record.txt")
+        with tempfile.TemporaryFile() as trace:
+            subprocess.run([WINE, exe], env=env, stdin=subprocess.DEVNULL,
+                           stdout=subprocess.DEVNULL, stderr=trace, timeout=120)
+            trace.seek(0)
+            lines = trace.read().decode("latin-1").splitlines()
+        calls, thread = [], None
+        for line in lines:
+            match = re.match(r"^([0-9a-f]+):Call ([\w.]+)\((.*)\) ret=([0-9a-f]+)$", line)
+            # Calls returning into a program image (64-bit default base); the
+            # first such call is the launcher's, and its thread is the only one
+            # it runs. Programs it starts trace with threads of their own.
+            if match and 0x140000000 <= int(match.group(4), 16) < 0x140100000:
+                thread = thread or match.group(1)
+                if match.group(1) == thread:
+                    calls.append((match.group(2), match.group(3)))
+        return calls
+
     @staticmethod
     def _result(output, record):
         fields, boxes = {}, []
@@ -202,3 +224,27 @@ def snapshot(tree):
         digest = hashlib.sha256(path.read_bytes()).hexdigest() if path.is_file() else "dir"
         state[str(path.relative_to(tree))] = (info.st_size, info.st_mtime_ns, digest)
     return state
+
+
+def setup_keys(profile):
+    """The profile's setup keys by the program path they name (without drive)."""
+    keys = {}
+    for line in Path(profile).read_text(encoding="latin-1").splitlines():
+        key, _, value = line.partition("=")
+        if value[:2].upper() == "D:" and not key.endswith("_STARTUP"):
+            keys[value[2:].lower()] = key
+    return keys
+
+
+def example_tree(wine, drive="E"):
+    """A copy of examples/cd with the launcher at its root and a stand-in at
+    every program path, mapped as `drive`. Returns the tree and its setup keys."""
+    tree = Path(tempfile.mkdtemp(dir=wine.root, prefix="cd-"))
+    shutil.copytree(REPO / "examples/cd", tree, dirs_exist_ok=True)
+    place_launcher(tree)
+    place_program(wine, tree, "install/quv/win/addiconw.exe")
+    keys = setup_keys(tree / "install/quv/win/client.ini")
+    for program in keys:
+        place_program(wine, tree, program[1:].replace("\\", "/"))
+    wine.map_drive(drive, tree)
+    return tree, keys

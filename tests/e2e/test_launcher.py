@@ -206,6 +206,18 @@ class CommandLine(LauncherCase):
                                    show=expected)
 
 
+class DllSearch(LauncherCase):
+    def test_dll_search_is_restricted_before_anything_else(self):
+        calls = wine.relay_calls(self.exe)
+        names = [name for name, _ in calls]
+        self.assertEqual(names[:3], ["KERNEL32.GetModuleHandleA", "KERNEL32.GetProcAddress",
+                                     "KERNEL32.SetDefaultDllDirectories"], names[:8])
+        self.assertIn('"kernel32.dll"', calls[0][1])
+        self.assertIn('"SetDefaultDllDirectories"', calls[1][1])
+        self.assertEqual(calls[2][1], "00000800")  # LOAD_LIBRARY_SEARCH_SYSTEM32
+        self.assertEqual(names[-1], "KERNEL32.ExitProcess")
+
+
 if __name__ == "__main__":
     missing = harness.missing_tools()
     if missing:

@@ -1,0 +1,102 @@
+"""Checks the built executables as Windows would load them: the 32-bit one
+must load on Windows 95, and both must import only what the program calls."""
+
+import os
+import re
+import sys
+import unittest
+from pathlib import Path
+
+REPO = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(REPO / "scripts"))
+from pe_file import PeFile, RT_MANIFEST, RT_VERSION  # noqa: E402
+
+# Every function the launcher calls; all of them exported by Windows 95's DLLs.
+EXPECTED_IMPORTS = {
+    "KERNEL32.DLL": {"GetCommandLineA", "GetStartupInfoA", "GetModuleHandleA",
+                     "GetModuleFileNameA", "ExitProcess", "GetACP", "GetCPInfo",
+                     "lstrcmpiA", "GetPrivateProfileStringA", "OpenFile", "GetProcAddress"},
+    "USER32.DLL": {"wsprintfA", "MessageBoxA"},
+    "ADVAPI32.DLL": {"RegOpenKeyA", "RegQueryValueA", "RegCloseKey"},
+    "SHELL32.DLL": {"ShellExecuteA"},
+}
+SUPPORTED_OS = ["e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+                "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+                "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"]
+IMAGE_FILE_RELOCS_STRIPPED = 0x0001
+DYNAMIC_BASE, NX_COMPAT = 0x0040, 0x0100
+IMAGE_SCN_MEM_WRITE = 0x80000000
+SIZE_BUDGET = 4096
+
+
+def project_version():
+    text = (REPO / "CMakeLists.txt").read_text()
+    return re.search(r"project\(launcher VERSION ([0-9.]+)", text).group(1)
+
+
+class Executable:
+    def check_common(self, pe):
+        self.assertEqual(pe.subsystem, 2, "GUI subsystem")
+        self.assertEqual((pe.subsystem_major, pe.subsystem_minor), (4, 0))
+        self.assertEqual((pe.os_major, pe.os_minor), (4, 0))
+        self.assertEqual(pe.file_alignment, 512)
+        imports = {dll: set(functions) for dll, functions in pe.imports().items()}
+        self.assertEqual(imports, EXPECTED_IMPORTS)
+        for name in ("tls", "delay_import", "load_config", "debug", "export"):
+            self.assertEqual(pe.directories[name], (0, 0), f"{name} directory")
+        self.assertEqual(pe.timestamp, 0, "no time stamp in the header")
+        # ASLR and NX, which need the relocations to be kept.
+        self.assertTrue(pe.dll_characteristics & DYNAMIC_BASE)
+        self.assertTrue(pe.dll_characteristics & NX_COMPAT)
+        self.assertFalse(pe.characteristics & IMAGE_FILE_RELOCS_STRIPPED)
+        self.assertGreater(pe.directories["basereloc"][1], 0)
+        # Nothing writable: no data of our own, and the loader needs none.
+        # (GNU ld always marks .rsrc writable, whatever its input says.)
+        for s in pe.sections:
+            if s.name != ".rsrc":
+                self.assertFalse(s.characteristics & IMAGE_SCN_MEM_WRITE, s.name)
+
+    def check_resources(self, pe):
+        resources = pe.resources()
+        manifest = resources[(RT_MANIFEST, 1)].decode("utf-8")
+        self.assertIn('level="asInvoker"', manifest)
+        for guid in SUPPORTED_OS:
+            self.assertIn(guid, manifest)
+        version = resources[(RT_VERSION, 1)]
+        self.assertIn(project_version().encode("utf-16-le"), version)
+        major, minor, patch = (int(n) for n in project_version().split("."))
+        # VS_FIXEDFILEINFO: signature, then the file version as two DWORDs.
+        fixed = version.index(b"\xbd\x04\xef\xfe")
+        ms = int.from_bytes(version[fixed + 8:fixed + 12], "little")
+        ls = int.from_bytes(version[fixed + 12:fixed + 16], "little")
+        self.assertEqual((ms >> 16, ms & 0xFFFF, ls >> 16), (major, minor, patch))
+
+
+class Shipped32Bit(unittest.TestCase, Executable):
+    def setUp(self):
+        self.pe = PeFile(os.environ.get("LAUNCHER_EXE32", REPO / "build/win32/launcher.exe"))
+
+    def test_loads_on_windows_95(self):
+        self.assertEqual(self.pe.machine, 0x14C, "i386")
+        self.assertFalse(self.pe.is_64)
+        self.check_common(self.pe)
+
+    def test_resources(self):
+        self.check_resources(self.pe)
+
+    def test_size_budget(self):
+        self.assertLessEqual(self.pe.size_without(".rsrc"), SIZE_BUDGET)
+
+
+class Wine64Bit(unittest.TestCase, Executable):
+    def setUp(self):
+        self.pe = PeFile(REPO / "build/win64/launcher.exe")
+
+    def test_same_imports_and_flags(self):
+        self.assertEqual(self.pe.machine, 0x8664)
+        self.check_common(self.pe)
+        self.check_resources(self.pe)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
