@@ -4,11 +4,14 @@
 #   make demo      runs the launcher under Wine on the example tree
 #   make size      byte sizes of the executables and their sections
 #   make bench     launcher against a baseline of the same two starts, under Wine
+#   make fuzz      each libFuzzer target for FUZZ_SECONDS (default 300)
 
 BUILD_TYPE ?= MinSizeRel
 JOBS ?= 2
+FUZZ_SECONDS ?= 300
+FUZZ_TARGETS = command_line language launch_sequence
 
-.PHONY: all deps build build-win32 build-win64 build-host test test-unit test-e2e demo size bench clean
+.PHONY: all deps build build-win32 build-win64 build-host test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz clean
 
 all: build
 
@@ -29,6 +32,12 @@ build-host:
 	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	cmake --build build/host -j $(JOBS)
 
+# Unit tests under AddressSanitizer and UBSan, and the fuzz targets (clang).
+build-sanitize:
+	CXX=clang++ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug \
+	    -DLAUNCHER_SANITIZE=ON -DLAUNCHER_FUZZ=ON -DFUZZ_SECONDS=20 >/dev/null
+	cmake --build build/sanitize -j $(JOBS)
+
 test-unit: deps build-host
 	ctest --test-dir build/host --output-on-failure -L unit
 
@@ -36,8 +45,13 @@ test-unit: deps build-host
 test-e2e: deps build-win64 build-host
 	ctest --test-dir build/host --output-on-failure -L e2e
 
-test: deps build build-host
+# Unit tests, sanitized unit tests, brief fuzzing from the seed corpus.
+test-sanitize: deps build-sanitize
+	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
+
+test: deps build build-host build-sanitize
 	ctest --test-dir build/host --output-on-failure -j $(JOBS)
+	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
 
 demo: deps build
 	xvfb-run -a scripts/demo
@@ -47,6 +61,12 @@ size: build
 
 bench: deps build
 	xvfb-run -a scripts/bench
+
+fuzz: deps build-sanitize
+	@for t in $(FUZZ_TARGETS); do \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  scripts/run-fuzz build/sanitize/tests/fuzz_$$t tests/fuzz/corpus/$$t $(FUZZ_SECONDS) || exit 1; \
+	done
 
 clean:
 	rm -rf build
