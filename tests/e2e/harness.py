@@ -7,6 +7,7 @@ answers the message box, and waits for every process the launcher started.
 Stand-in programs in the tree record how they were started.
 """
 
+import atexit
 import hashlib
 import os
 import re
@@ -193,6 +194,18 @@ class Wine:
             raise RuntimeError(f"stand-ins outside the launcher's job: {by_pid}")
         code = int(fields["exit"])
         return Result(code - (1 << 32) if code >= 1 << 31 else code, starts, boxes, len(order))
+
+
+_shared = None
+
+
+def shared_wine():
+    """One prefix for the whole test run, closed when the run ends."""
+    global _shared
+    if _shared is None:
+        _shared = Wine()
+        atexit.register(_shared.close)
+    return _shared
 
 
 def write_profile(tree, text):

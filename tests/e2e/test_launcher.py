@@ -15,18 +15,6 @@ LANGUAGES = {  # setup key -> folder of its setup program in the test tree
 }
 SW_SHOWMINIMIZED, SW_SHOWMINNOACTIVE, SW_SHOWDEFAULT = 2, 7, 10
 
-wine = None
-
-
-def setUpModule():
-    global wine
-    wine = harness.Wine()
-
-
-def tearDownModule():
-    wine.close()
-
-
 def full_profile():
     lines = ["; test tree", "[other]", "ENGLISH=D:\\wrong\\setup.exe", "[95]"]
     for key, folder in LANGUAGES.items():
@@ -43,11 +31,12 @@ class LauncherCase(unittest.TestCase):
     launcher_at = "launcher.exe"
 
     def setUp(self):
+        self.wine = wine = harness.shared_wine()
         self.tree = Path(tempfile.mkdtemp(dir=wine.root, prefix="tree-"))
         harness.place_launcher(self.tree, self.launcher_at)
-        harness.place_program(wine, self.tree, "install/quv/win/addiconw.exe")
+        harness.place_program(self.wine, self.tree, "install/quv/win/addiconw.exe")
         for folder in LANGUAGES.values():
-            harness.place_program(wine, self.tree, f"products/{folder}/setup.exe")
+            harness.place_program(self.wine, self.tree, f"products/{folder}/setup.exe")
         harness.write_profile(self.tree, full_profile())
         wine.map_drive(self.drive, self.tree)
 
@@ -60,7 +49,7 @@ class LauncherCase(unittest.TestCase):
         if command_line is None:
             command_line = f'"{self.exe}"'.encode()
         before = harness.snapshot(self.tree)
-        result = wine.run(self.exe, command_line, show=show, locale=locale, **kw)
+        result = self.wine.run(self.exe, command_line, show=show, locale=locale, **kw)
         self.assertEqual(harness.snapshot(self.tree), before, "the launcher changed the tree")
         return result
 
@@ -122,12 +111,12 @@ class Languages(LauncherCase):
 class Profile(LauncherCase):
     def test_no_profile_file_gives_the_default_setup_and_group(self):
         (self.tree / "install/quv/win/client.ini").unlink()
-        harness.place_program(wine, self.tree, "products/win95/quv_enu/setup.exe")
+        harness.place_program(self.wine, self.tree, "products/win95/quv_enu/setup.exe")
         result = self.launch()
         self.assertStarted(result, r"E:\products\win95\quv_enu\setup.exe", b"STARTUP")
 
     def test_short_setup_values_give_the_default_on_the_install_drive(self):
-        harness.place_program(wine, self.tree, "products/win95/quv_enu/setup.exe")
+        harness.place_program(self.wine, self.tree, "products/win95/quv_enu/setup.exe")
         for value in ["", "x"]:
             with self.subTest(value=value):
                 harness.write_profile(self.tree, f"[95]\r\nENGLISH={value}\r\n")
@@ -208,7 +197,7 @@ class CommandLine(LauncherCase):
 
 class DllSearch(LauncherCase):
     def test_dll_search_is_restricted_before_anything_else(self):
-        calls = wine.relay_calls(self.exe)
+        calls = self.wine.relay_calls(self.exe)
         names = [name for name, _ in calls]
         self.assertEqual(names[:3], ["KERNEL32.GetModuleHandleA", "KERNEL32.GetProcAddress",
                                      "KERNEL32.SetDefaultDllDirectories"], names[:8])
