@@ -153,7 +153,7 @@ class Wine:
     def relay_calls(self, exe):
         """The Windows API calls the program at `exe` makes itself, in order,
         from Wine's relay trace: [(DLL.function, arguments)]."""
-        env = dict(self.env, WINEDEBUG="+relay", E2E_RECORD=r"X:\record.txt")
+        env = dict(self.env, WINEDEBUG="+relay", E2E_RECORD=r"X:\relay-record.txt")
         with tempfile.TemporaryFile() as trace:
             subprocess.run([WINE, exe], env=env, stdin=subprocess.DEVNULL,
                            stdout=subprocess.DEVNULL, stderr=trace, timeout=120)
