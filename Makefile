@@ -5,13 +5,14 @@
 #   make size      byte sizes of the executables and their sections
 #   make bench     launcher against a baseline of the same two starts, under Wine
 #   make fuzz      each libFuzzer target for FUZZ_SECONDS (default 300)
+#   make fuzz-coverage  launcher lines the fuzz corpora reach
 
 BUILD_TYPE ?= MinSizeRel
 JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence
 
-.PHONY: all deps build build-win32 build-win64 build-host test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz clean
+.PHONY: all deps build build-win32 build-win64 build-host test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
 all: build
 
@@ -67,6 +68,9 @@ fuzz: deps build-sanitize
 	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 	  scripts/run-fuzz build/sanitize/tests/fuzz_$$t tests/fuzz/corpus/$$t $(FUZZ_SECONDS) || exit 1; \
 	done
+
+fuzz-coverage: deps
+	scripts/fuzz-coverage
 
 clean:
 	rm -rf build

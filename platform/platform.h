@@ -40,7 +40,7 @@ class Platform {
 
   // Case-insensitive text comparison; 0 when equal.
   virtual int compare_no_case(const char* a, const char* b) = 0;
-  // Formats a text with no fields into a 1024-byte-limited buffer.
+  // Formats `format`, a text without fields, into `out` (wsprintfA).
   virtual void format_text(char* out, const char* format) = 0;
 
   // Reads a profile (INI) value. Writes only the value and its terminator,
