@@ -4,7 +4,6 @@ imports and resources. Enough to check what we ship, with no dependencies."""
 import struct
 from dataclasses import dataclass
 
-FILE_ALIGNMENT_MIN = 512
 DIRECTORY_NAMES = ["export", "import", "resource", "exception", "security", "basereloc",
                    "debug", "architecture", "globalptr", "tls", "load_config",
                    "bound_import", "iat", "delay_import", "clr", "reserved"]

@@ -91,7 +91,6 @@ class Wine:
         self.prefix = self.root / "prefix"
         self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=")
-        self.env.pop("WINELOADERNOEXEC", None)
         subprocess.run([WINE, "wineboot", "-i"], env=self.env, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
         subprocess.run([WINESERVER, "-w"], env=self.env, check=True, timeout=120)

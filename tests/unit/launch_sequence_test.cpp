@@ -198,7 +198,10 @@ TEST_F(LaunchSequence, GroupNameRules) {
     EXPECT_EQ(fresh.starts[0].parameters, c.parameters);
     EXPECT_EQ(fresh.starts[0].show, 2);
   }
-  EXPECT_EQ(std::string(kIconPrefix).size() + 14, 51u);
+  // A cut group ends the text at character 51, the slot's last byte.
+  os.set_profile(kProfile, "ENGLISH_STARTUP", std::string(40, 'g'));
+  run();
+  EXPECT_EQ(icon_parameters().size(), 51u);
 }
 
 TEST_F(LaunchSequence, OnlyTheSelectedLanguagesKeysAreRead) {
