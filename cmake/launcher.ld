@@ -1,8 +1,10 @@
-/* Section layout of the launcher, 32- and 64-bit. Code, constants and import
-   tables share one read-only section, so the image has only .text, .rsrc and
-   .reloc, and each costs at most one 512-byte block of padding. The loader finds the imports through the data
-   directories, not by section name. There is no writable data, no C runtime
-   table and no TLS in this program. */
+/* Section layout of the launcher, 32- and 64-bit, as the linkers of the
+   Windows 95 era laid it out: code and constants in one read-only,
+   executable .text; the import tables in their own readable and writable
+   .idata, where the loader writes the import address table (Windows 95
+   does not make a read-only IAT writable); then .rsrc and .reloc. No
+   section is both writable and executable. The program has no writable
+   data of its own, no C runtime table and no TLS. */
 SECTIONS
 {
   . = SIZEOF_HEADERS;
@@ -11,7 +13,9 @@ SECTIONS
   {
     *(.text) *(SORT(.text$*)) *(.text.*)
     *(.rdata) *(SORT(.rdata$*)) *(.rdata.*)
-    . = ALIGN(4);
+  }
+  .idata BLOCK(__section_alignment__) :
+  {
     /* The linker fills the import and IAT directories from these symbols. */
     ".idata$2" = ABSOLUTE(.) - __image_base__;
     KEEP (SORT(*)(.idata$2))

@@ -2,6 +2,12 @@
 # exceptions) that Windows 95 can load, importing only what it calls.
 
 enable_language(RC)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  set(LAUNCHER_MANIFEST_ARCH x86)
+else()
+  set(LAUNCHER_MANIFEST_ARCH amd64)
+endif()
+configure_file(launcher/launcher.manifest.in ${CMAKE_CURRENT_BINARY_DIR}/launcher.manifest @ONLY)
 configure_file(launcher/launcher.rc.in ${CMAKE_CURRENT_BINARY_DIR}/launcher.rc @ONLY)
 
 add_executable(launcher
@@ -14,12 +20,12 @@ add_executable(launcher
 target_include_directories(launcher PRIVATE ${PROJECT_SOURCE_DIR})
 target_compile_definitions(launcher PRIVATE WIN32_LEAN_AND_MEAN)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/launcher.rc PROPERTIES
-    OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/launcher/launcher.manifest)
+    OBJECT_DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/launcher.manifest)
 
 set(LAUNCHER_CXX_FLAGS
     -Os -flto -ffreestanding -fno-exceptions -fno-rtti -fno-threadsafe-statics
     -fno-asynchronous-unwind-tables -fno-unwind-tables -fno-stack-protector
-    -fno-ident -ffunction-sections -fdata-sections
+    -fno-ident -ffunction-sections -fdata-sections -malign-data=abi
     -Wall -Wextra -Werror)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   # Any 386 runs it; the Windows 95 stack is only 4-byte aligned.
@@ -36,6 +42,9 @@ set_source_files_properties(platform/freestanding.cpp PROPERTIES
 
 target_link_options(launcher PRIVATE
     -nostdlib -nostartfiles -s -flto -Os
+    # Link-time code generation must keep one section per function and
+    # constant too, or --gc-sections cannot drop the ones nothing uses.
+    -ffunction-sections -fdata-sections
     -Wl,-e,${LAUNCHER_ENTRY}
     -Wl,--subsystem,windows:4.0
     -Wl,--major-os-version,4 -Wl,--minor-os-version,0
@@ -43,7 +52,7 @@ target_link_options(launcher PRIVATE
     -Wl,--no-insert-timestamp
     -Wl,--dynamicbase -Wl,--nxcompat)
 target_link_libraries(launcher PRIVATE kernel32 user32 advapi32 shell32)
-# One read-only section for code, constants and imports (see the script).
+# Code and constants read-only, imports writable (see the script).
 target_link_options(launcher PRIVATE -Wl,-T,${PROJECT_SOURCE_DIR}/cmake/launcher.ld)
 set_target_properties(launcher PROPERTIES LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/launcher.ld)
 

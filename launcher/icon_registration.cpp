@@ -8,11 +8,12 @@ void init_icon_registration(IconRegistration& icon) {
   copy_text(icon.tool_path, kIconToolPath, kPathSize);
   for (char& c : icon.parameters) c = '\0';
   copy_text(icon.parameters, kIconParameterTemplate, kIconParametersSize);
+  copy_text(icon.default_group, kDefaultGroup, kGroupSlotSize);
 }
 
 void read_group_name(platform::Platform& os, IconRegistration& icon, const LanguageRow& row,
                      const char* profile_path) {
-  os.profile_string(kProfileSection, row.group_key, kDefaultGroup, icon.parameters + kGroupSlot,
+  os.profile_string(kProfileSection, row.group_key, icon.default_group, icon.parameters + kGroupSlot,
                     kGroupSlotSize, profile_path);
 }
 

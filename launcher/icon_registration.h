@@ -25,9 +25,14 @@ static_assert(sizeof(kIconParameterTemplate) <= kIconParametersSize);
 struct IconRegistration {
   char tool_path[kPathSize];
   char parameters[kIconParametersSize];
+  // The default is handed to the profile read in a buffer of our own:
+  // Windows 95's reader writes into the default it is given (it cuts
+  // trailing blanks by storing a terminator), so a constant would fault.
+  char default_group[kGroupSlotSize];
 };
 
-// Fills the tool path and the parameter template (the rest zero).
+// Fills the tool path, the parameter template (the rest zero) and the
+// default group name.
 void init_icon_registration(IconRegistration& icon);
 // Reads the language's group name into the group slot.
 void read_group_name(platform::Platform& os, IconRegistration& icon, const LanguageRow& row,

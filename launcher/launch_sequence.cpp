@@ -40,7 +40,10 @@ int exit_status_for_launch(intptr_t result) {
   return static_cast<int>(result);
 }
 
-int run_launch_sequence(platform::Platform& os, const char* tail, int show) {
+// Flattened: where the platform's type is known (the Windows program), its
+// calls are inlined into the sequence instead of staying small functions of
+// their own, which keeps the shipped file within its size.
+[[gnu::flatten]] int run_launch_sequence(platform::Platform& os, const char* tail, int show) {
   Buffers b;
   fill(b);
 
@@ -73,7 +76,7 @@ int run_launch_sequence(platform::Platform& os, const char* tail, int show) {
   return exit_status_for_launch(os.start_program(b.found_path, tail, "", show));
 }
 
-int launcher_main(platform::Platform& os) {
+[[gnu::flatten]] int launcher_main(platform::Platform& os) {
   uint8_t lead_bytes[platform::kLeadByteTableSize] = {};
   os.lead_byte_ranges(lead_bytes);
   const char* tail = command_line_tail(os.command_line(), lead_bytes);

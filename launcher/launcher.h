@@ -20,7 +20,8 @@ constexpr int kLanguageCount = 6;
 // Compared in this order; the first match wins.
 extern const LanguageRow kLanguages[kLanguageCount];
 
-constexpr char kProfileSection[] = "95";
+// One copy for the whole program (not one per file that reads the profile).
+inline constexpr char kProfileSection[] = "95";
 constexpr uint32_t kLocaleSize = 80;
 
 // Exit statuses other than a launch error code.

@@ -5,6 +5,7 @@ import os
 import re
 import sys
 import unittest
+import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
@@ -25,7 +26,8 @@ SUPPORTED_OS = ["e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d
                 "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"]
 IMAGE_FILE_RELOCS_STRIPPED = 0x0001
 DYNAMIC_BASE, NX_COMPAT = 0x0040, 0x0100
-IMAGE_SCN_MEM_WRITE = 0x80000000
+IMAGE_SCN_MEM_EXECUTE, IMAGE_SCN_MEM_WRITE = 0x20000000, 0x80000000
+ASSEMBLY = "{urn:schemas-microsoft-com:asm.v1}"
 SIZE_BUDGET = 4096
 
 
@@ -50,18 +52,39 @@ class Executable:
         self.assertTrue(pe.dll_characteristics & NX_COMPAT)
         self.assertFalse(pe.characteristics & IMAGE_FILE_RELOCS_STRIPPED)
         self.assertGreater(pe.directories["basereloc"][1], 0)
-        # Nothing writable: no data of our own, and the loader needs none.
-        # (GNU ld always marks .rsrc writable, whatever its input says.)
+        # W^X: code and constants read-only; only the import tables (the
+        # loader writes the IAT, and Windows 95 will not unprotect it) and
+        # .rsrc (GNU ld always marks it writable) may be written.
+        by_name = {s.name: s for s in pe.sections}
+        self.assertEqual([s.name for s in pe.sections], [".text", ".idata", ".rsrc", ".reloc"])
         for s in pe.sections:
-            if s.name != ".rsrc":
-                self.assertFalse(s.characteristics & IMAGE_SCN_MEM_WRITE, s.name)
+            writable = bool(s.characteristics & IMAGE_SCN_MEM_WRITE)
+            self.assertFalse(writable and s.characteristics & IMAGE_SCN_MEM_EXECUTE, s.name)
+            self.assertEqual(writable, s.name in (".idata", ".rsrc"), s.name)
+        text = by_name[".text"]
+        self.assertTrue(text.characteristics & IMAGE_SCN_MEM_EXECUTE)
+        self.assertTrue(text.virtual_address <= pe.entry_point < text.virtual_address + text.virtual_size)
+        idata = by_name[".idata"]
+        for directory in ("import", "iat"):
+            rva, size = pe.directories[directory]
+            self.assertGreater(size, 0, directory)
+            self.assertTrue(idata.virtual_address <= rva
+                            and rva + size <= idata.virtual_address + idata.virtual_size,
+                            f"{directory} directory outside .idata")
 
-    def check_resources(self, pe):
+    def check_resources(self, pe, architecture):
         resources = pe.resources()
         manifest = resources[(RT_MANIFEST, 1)].decode("utf-8")
         self.assertIn('level="asInvoker"', manifest)
         for guid in SUPPORTED_OS:
             self.assertIn(guid, manifest)
+        # The application-manifest schema wants the identity first.
+        identity = ElementTree.fromstring(resources[(RT_MANIFEST, 1)])[0]
+        self.assertEqual(identity.tag, ASSEMBLY + "assemblyIdentity")
+        self.assertEqual(identity.get("type"), "win32")
+        self.assertTrue(identity.get("name"))
+        self.assertEqual(identity.get("version"), project_version() + ".0")
+        self.assertEqual(identity.get("processorArchitecture"), architecture)
         version = resources[(RT_VERSION, 1)]
         self.assertIn(project_version().encode("utf-16-le"), version)
         major, minor, patch = (int(n) for n in project_version().split("."))
@@ -82,7 +105,7 @@ class Shipped32Bit(unittest.TestCase, Executable):
         self.check_common(self.pe)
 
     def test_resources(self):
-        self.check_resources(self.pe)
+        self.check_resources(self.pe, "x86")
 
     def test_size_budget(self):
         self.assertLessEqual(self.pe.size_without(".rsrc"), SIZE_BUDGET)
@@ -95,7 +118,7 @@ class Wine64Bit(unittest.TestCase, Executable):
     def test_same_imports_and_flags(self):
         self.assertEqual(self.pe.machine, 0x8664)
         self.check_common(self.pe)
-        self.check_resources(self.pe)
+        self.check_resources(self.pe, "amd64")
 
 
 if __name__ == "__main__":

@@ -78,15 +78,21 @@ uint32_t FakePlatform::profile_string(const char* section, const char* key, cons
                                       char* out, uint32_t size, const char* file) {
   log.push_back(std::string("profile_string(") + section + "," + key + "," + fallback + "," +
                 std::to_string(size) + "," + file + ")");
-  std::string value = fallback;
+  std::optional<std::string> found;
   const auto f = profiles.find(upper(file));
   if (f != profiles.end()) {
     const auto s = f->second.find(upper(section));
     if (s != f->second.end()) {
       const auto k = s->second.find(upper(key));
-      if (k != s->second.end()) value = k->second;
+      if (k != s->second.end()) found = k->second;
     }
   }
+  if (!found && writes_into_default) {
+    size_t end = std::strlen(fallback);
+    while (end > 0 && fallback[end - 1] == ' ') --end;
+    const_cast<char*>(fallback)[end] = '\0';
+  }
+  const std::string value = found.value_or(fallback);
   // Only the value (cut to size - 1) and its terminator are written.
   const size_t n = std::min<size_t>(value.size(), size - 1);
   std::memcpy(out, value.data(), n);

@@ -39,6 +39,10 @@ class FakePlatform final : public platform::Platform {
   std::set<std::string> existing_files;
   std::map<std::string, std::string> found_path_for;  // optional override of the found path
   std::deque<intptr_t> start_results;                  // popped per start; 42 when empty
+  // Windows 95's profile reader: when it falls back on the default, it cuts
+  // the default's trailing blanks in place, storing a terminator into the
+  // caller's string. A default in read-only memory then faults.
+  bool writes_into_default = false;
 
   // --- what the launcher did ---
   std::vector<std::string> log;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -212,6 +213,23 @@ TEST_F(LaunchSequence, OnlyTheSelectedLanguagesKeysAreRead) {
       EXPECT_NE(entry.find(",SPANISH"), std::string::npos) << entry;
     }
   }
+}
+
+// Windows 95 writes into the defaults of both profile reads when it uses
+// them: a default held in read-only memory crashes the child here.
+TEST(LaunchSequenceDeathTest, DefaultsAreWritableForWindows95sProfileReader) {
+  EXPECT_EXIT(
+      {
+        fake::FakePlatform os;
+        os.writes_into_default = true;  // and no profile file at all
+        os.existing_files.insert(kDefaultOnE);
+        const int status = launcher::run_launch_sequence(os, "", 1);
+        const bool ok = status == 0 && os.starts.size() == 2 &&
+                        os.starts[0].parameters == std::string(kIconPrefix) + "STARTUP" &&
+                        os.starts[1].file == kDefaultOnE;
+        std::exit(ok ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST(LauncherMain, HandsOnTheTailAndShowState) {
