@@ -20,7 +20,7 @@ deps:
 	@scripts/ensure-deps
 
 build-win32:
-	cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLAUNCHER_TEST_HELPERS=ON >/dev/null
 	cmake --build build/win32 -j $(JOBS)
 
 build-win64:
@@ -42,9 +42,14 @@ build-sanitize:
 test-unit: deps build-host
 	ctest --test-dir build/host --output-on-failure -L unit
 
-# LAUNCHER_EXE=path/to/launcher.exe checks another build with the same suite.
-test-e2e: deps build-win64 build-host
+# LAUNCHER_EXE=path/to/launcher.exe checks another build (either
+# architecture) with the same suite.
+test-e2e: deps build build-host
+ifdef LAUNCHER_EXE
+	scripts/run-e2e "$(LAUNCHER_EXE)"
+else
 	ctest --test-dir build/host --output-on-failure -L e2e
+endif
 
 # Unit tests, sanitized unit tests, brief fuzzing from the seed corpus.
 test-sanitize: deps build-sanitize

@@ -36,6 +36,9 @@ class PeFile:
         self.magic = struct.unpack_from("<H", d, opt)[0]
         self.is_64 = self.magic == 0x20B
         self.entry_point = struct.unpack_from("<I", d, opt + 16)[0]
+        self.image_base = (struct.unpack_from("<Q", d, opt + 24)[0] if self.is_64
+                           else struct.unpack_from("<I", d, opt + 28)[0])
+        self.size_of_image = struct.unpack_from("<I", d, opt + 56)[0]
         (self.section_alignment, self.file_alignment, self.os_major, self.os_minor,
          _, _, self.subsystem_major, self.subsystem_minor) = struct.unpack_from(
             "<IIHHHHHH", d, opt + 32)

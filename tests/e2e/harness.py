@@ -13,17 +13,41 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import tempfile
 from dataclasses import dataclass, field
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(REPO / "scripts"))
+from pe_file import PeFile  # noqa: E402
+
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
+SHIPPED = REPO / "build/win32/launcher.exe"
+TWIN = REPO / "build/win64/launcher.exe"
+I386_PROBE = REPO / "build/win32/tests/e2e/wine_probe.exe"
+PROBE_STATUS = 0x95
+I386 = 0x14C
 
 
 def launcher_exe():
-    return Path(os.environ.get("LAUNCHER_EXE", REPO / "build/win64/launcher.exe")).resolve()
+    return Path(os.environ.get("LAUNCHER_EXE", TWIN)).resolve()
+
+
+def is_32bit(exe):
+    return PeFile(exe).machine == I386
+
+
+def use_shipped_where_possible(wine):
+    """Points the harness at the shipped 32-bit launcher where this Wine runs
+    32-bit programs, else at the 64-bit twin. Says which, and why."""
+    reason = wine.why_no_32bit()
+    exe = TWIN if reason else SHIPPED
+    os.environ["LAUNCHER_EXE"] = str(exe)
+    if reason:
+        return exe, f"the 64-bit twin {exe.relative_to(REPO)} (32-bit programs do not run here: {reason})"
+    return exe, f"the shipped 32-bit {exe.relative_to(REPO)}"
 
 
 def helpers_dir():
@@ -122,10 +146,48 @@ class Wine:
     def stand_in(self):
         return self.helpers / "stand_in.exe"
 
-    def run(self, exe, command_line, show=None, locale=None, named_locale=None):
+    # The stand-in as Windows sees it (the helpers folder is drive Y:).
+    stand_in_windows_path = r"Y:\stand_in.exe"
+
+    def why_no_32bit(self):
+        """None when this Wine runs i386 programs; otherwise the reason."""
+        if not I386_PROBE.exists():
+            return f"{I386_PROBE} is missing: run 'make build' first"
+        with tempfile.TemporaryFile() as err:
+            try:
+                code = subprocess.run([WINE, str(I386_PROBE)], env=self.env, timeout=120,
+                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                      stderr=err).returncode
+            except OSError as error:  # e.g. "Exec format error"
+                return f"Wine cannot start the i386 probe: {error}"
+            err.seek(0)
+            said = err.read().decode(errors="replace").strip()
+        if code == PROBE_STATUS:
+            return None
+        reason = f"the i386 probe ended with status {code:#x}" + (f" ({said})" if said else "")
+        if not (self.prefix / "drive_c/windows/syswow64/kernel32.dll").exists():
+            # A prefix made without wine32 runs every i386 program into
+            # 0xC0000135, and wineboot -u does not mend it.
+            reason += ("; the prefix has no 32-bit system folder (syswow64): install "
+                       "wine32:i386 before the prefix is made")
+        return reason
+
+    def register_file_type(self, extension, type_name, default_verb, commands):
+        """Associates `extension` with a file type whose shell verbs are
+        `commands` ({verb: command line}) and whose default verb is `default_verb`."""
+        entries = [(f"HKCR\\{extension}", type_name), (f"HKCR\\{type_name}\\shell", default_verb)]
+        entries += [(f"HKCR\\{type_name}\\shell\\{verb}\\command", command)
+                    for verb, command in commands.items()]
+        for key, value in entries:
+            subprocess.run([WINE, "reg", "add", key, "/ve", "/d", value, "/f"], env=self.env,
+                           check=True, timeout=120, stdin=subprocess.DEVNULL,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def run(self, exe, command_line, show=None, locale=None, named_locale=None, code_page=None):
         """Starts the launcher at Windows path `exe` with the exact bytes of
         `command_line`; `show` None gives no show state in the start-up
-        information; `locale` None removes the registry value."""
+        information; `locale` None removes the registry value; `code_page`
+        932 runs it with Japanese as the system's ANSI code page."""
         record = self.root / "record.txt"
         if record.exists():
             record.unlink()
@@ -137,6 +199,10 @@ class Wine:
         if named_locale is not None:
             args += ["--named-locale", named_locale.encode().hex()]
         env = dict(self.env, E2E_RECORD=r"X:\record.txt")
+        if code_page == 932:
+            env["LC_ALL"] = "ja_JP.UTF-8"  # Wine takes its ANSI code page from the locale
+        elif code_page is not None:
+            raise ValueError(f"no locale known for code page {code_page}")
         # Output goes through files, not pipes: no process Wine starts on the
         # side can keep a case waiting for the end of its output.
         with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
@@ -158,13 +224,16 @@ class Wine:
                            stdout=subprocess.DEVNULL, stderr=trace, timeout=120)
             trace.seek(0)
             lines = trace.read().decode("latin-1").splitlines()
+        image = PeFile(launcher_exe())
+        low, high = image.image_base, image.image_base + image.size_of_image
         calls, thread = [], None
         for line in lines:
             match = re.match(r"^([0-9a-f]+):Call ([\w.]+)\((.*)\) ret=([0-9a-f]+)$", line)
-            # Calls returning into a program image (64-bit default base); the
-            # first such call is the launcher's, and its thread is the only one
-            # it runs. Programs it starts trace with threads of their own.
-            if match and 0x140000000 <= int(match.group(4), 16) < 0x140100000:
+            # Calls returning into the launcher's image, at its preferred base
+            # (Wine loads a program there); the first such call is the
+            # launcher's, and its thread is the only one it runs. Programs it
+            # starts trace with threads of their own.
+            if match and low <= int(match.group(4), 16) < high:
                 thread = thread or match.group(1)
                 if match.group(1) == thread:
                     calls.append((match.group(2), match.group(3)))

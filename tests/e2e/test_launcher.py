@@ -154,6 +154,22 @@ class Profile(LauncherCase):
                 self.assertEqual(len(result.starts), 1)  # only the icon tool ran
 
 
+    def test_setup_is_started_by_its_default_verb(self):
+        # A file type whose default verb is not "open", and that has none:
+        # only a start with the default verb reaches the handler.
+        handler = f'"{self.wine.stand_in_windows_path}" "%1"'
+        self.wine.register_file_type(".lnchtest", "LauncherTest.Setup", "install",
+                                     {"install": handler, "print": "cmd /c exit 9"})
+        (self.tree / "products/enu/setup.lnchtest").write_bytes(b"a setup script")
+        harness.write_profile(self.tree, "[95]\r\nENGLISH=D:\\products\\enu\\setup.lnchtest\r\n")
+        result = self.launch()
+        self.assertEqual(result.exit_code, 0)
+        self.assertEqual(len(result.starts), 2, result.started_modules)
+        setup = result.starts[1]
+        self.assertEqual(setup.module, self.wine.stand_in_windows_path)
+        self.assertEqual(setup.parameters, b'"E:\\products\\enu\\setup.lnchtest"')
+
+
 class OtherDrive(LauncherCase):
     drive = "G"
     launcher_at = "deep/er/launcher.exe"
@@ -185,6 +201,21 @@ class CommandLine(LauncherCase):
         for line, tail in cases:
             with self.subTest(line=line):
                 result = self.launch(command_line=line)
+                self.assertStarted(result, r"E:\products\enu\setup.exe", b"English Group", tail)
+
+    def test_double_byte_program_name_under_code_page_932(self):
+        # Shift-JIS leads with 81-9F and E0-FC. E0 9F is one character whose
+        # trail byte lies in the first lead range: a rule that knew only that
+        # range would take 9F for a lead byte and the closing quote for its
+        # trail byte. (Only valid double-byte text survives the trip through
+        # UTF-16 to GetCommandLineA; a lead byte before a quote stays with the
+        # unit tests.)
+        cases = [(b'"E:\\x\xe0\x9f" /a', b"/a"),
+                 (b'"E:\\\xfc\x40\x81\x9f" /b  c', b"/b  c"),
+                 (b'"E:\\\x95\x5c" /c', b"/c")]  # the trail byte is a backslash
+        for line, tail in cases:
+            with self.subTest(line=line):
+                result = self.launch(command_line=line, code_page=932)
                 self.assertStarted(result, r"E:\products\enu\setup.exe", b"English Group", tail)
 
     def test_show_state_is_handed_on(self):

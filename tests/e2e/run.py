@@ -1,0 +1,43 @@
+"""Runs the Wine suite against one launcher executable:
+    python3 tests/e2e/run.py path/to/launcher.exe
+For an i386 file it first checks that this machine's Wine runs 32-bit
+programs at all; where it does not, it says why and exits 77, which ctest
+reports as a skip (never as a pass)."""
+
+import os
+import sys
+import unittest
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+SKIPPED = 77
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    exe = Path(sys.argv[1]).resolve()
+    if not exe.is_file():
+        sys.exit(f"Missing {exe}: run 'make build' first.")
+    os.environ["LAUNCHER_EXE"] = str(exe)
+    sys.path.insert(0, str(HERE))
+    import harness
+
+    missing = harness.missing_tools()
+    if missing:
+        sys.exit("The Wine suite needs: apt-get install -y --no-install-recommends "
+                 + " ".join(missing))
+    bits = "32" if harness.is_32bit(exe) else "64"
+    print(f"Wine suite on {exe} ({bits}-bit)", flush=True)
+    if bits == "32":
+        reason = harness.shared_wine().why_no_32bit()
+        if reason:
+            print(f"SKIPPED: this machine's Wine cannot run 32-bit programs: {reason}", flush=True)
+            return SKIPPED
+    suite = unittest.defaultTestLoader.discover(str(HERE), pattern="test_*.py")
+    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
+    return 0 if result.wasSuccessful() else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
