@@ -57,6 +57,20 @@ target_link_options(launcher PRIVATE -Wl,-T,${PROJECT_SOURCE_DIR}/cmake/launcher
 set_target_properties(launcher PROPERTIES LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/launcher.ld)
 
 option(LAUNCHER_TEST_HELPERS "Build the Windows helpers of the end-to-end tests" OFF)
+
+# A tiny test program built like the launcher (no C runtime), entering at
+# `entry` with the given subsystem ("windows" or "console").
+function(add_freestanding_program name source entry subsystem)
+  add_executable(${name} ${source})
+  target_compile_options(${name} PRIVATE -Os -ffreestanding -fno-exceptions -fno-rtti
+      -fno-asynchronous-unwind-tables -fno-stack-protector -Wall -Wextra)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(entry _${entry})  # i386 C symbols carry a leading underscore
+  endif()
+  target_link_options(${name} PRIVATE -nostdlib -nostartfiles -s -Wl,-e,${entry}
+      -Wl,--subsystem,${subsystem}:4.0)
+endfunction()
+
 if(LAUNCHER_TEST_HELPERS)
   add_subdirectory(tests/e2e)
   add_subdirectory(tests/bench)
