@@ -1,0 +1,220 @@
+#include "checker/profile_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace checker {
+
+namespace {
+
+// Code page 1252: bytes 0x80-0x9F that are not Latin-1. Bytes it leaves
+// unassigned (81, 8D, 8F, 90, 9D) keep their own value, as Windows maps them.
+constexpr char32_t kHigh1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t from_ansi(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? kHigh1252[byte - 0x80] : byte;
+}
+
+char to_ansi(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (int i = 0; i < 32; ++i) {
+    if (kHigh1252[i] == c) return static_cast<char>(0x80 + i);
+  }
+  return '?';  // not in the code page (Windows may pick a look-alike instead)
+}
+
+// The profile reader's blanks: tab to carriage return, space, and ^Z (DOS
+// end of file). Other separators and no-break spaces (1C-1F, A0) are text.
+bool is_blank(char32_t c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x1A; }
+
+std::u32string decode(const std::string& bytes, ProfileEncoding* encoding) {
+  std::u32string text;
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  if (bytes.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) {
+    *encoding = ProfileEncoding::kUtf8;
+    // Each byte that starts no valid sequence becomes U+FFFD, as Windows does.
+    for (size_t i = 3; i < bytes.size();) {
+      const unsigned char b = byte(i);
+      const int extra = b < 0x80 ? 0 : b < 0xC2 ? -1 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : b < 0xF5 ? 3 : -1;
+      char32_t c = extra == 0 ? b : extra == 1 ? b & 0x1F : extra == 2 ? b & 0x0F : b & 0x07;
+      bool valid = extra >= 0 && i + static_cast<size_t>(extra) < bytes.size();
+      for (int k = 1; valid && k <= extra; ++k) {
+        const unsigned char t = byte(i + static_cast<size_t>(k));
+        valid = (t & 0xC0) == 0x80;
+        c = (c << 6) | (t & 0x3F);
+      }
+      text.push_back(valid ? c : U'\uFFFD');
+      i += valid ? static_cast<size_t>(extra) + 1 : 1;
+    }
+    return text;
+  }
+  if (bytes.size() >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF))) {
+    const bool little = byte(0) == 0xFF;
+    *encoding = little ? ProfileEncoding::kUtf16Le : ProfileEncoding::kUtf16Be;
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+      text.push_back(little ? (byte(i) | byte(i + 1) << 8) : (byte(i) << 8 | byte(i + 1)));
+    }
+    return text;
+  }
+  *encoding = ProfileEncoding::kAnsi;
+  text.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size(); ++i) text.push_back(from_ansi(byte(i)));
+  return text;
+}
+
+std::string encode(const char32_t* begin, const char32_t* end) {
+  std::string out;
+  out.reserve(static_cast<size_t>(end - begin));
+  for (const char32_t* p = begin; p < end; ++p) out.push_back(to_ansi(*p));
+  return out;
+}
+
+// Case folding of code page 1252 as Windows folds the Unicode characters.
+unsigned char fold(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
+  switch (c) {
+    case 0x9A: return 0x8A;  // š
+    case 0x9C: return 0x8C;  // œ
+    case 0x9E: return 0x8E;  // ž
+    case 0xFF: return 0x9F;  // ÿ
+    default: return c;
+  }
+}
+
+bool same_name(const std::string& a, const std::string& b) {
+  const std::string x = up_to_nul(a);
+  const std::string y = up_to_nul(b);
+  if (x.size() != y.size()) return false;
+  for (size_t i = 0; i < x.size(); ++i) {
+    if (fold(static_cast<unsigned char>(x[i])) != fold(static_cast<unsigned char>(y[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A name the caller asks for is taken without the blanks around it.
+std::string trimmed_request(const char* name) {
+  std::string text(name);
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && is_blank(from_ansi(static_cast<unsigned char>(text[begin])))) ++begin;
+  while (end > begin && is_blank(from_ansi(static_cast<unsigned char>(text[end - 1])))) --end;
+  return text.substr(begin, end - begin);
+}
+
+}  // namespace
+
+std::string up_to_nul(const std::string& text) { return text.substr(0, text.find('\0')); }
+
+Profile::Profile(const std::string& bytes) {
+  const std::u32string text = decode(bytes, &encoding_);
+  sections_.push_back({});  // keys before the first section header: never found
+  const char32_t* next = text.data();
+  const char32_t* const end = text.data() + text.size();
+  bool previous_name_empty = false;
+  bool section_has_keys = false;
+  while (next < end) {
+    const char32_t* start = next;
+    // A line ends at a line feed or at a carriage return of its own.
+    const char32_t* newline = std::find_if(start, end, [](char32_t c) { return c == U'\n' || c == U'\r'; });
+    next = newline == end ? end : newline + 1;
+    const char32_t* stop = next;
+    while (start < stop && is_blank(*start)) ++start;
+    while (stop > start && is_blank(stop[-1])) --stop;
+    if (start >= stop) continue;
+
+    if (*start == U'[') {
+      // The name runs to the last ']' of the line, less the blanks around
+      // it; a header without one is read as a key line.
+      const char32_t* close = stop;
+      while (close > start && close[-1] != U']') --close;
+      if (close > start) {
+        const char32_t* name = start + 1;
+        const char32_t* name_end = close - 1;
+        while (name < name_end && is_blank(*name)) ++name;
+        while (name_end > name && is_blank(name_end[-1])) --name_end;
+        sections_.push_back({encode(name, name_end), {}});
+        section_has_keys = false;
+        continue;
+      }
+    }
+
+    const char32_t* equals = std::find(start, stop, U'=');
+    const char32_t* name_end = stop;
+    std::optional<std::string> value;
+    if (equals != stop) {
+      name_end = equals;
+      while (name_end > start && is_blank(name_end[-1])) --name_end;
+      const char32_t* value_start = equals + 1;
+      while (value_start < stop && is_blank(*value_start)) ++value_start;
+      value = encode(value_start, stop);
+    }
+    // Consecutive lines with an empty name make one key, as Windows keeps them.
+    const bool has_name = name_end != start;
+    if (has_name || !section_has_keys || !previous_name_empty) {
+      sections_.back().keys.push_back({encode(start, name_end), value});
+      section_has_keys = true;
+      previous_name_empty = !has_name || *start == U'\0';
+    }
+  }
+}
+
+const ProfileSection* Profile::find_section(const std::string& name) const {
+  for (const ProfileSection& section : sections_) {
+    if (!up_to_nul(section.name).empty() && same_name(section.name, name)) {
+      return &section;
+    }
+  }
+  return nullptr;
+}
+
+const std::string* Profile::find_value(const std::string& section_name,
+                                       const std::string& key) const {
+  const ProfileSection* section = find_section(section_name);
+  if (section == nullptr) return nullptr;
+  for (const ProfileKey& k : section->keys) {
+    if (same_name(k.name, key)) return k.value ? &*k.value : nullptr;
+  }
+  return nullptr;
+}
+
+uint32_t read_profile_string(const std::optional<std::string>& profile, const char* section,
+                             const char* key, const char* fallback, char* out, uint32_t size) {
+  if (size == 0) return 0;
+  // The default loses its trailing spaces (only spaces).
+  std::string chosen(fallback);
+  while (!chosen.empty() && chosen.back() == ' ') chosen.pop_back();
+  if (*key == '\0') {  // an empty key name reads nothing
+    out[0] = '\0';
+    return 0;
+  }
+  if (profile) {
+    const Profile parsed(*profile);
+    const std::string* value = parsed.find_value(trimmed_request(section), trimmed_request(key));
+    if (value != nullptr) chosen = *value;
+  }
+  chosen = up_to_nul(chosen);
+  // Matching quotes around a value (or the default) are dropped; a value
+  // cut short keeps its closing quote, less its last character.
+  std::string text = chosen;
+  bool quoted = false;
+  if (text.size() >= 2 && (text[0] == '"' || text[0] == '\'') && text.back() == text[0]) {
+    quoted = true;
+    text.erase(0, 1);
+  }
+  const size_t whole = text.size();
+  text.resize(std::min<size_t>(whole, size - 1));
+  if (quoted && size >= whole && !text.empty()) text.pop_back();
+  // Only the text and its terminator are written.
+  const size_t n = text.size();
+  std::memcpy(out, text.c_str(), n + 1);
+  return static_cast<uint32_t>(n);
+}
+
+}  // namespace checker

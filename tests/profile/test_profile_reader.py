@@ -1,0 +1,74 @@
+"""The tree checker's profile reader against the real GetPrivateProfileStringA
+under Wine: the same profiles, the same queries, byte for byte the same
+output buffers and returned lengths."""
+
+import random
+import subprocess
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+REPO = HERE.parents[1]
+sys.path.insert(0, str(REPO / "tests/e2e"))
+sys.path.insert(0, str(HERE))
+import corpus  # noqa: E402
+import harness  # noqa: E402
+
+HOST_TOOL = REPO / "build/host/tests/profile_query"
+WINDOWS_TOOL = REPO / "build/win64/tests/profile/profile_query.exe"
+
+
+def field(data):
+    return "h" + data.hex()
+
+
+class ProfileReaderAgreesWithWindows(unittest.TestCase):
+    def test_same_answers_for_every_query(self):
+        for tool in (HOST_TOOL, WINDOWS_TOOL):
+            self.assertTrue(tool.exists(), f"{tool} is missing: run 'make build build-host'")
+        wine = harness.shared_wine()
+        folder = Path(tempfile.mkdtemp(dir=wine.root, prefix="profiles-"))
+        wine.map_drive("p", folder)
+        files = {**corpus.hand_made(), **corpus.generated(300)}
+        rng = random.Random(7)
+        host_lines, windows_lines, cases = [], [], []
+        for name, content in files.items():
+            (folder / f"{name}.ini").write_bytes(content)
+            for section, key, default, size in corpus.queries(name, rng):
+                tail = f"{field(section)} {field(key)} {field(default)} {size}"
+                host_lines.append(f"{field(str(folder / (name + '.ini')).encode())} {tail}")
+                windows_lines.append(f"{field(f'P:/{name}.ini'.encode())} {tail}")
+                cases.append((name, section, key, default, size))
+        # A file that does not exist reads the default.
+        for default in corpus.DEFAULTS:
+            tail = f"{field(b'95')} {field(b'ENGLISH')} {field(default)} 260"
+            host_lines.append(f"{field(str(folder / 'none.ini').encode())} {tail}")
+            windows_lines.append(f"{field(b'P:/none.ini')} {tail}")
+            cases.append(("(missing file)", b"95", b"ENGLISH", default, 260))
+        (folder / "host.txt").write_text("\n".join(host_lines) + "\n")
+        (folder / "windows.txt").write_text("\n".join(windows_lines) + "\n")
+
+        host = subprocess.run([str(HOST_TOOL), str(folder / "host.txt")], capture_output=True,
+                              check=True, timeout=300).stdout.decode().splitlines()
+        shutil_copy = folder / "profile_query.exe"
+        shutil_copy.write_bytes(WINDOWS_TOOL.read_bytes())
+        with tempfile.TemporaryFile() as out:
+            subprocess.run([harness.WINE, r"P:\profile_query.exe", r"P:\windows.txt"],
+                           env=wine.env, stdin=subprocess.DEVNULL, stdout=out,
+                           stderr=subprocess.DEVNULL, check=True, timeout=600)
+            out.seek(0)
+            windows = out.read().decode().splitlines()
+        self.assertEqual(len(host), len(cases))
+        self.assertEqual(len(windows), len(cases))
+        differences = [(case, h, w) for case, h, w in zip(cases, host, windows) if h != w]
+        report = "files: " + " ".join(sorted({c[0] for c, _, _ in differences})) + "\n"
+        report += "\n".join(f"{c[0]}: [{c[1]!r}] {c[2]!r} default {c[3]!r} size {c[4]}:\n"
+                           f"  checker {h}\n  Windows {w}" for c, h, w in differences[:15])
+        self.assertEqual(differences, [], f"{len(differences)} of {len(cases)} queries differ:\n{report}")
+        print(f"{len(cases)} queries over {len(files)} profiles agree", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
