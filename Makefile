@@ -1,7 +1,8 @@
 # One entry point for building, testing and trying the launcher.
 #   make build     both Windows executables
 #   make test      every test suite (installs missing Debian packages as root)
-#   make demo      runs the launcher under Wine on the example tree
+#   make demo      runs the launcher under Wine on the example tree, and the checker
+#   make check-tree TREE=path   what the launcher will do on a tree
 #   make size      byte sizes of the executables and their sections
 #   make bench     launcher against a baseline of the same two starts, under Wine
 #   make fuzz      each libFuzzer target for FUZZ_SECONDS (default 300)
@@ -12,7 +13,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence
 
-.PHONY: all deps build build-win32 build-win64 build-host test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
+.PHONY: all deps build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
 all: build
 
@@ -27,7 +28,12 @@ build-win64:
 	cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLAUNCHER_TEST_HELPERS=ON >/dev/null
 	cmake --build build/win64 -j $(JOBS)
 
-build: build-win32 build-win64
+# The tree checker for Linux, without the tests.
+build-tools:
+	cmake -S . -B build/tools -DCMAKE_BUILD_TYPE=Release -DLAUNCHER_TESTS=OFF >/dev/null
+	cmake --build build/tools -j $(JOBS) --target launcher-check
+
+build: build-win32 build-win64 build-tools
 
 build-host:
 	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -58,6 +64,11 @@ test-sanitize: deps build-sanitize
 test: deps build build-host build-sanitize
 	ctest --test-dir build/host --output-on-failure -j $(JOBS)
 	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
+
+# What the launcher will do on a tree: make check-tree TREE=path/to/tree
+check-tree: build-tools
+	@test -n "$(TREE)" || { echo "Name the tree: make check-tree TREE=path/to/tree" >&2; exit 2; }
+	build/tools/launcher-check "$(TREE)"
 
 demo: deps build
 	xvfb-run -a scripts/demo

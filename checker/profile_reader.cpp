@@ -3,29 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "checker/code_page.h"
+
 namespace checker {
 
 namespace {
-
-// Code page 1252: bytes 0x80-0x9F that are not Latin-1. Bytes it leaves
-// unassigned (81, 8D, 8F, 90, 9D) keep their own value, as Windows maps them.
-constexpr char32_t kHigh1252[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char32_t from_ansi(unsigned char byte) {
-  return byte >= 0x80 && byte < 0xA0 ? kHigh1252[byte - 0x80] : byte;
-}
-
-char to_ansi(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-  for (int i = 0; i < 32; ++i) {
-    if (kHigh1252[i] == c) return static_cast<char>(0x80 + i);
-  }
-  return '?';  // not in the code page (Windows may pick a look-alike instead)
-}
 
 // The profile reader's blanks: tab to carriage return, space, and ^Z (DOS
 // end of file). Other separators and no-break spaces (1C-1F, A0) are text.
@@ -36,21 +18,7 @@ std::u32string decode(const std::string& bytes, ProfileEncoding* encoding) {
   const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
   if (bytes.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) {
     *encoding = ProfileEncoding::kUtf8;
-    // Each byte that starts no valid sequence becomes U+FFFD, as Windows does.
-    for (size_t i = 3; i < bytes.size();) {
-      const unsigned char b = byte(i);
-      const int extra = b < 0x80 ? 0 : b < 0xC2 ? -1 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : b < 0xF5 ? 3 : -1;
-      char32_t c = extra == 0 ? b : extra == 1 ? b & 0x1F : extra == 2 ? b & 0x0F : b & 0x07;
-      bool valid = extra >= 0 && i + static_cast<size_t>(extra) < bytes.size();
-      for (int k = 1; valid && k <= extra; ++k) {
-        const unsigned char t = byte(i + static_cast<size_t>(k));
-        valid = (t & 0xC0) == 0x80;
-        c = (c << 6) | (t & 0x3F);
-      }
-      text.push_back(valid ? c : U'\uFFFD');
-      i += valid ? static_cast<size_t>(extra) + 1 : 1;
-    }
-    return text;
+    return decode_utf8(bytes.substr(3));
   }
   if (bytes.size() >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF))) {
     const bool little = byte(0) == 0xFF;
@@ -61,9 +29,7 @@ std::u32string decode(const std::string& bytes, ProfileEncoding* encoding) {
     return text;
   }
   *encoding = ProfileEncoding::kAnsi;
-  text.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size(); ++i) text.push_back(from_ansi(byte(i)));
-  return text;
+  return decode_ansi(bytes);
 }
 
 std::string encode(const char32_t* begin, const char32_t* end) {
@@ -73,25 +39,13 @@ std::string encode(const char32_t* begin, const char32_t* end) {
   return out;
 }
 
-// Case folding of code page 1252 as Windows folds the Unicode characters.
-unsigned char fold(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
-  switch (c) {
-    case 0x9A: return 0x8A;  // š
-    case 0x9C: return 0x8C;  // œ
-    case 0x9E: return 0x8E;  // ž
-    case 0xFF: return 0x9F;  // ÿ
-    default: return c;
-  }
-}
-
 bool same_name(const std::string& a, const std::string& b) {
   const std::string x = up_to_nul(a);
   const std::string y = up_to_nul(b);
   if (x.size() != y.size()) return false;
   for (size_t i = 0; i < x.size(); ++i) {
-    if (fold(static_cast<unsigned char>(x[i])) != fold(static_cast<unsigned char>(y[i]))) {
+    if (fold_case(from_ansi(static_cast<unsigned char>(x[i]))) !=
+        fold_case(from_ansi(static_cast<unsigned char>(y[i])))) {
       return false;
     }
   }

@@ -307,6 +307,20 @@ def snapshot(tree):
     return state
 
 
+ICON_TOOL = "install/quv/win/addiconw.exe"
+# Where the demo and the tests put programs in the tree with mistakes: not
+# the Spanish one (missing on purpose) and not the French one (the tree has
+# it, empty).
+MISTAKES_PROGRAMS = [
+    ICON_TOOL,
+    "products/win95/quv_ptb/setup.exe",
+    "products/win95/quv_enu/setup.exe",
+    "products/win95/quv_ita/setup.exe",
+    "products/win95/quv_deu/release candidate of the german edition, second build/"
+    "staging area for the final pressing of the disc/setup.exe",
+]
+
+
 def setup_keys(profile):
     """The profile's setup keys by the program path they name (without drive)."""
     keys = {}
@@ -317,15 +331,17 @@ def setup_keys(profile):
     return keys
 
 
-def example_tree(wine, drive="E"):
-    """A copy of examples/cd with the launcher at its root and a stand-in at
-    every program path, mapped as `drive`. Returns the tree and its setup keys."""
-    tree = Path(tempfile.mkdtemp(dir=wine.root, prefix="cd-"))
-    shutil.copytree(REPO / "examples/cd", tree, dirs_exist_ok=True)
+def example_tree(wine, drive="E", name="cd"):
+    """A copy of examples/<name> with the launcher at its root and a stand-in
+    at its program paths (for examples/cd every path its profile names),
+    mapped as `drive`. Returns the tree and its setup keys."""
+    tree = Path(tempfile.mkdtemp(dir=wine.root, prefix=f"{name}-"))
+    shutil.copytree(REPO / "examples" / name, tree, dirs_exist_ok=True)
     place_launcher(tree)
-    place_program(wine, tree, "install/quv/win/addiconw.exe")
     keys = setup_keys(tree / "install/quv/win/client.ini")
-    for program in keys:
-        place_program(wine, tree, program[1:].replace("\\", "/"))
+    programs = (MISTAKES_PROGRAMS if name == "cd-mistakes" else
+                [ICON_TOOL] + [program[1:].replace("\\", "/") for program in keys])
+    for program in programs:
+        place_program(wine, tree, program)
     wine.map_drive(drive, tree)
     return tree, keys

@@ -17,7 +17,7 @@ import corpus  # noqa: E402
 import harness  # noqa: E402
 
 HOST_TOOL = REPO / "build/host/tests/profile_query"
-WINDOWS_TOOL = REPO / "build/win64/tests/profile/profile_query.exe"
+WINDOWS_TOOL = REPO / "build/win64/tests/e2e/profile_query.exe"
 
 
 def field(data):

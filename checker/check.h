@@ -1,0 +1,61 @@
+// Predicts, from an installation tree, what the launcher does for each
+// language: it runs the launcher's own launch sequence against the tree and
+// says what a tree author should change.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "checker/tree.h"
+#include "checker/tree_platform.h"
+
+namespace checker {
+
+struct Finding {
+  std::string severity;  // "error" or "warning"
+  std::string code;      // stable, e.g. "setup-not-found"
+  std::string message;   // what is wrong and what to change
+};
+
+// One launch, as the launcher would make it for one locale.
+struct LanguageCheck {
+  std::string language;  // the setup key, e.g. "ENGLISH"; "" when no row matches
+  std::string locale;    // the resource-locale value checked, e.g. "00000409"
+  std::string setup_key;
+  std::string group_key;
+  std::optional<std::string> setup_value;  // as read from the profile; none when missing
+  bool setup_default_used = false;
+  std::string setup_path;                 // the path the file test is given
+  std::optional<std::string> found_path;  // what it finds, at any length
+  std::optional<std::string> group_value;  // as read from the profile; none when missing
+  std::string group;                       // the group the icon tool gets
+  std::vector<ProgramStart> starts;        // icon tool first, then setup
+  std::vector<std::string> boxes;
+  int exit_status = 0;
+  std::vector<Finding> findings;
+};
+
+struct TreeCheck {
+  std::string tree;
+  bool profile_found = false;
+  std::string profile_encoding;  // "ansi", "utf-8", "utf-16le", "utf-16be", "utf-16 without mark"
+  std::vector<Finding> findings;  // about the tree as a whole
+  std::vector<LanguageCheck> languages;
+  std::optional<LanguageCheck> unmatched;  // what a locale with no row gets
+
+  // True when every language checked would start its setup program.
+  bool all_start() const;
+};
+
+constexpr char kProfileDPath[] = "D:\\install\\quv\\win\\client.ini";
+constexpr char kIconToolDPath[] = "D:\\install\\quv\\win\\addiconw.exe";
+
+// With `locale`, checks that one resource-locale value; without, each of
+// the six languages in table order and then a locale that matches none.
+TreeCheck check_tree(Tree& tree, const std::string& root, const std::optional<std::string>& locale);
+
+// The known profile key nearest to `key`, when one is close (a typo).
+std::optional<std::string> nearest_known_key(const std::string& key);
+
+}  // namespace checker

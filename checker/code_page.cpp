@@ -1,0 +1,85 @@
+#include "checker/code_page.h"
+
+namespace checker {
+
+namespace {
+constexpr char32_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+}  // namespace
+
+char32_t from_ansi(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
+}
+
+char to_ansi(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (int i = 0; i < 32; ++i) {
+    if (kHigh[i] == c) return static_cast<char>(0x80 + i);
+  }
+  return '?';
+}
+
+char32_t fold_case(char32_t c) {
+  if (c >= U'a' && c <= U'z') return c - 0x20;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+  switch (c) {
+    case 0x0161: return 0x0160;  // š
+    case 0x0153: return 0x0152;  // œ
+    case 0x017E: return 0x017D;  // ž
+    case 0x00FF: return 0x0178;  // ÿ
+    default: return c;
+  }
+}
+
+std::u32string decode_ansi(const std::string& bytes) {
+  std::u32string text;
+  text.reserve(bytes.size());
+  for (const char b : bytes) text.push_back(from_ansi(static_cast<unsigned char>(b)));
+  return text;
+}
+
+std::u32string decode_utf8(const std::string& bytes) {
+  std::u32string text;
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  for (size_t i = 0; i < bytes.size();) {
+    const unsigned char b = byte(i);
+    const int extra = b < 0x80 ? 0 : b < 0xC2 ? -1 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : b < 0xF5 ? 3 : -1;
+    char32_t c = extra == 0 ? b : extra == 1 ? b & 0x1F : extra == 2 ? b & 0x0F : b & 0x07;
+    bool valid = extra >= 0 && i + static_cast<size_t>(extra) < bytes.size();
+    for (int k = 1; valid && k <= extra; ++k) {
+      const unsigned char t = byte(i + static_cast<size_t>(k));
+      valid = (t & 0xC0) == 0x80;
+      c = (c << 6) | (t & 0x3F);
+    }
+    text.push_back(valid ? c : U'\uFFFD');
+    i += valid ? static_cast<size_t>(extra) + 1 : 1;
+  }
+  return text;
+}
+
+std::string encode_utf8(const std::u32string& text) {
+  std::string out;
+  for (const char32_t c : text) {
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+}  // namespace checker

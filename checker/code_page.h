@@ -1,0 +1,23 @@
+// Code page 1252, the Western ANSI code page the tree checker assumes: the
+// profile and the paths of a tree are in it, Unix file names and the JSON
+// report in UTF-8.
+#pragma once
+
+#include <string>
+
+namespace checker {
+
+// The Unicode character of an ANSI byte. Bytes the code page leaves
+// unassigned (81, 8D, 8F, 90, 9D) keep their own value, as Windows maps them.
+char32_t from_ansi(unsigned char byte);
+// The ANSI byte of a character, '?' when the code page has none.
+char to_ansi(char32_t c);
+// Folds a character's case as Windows compares names (letters of the code
+// page only).
+char32_t fold_case(char32_t c);
+
+std::u32string decode_ansi(const std::string& bytes);
+std::u32string decode_utf8(const std::string& bytes);  // U+FFFD for each bad byte
+std::string encode_utf8(const std::u32string& text);
+
+}  // namespace checker

@@ -1,0 +1,169 @@
+#include "checker/report.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "checker/code_page.h"
+#include "platform/platform.h"
+
+namespace checker {
+
+namespace {
+
+std::string quoted(const std::string& ansi) {
+  std::string out = "\"";
+  for (const char32_t c : decode_ansi(ansi)) {
+    if (c == U'"' || c == U'\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20 || c == 0x7F) {
+      char escape[8];
+      std::snprintf(escape, sizeof(escape), "\\u%04x", static_cast<unsigned>(c));
+      out += escape;
+    } else {
+      out += encode_utf8(std::u32string(1, c));
+    }
+  }
+  return out + "\"";
+}
+
+std::string optional_text(const std::optional<std::string>& text) {
+  return text ? quoted(*text) : "null";
+}
+
+std::string findings_json(const std::vector<Finding>& findings, const std::string& indent) {
+  if (findings.empty()) return "[]";
+  std::string out = "[";
+  for (size_t i = 0; i < findings.size(); ++i) {
+    out += (i ? ",\n" : "\n") + indent + "  {\"severity\": " + quoted(findings[i].severity) +
+           ", \"code\": " + quoted(findings[i].code) +
+           ", \"message\": " + quoted(findings[i].message) + "}";
+  }
+  return out + "\n" + indent + "]";
+}
+
+std::string start_json(const ProgramStart* start) {
+  if (start == nullptr) return "null";
+  return "{\"file\": " + quoted(start->file) + ", \"parameters\": " + quoted(start->parameters) +
+         ", \"show\": " + std::to_string(start->show) +
+         ", \"launch_result\": " + std::to_string(start->result) + "}";
+}
+
+// The launcher's two starts: the icon tool's (started first, minimised) and
+// the setup program's.
+const ProgramStart* icon_start(const LanguageCheck& l) {
+  return l.starts.empty() ? nullptr : &l.starts[0];
+}
+const ProgramStart* setup_start(const LanguageCheck& l) {
+  return l.starts.size() < 2 ? nullptr : &l.starts[1];
+}
+
+std::string language_json(const LanguageCheck& l) {
+  const std::string in = "      ";
+  std::string out = "{\n";
+  const auto field = [&](const std::string& name, const std::string& value, bool last = false) {
+    out += in + quoted(name) + ": " + value + (last ? "\n" : ",\n");
+  };
+  field("language", l.language.empty() ? "null" : quoted(l.language));
+  field("locale", quoted(l.locale));
+  field("setup_key", l.setup_key.empty() ? "null" : quoted(l.setup_key));
+  field("group_key", l.group_key.empty() ? "null" : quoted(l.group_key));
+  field("setup_value", optional_text(l.setup_value));
+  field("setup_default_used", l.setup_default_used ? "true" : "false");
+  field("setup_path", l.setup_path.empty() ? "null" : quoted(l.setup_path));
+  field("found_path", optional_text(l.found_path));
+  field("found_path_length", l.found_path ? std::to_string(l.found_path->size()) : "null");
+  field("group_value", optional_text(l.group_value));
+  field("group", icon_start(l) ? quoted(l.group) : "null");
+  field("group_cut", l.group_value && l.group_value->size() > l.group.size() ? "true" : "false");
+  field("icon_tool", start_json(icon_start(l)));
+  field("setup_program", start_json(setup_start(l)));
+  field("message_box", l.boxes.empty() ? "null" : quoted(l.boxes.front()));
+  field("exit_status", std::to_string(l.exit_status));
+  field("findings", findings_json(l.findings, in), true);
+  return out + "    }";
+}
+
+std::string pad(const std::string& text, size_t width) {
+  const size_t shown = decode_ansi(text).size();
+  return ansi_to_utf8(text) + std::string(shown < width ? width - shown : 0, ' ');
+}
+
+}  // namespace
+
+std::string ansi_to_utf8(const std::string& text) { return encode_utf8(decode_ansi(text)); }
+
+std::string json_report(const TreeCheck& check, const std::string& version) {
+  std::string out = "{\n";
+  out += "  \"checker\": \"launcher-check\",\n";
+  out += "  \"version\": " + quoted(version) + ",\n";
+  out += "  \"tree\": " + quoted(check.tree) + ",\n";
+  out += "  \"profile\": {\"path\": " + quoted(kProfileDPath) + ", \"found\": " +
+         (check.profile_found ? "true" : "false") + ", \"encoding\": " +
+         (check.profile_encoding.empty() ? "null" : quoted(check.profile_encoding)) + "},\n";
+  out += "  \"findings\": " + findings_json(check.findings, "  ") + ",\n";
+  out += "  \"languages\": [";
+  for (size_t i = 0; i < check.languages.size(); ++i) {
+    out += (i ? ",\n    " : "\n    ") + language_json(check.languages[i]);
+  }
+  out += "\n  ],\n";
+  out += "  \"unmatched_locale\": " + (check.unmatched ? language_json(*check.unmatched) : "null") + ",\n";
+  out += std::string("  \"all_start\": ") + (check.all_start() ? "true" : "false") + "\n}\n";
+  return out;
+}
+
+std::string text_report(const TreeCheck& check) {
+  std::string out = "Tree " + check.tree + " as drive D:\n";
+  out += std::string("Profile ") + kProfileDPath + ": " +
+         (check.profile_found ? "found (" + check.profile_encoding + ")" : "missing") + "\n\n";
+  const std::vector<std::string> head = {"Language", "Locale", "Setup program (found path)",
+                                         "Length", "Group", "Exit"};
+  std::vector<std::vector<std::string>> rows = {head};
+  for (const LanguageCheck& l : check.languages) {
+    const ProgramStart* setup = setup_start(l);
+    std::string program = setup ? setup->file
+                          : l.found_path ? "not started: " + *l.found_path
+                          : l.setup_path.empty() ? "-"
+                                                 : "not found: " + l.setup_path;
+    if (!l.boxes.empty()) program = "message box \"" + l.boxes.front() + "\"";
+    rows.push_back({l.language.empty() ? "(none)" : l.language, l.locale, program,
+                    l.found_path ? std::to_string(l.found_path->size()) : "-",
+                    icon_start(l) ? "\"" + l.group + "\"" : "-", std::to_string(l.exit_status)});
+  }
+  std::vector<size_t> widths(head.size(), 0);
+  for (const auto& row : rows) {
+    for (size_t i = 0; i < row.size(); ++i) {
+      widths[i] = std::max(widths[i], decode_ansi(row[i]).size());
+    }
+  }
+  for (size_t r = 0; r < rows.size(); ++r) {
+    std::string line;
+    for (size_t i = 0; i < rows[r].size(); ++i) line += pad(rows[r][i], widths[i] + 2);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out += line + "\n";
+  }
+  if (check.unmatched) {
+    const LanguageCheck& u = *check.unmatched;
+    out += "Any other locale: " +
+           (u.boxes.empty() ? std::string("no message box")
+                            : "message box \"" + ansi_to_utf8(u.boxes.front()) + "\"") +
+           ", nothing started, exit " + std::to_string(u.exit_status) + "\n";
+  }
+  out += "\nThe icon tool " + std::string(kIconToolDPath) +
+         " starts first, minimised, with \"exe=c:\\brumix\\kez.exe desc=KEZ group=<group>\".\n"
+         "A setup program starts with the launcher's own arguments and show state.\n";
+
+  std::string findings;
+  const auto list = [&](const std::string& where, const std::vector<Finding>& items) {
+    for (const Finding& f : items) {
+      findings += "  " + f.severity + std::string(9 - f.severity.size(), ' ') + f.code + "  " +
+                  (where.empty() ? "" : where + ": ") + ansi_to_utf8(f.message) + "\n";
+    }
+  };
+  list("", check.findings);
+  for (const LanguageCheck& l : check.languages) list(l.language, l.findings);
+  out += findings.empty() ? "\nNo findings.\n" : "\nFindings:\n" + findings;
+  return out;
+}
+
+}  // namespace checker

@@ -1,0 +1,20 @@
+# launcher-check.exe: the tree checker as a Windows console program. Unlike
+# the launcher it uses the C runtime; it answers the launcher's profile and
+# file calls with the real ones, on the tree's folder in the place of D:.
+add_library(launcher_core_hosted STATIC ${LAUNCHER_CORE_SOURCES})
+target_include_directories(launcher_core_hosted PUBLIC ${PROJECT_SOURCE_DIR})
+
+add_executable(launcher-check
+    checker/main.cpp
+    checker/code_page.cpp
+    checker/profile_reader.cpp
+    checker/windows_tree.cpp
+    checker/tree_platform.cpp
+    checker/check.cpp
+    checker/report.cpp)
+target_include_directories(launcher-check PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(launcher-check PRIVATE launcher_core_hosted)
+target_compile_definitions(launcher-check PRIVATE LAUNCHER_VERSION="${PROJECT_VERSION}")
+target_compile_options(launcher-check PRIVATE -O2 -Wall -Wextra -Werror)
+# One file to hand out: no C++ runtime DLLs beside it.
+target_link_options(launcher-check PRIVATE -static -s -Wl,--no-insert-timestamp)

@@ -1,0 +1,140 @@
+"""The tree checker's prediction against the real launcher under Wine: for
+the example trees and for trees broken on purpose, every locale the checker
+reports is run for real, and what the launcher started (programs,
+parameters, show state), its message box and its exit status must be what
+the checker said. Where Wine runs 32-bit programs, the checker's Windows
+build (real profile and file calls) must also give the same report."""
+
+import json
+import subprocess
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import harness  # noqa: E402
+
+CHECKER = harness.REPO / "build/tools/launcher-check"
+WINDOWS_CHECKER = harness.REPO / "build/win32/launcher-check.exe"
+SHOW_NORMAL = 1  # the checker predicts a double-click: no arguments, shown normally
+
+
+def deep_folder(length):
+    """A folder under p\\ whose setup.exe has a full path of `length` characters on a drive."""
+    return "p/" + "f" * (length - len("E:\\p\\\\setup.exe"))
+
+
+def broken_trees():
+    """{name: (profile bytes or None, programs to place, other files)}"""
+    quoted_and_odd = (
+        b"[other]\r\nENGLISH=D:\\wrong\\setup.exe\r\n"
+        b"  [ 95 ]\r\n"
+        b"portugese = D:\\Products\\WIN95\\.\\quv_ptb\\..\\quv_ptb\\SETUP.EXE\r\n"
+        b'  english = "D:\\products\\enu\\setup.exe"  \r\n'
+        b"FRENCH=D:\\products\\fra\\setup.exe\r\n"
+        b"ITALIAN=D:\\products\\ita\\broken.exe\r\n"
+        b"GERMAN=D:\\products\\deu\\setup.xyz\r\n"
+        b"SPANISH=D:\\" + deep_folder(128).replace("/", "\\").encode() + b"\\setup.exe\r\n"
+        b"ENGLISH_STARTUP='Quoted group'\r\nGERMAN_STARTUP=Gruppe\x00versteckt\r\n")
+    defaults_and_limits = (
+        b"[95]\r\n"
+        b"PORTUGESE=D:\\" + deep_folder(127).replace("/", "\\").encode() + b"\\setup.exe\r\n"
+        b"ENGLISH=D:\\products\\enu\\setup.exe.\r\n"
+        b"ITALIAN=\r\nGERMAN=x\r\n"
+        b'SPANISH_STARTUP="Programas de inicio"\r\n'
+        b"[95]\r\nFRENCH=D:\\products\\fra\\setup.exe\r\n")
+    return {
+        "no profile": (None, [harness.ICON_TOOL, "products/win95/quv_enu/setup.exe"], {}),
+        "no section 95": (b"[96]\r\nENGLISH=D:\\products\\enu\\setup.exe\r\n",
+                          ["products/win95/quv_enu/setup.exe"], {}),
+        "quoted and odd": (quoted_and_odd,
+                           [harness.ICON_TOOL, "products/win95/quv_ptb/setup.exe",
+                            "products/enu/setup.exe", deep_folder(128) + "/setup.exe"],
+                           {"products/fra/setup.exe/readme.txt": b"a folder, not a program",
+                            "products/ita/broken.exe": b"MZ but not a program",
+                            "products/deu/setup.xyz": b"nothing opens this"}),
+        "defaults and limits": (defaults_and_limits,
+                                [harness.ICON_TOOL, deep_folder(127) + "/setup.exe",
+                                 "products/enu/setup.exe", "products/fra/setup.exe",
+                                 "products/win95/quv_enu/setup.exe"], {}),
+    }
+
+
+class CheckerAgreesWithTheLauncher(unittest.TestCase):
+    def setUp(self):
+        self.assertTrue(CHECKER.exists(), f"{CHECKER} is missing: run 'make build'")
+        self.wine = harness.shared_wine()
+
+    def predict(self, tree):
+        done = subprocess.run([str(CHECKER), "--json", str(tree)], capture_output=True, timeout=120)
+        self.assertIn(done.returncode, (0, 1), done.stderr.decode())
+        return json.loads(done.stdout)
+
+    def assertAgrees(self, tree):
+        """Runs the launcher from drive E: for every locale the checker reports."""
+        report = self.predict(tree)
+        before = harness.snapshot(tree)
+        runs = report["languages"] + [report["unmatched_locale"]]
+        self.assertEqual(len(runs), 7)
+        for predicted in runs:
+            with self.subTest(tree=tree.name, locale=predicted["locale"]):
+                result = self.wine.run(r"E:\launcher.exe", b'"E:\\launcher.exe"', show=SHOW_NORMAL,
+                                       locale=predicted["locale"])
+                self.assertEqual(result.exit_code, predicted["exit_status"])
+                box = predicted["message_box"]
+                self.assertEqual([b.text for b in result.boxes], [box.encode("cp1252")] if box else [])
+                # Only starts that succeed leave a record; the checker says
+                # which would, by their launch result.
+                expected = [s for s in (predicted["icon_tool"], predicted["setup_program"])
+                            if s and s["launch_result"] > 32]
+                self.assertEqual(len(result.starts), len(expected), result.started_modules)
+                for real, start in zip(result.starts, expected):
+                    self.assertEqual(real.module.lower(), "e" + start["file"][1:].lower())
+                    self.assertEqual(real.parameters, start["parameters"].encode("cp1252"))
+                    self.assertEqual(real.show, start["show"])
+        self.assertEqual(harness.snapshot(tree), before, "the launcher or checker changed the tree")
+        self.assertWindowsBuildAgrees(report)
+        return report
+
+    def assertWindowsBuildAgrees(self, report):
+        if self.wine.why_no_32bit():
+            return  # the 32-bit suite entry reports the skip
+        with tempfile.TemporaryFile() as out:
+            code = subprocess.run([harness.WINE, str(WINDOWS_CHECKER), "--json", "E:\\"],
+                                  env=self.wine.env, stdin=subprocess.DEVNULL, stdout=out,
+                                  stderr=subprocess.DEVNULL, timeout=120).returncode
+            out.seek(0)
+            windows = json.loads(out.read())
+        self.assertEqual(code, 0 if report["all_start"] else 1)
+        self.assertEqual({**windows, "tree": None}, {**report, "tree": None})
+
+    def test_example_trees(self):
+        tree, _ = harness.example_tree(self.wine, name="cd")
+        self.assertTrue(self.assertAgrees(tree)["all_start"])
+        tree, _ = harness.example_tree(self.wine, name="cd-mistakes")
+        report = self.assertAgrees(tree)
+        codes = {f["code"] for f in report["findings"]}
+        codes |= {f["code"] for language in report["languages"] for f in language["findings"]}
+        self.assertEqual(codes, {"unknown-key", "setup-default-used", "setup-not-a-program",
+                                 "setup-no-drive-prefix", "group-cut", "setup-not-found",
+                                 "setup-path-too-long", "group-default-used"})
+
+    def test_broken_trees(self):
+        for name, (profile, programs, files) in broken_trees().items():
+            with self.subTest(tree=name):
+                tree = Path(tempfile.mkdtemp(dir=self.wine.root, prefix="broken-"))
+                harness.place_launcher(tree)
+                if profile is not None:
+                    harness.write_profile(tree, profile)
+                for program in programs:
+                    harness.place_program(self.wine, tree, program)
+                for relative, content in files.items():
+                    (tree / relative).parent.mkdir(parents=True, exist_ok=True)
+                    (tree / relative).write_bytes(content)
+                self.wine.map_drive("E", tree)
+                self.assertAgrees(tree)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
