@@ -11,7 +11,7 @@
 BUILD_TYPE ?= MinSizeRel
 JOBS ?= 2
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS = command_line language launch_sequence
+FUZZ_TARGETS = command_line language launch_sequence profile
 
 .PHONY: all deps build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
