@@ -3,17 +3,23 @@
 #   make test      every test suite (installs missing Debian packages as root)
 #   make demo      runs the launcher under Wine on the example tree, and the checker
 #   make check-tree TREE=path   what the launcher will do on a tree
+#   make dist      the release folder and zip for tree authors, in dist/
+#   make sign CERT=cert.pem KEY=key.pem [PASS=...] [TIMESTAMP_URL=...]
+#                  a signed copy of the launcher in dist/launcher-<version>/signed/
 #   make size      byte sizes of the executables and their sections
 #   make bench     launcher against a baseline of the same two starts, under Wine
 #   make fuzz      each libFuzzer target for FUZZ_SECONDS (default 300)
 #   make fuzz-coverage  launcher lines the fuzz corpora reach
 
 BUILD_TYPE ?= MinSizeRel
+VERSION := $(shell grep -o 'launcher VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+DIST ?= dist
+RELEASE = $(DIST)/launcher-$(VERSION)
 JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence profile
 
-.PHONY: all deps build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
+.PHONY: dist sign all deps build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
 all: build
 
@@ -70,6 +76,16 @@ check-tree: build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make check-tree TREE=path/to/tree" >&2; exit 2; }
 	build/tools/launcher-check "$(TREE)"
 
+dist: deps build
+	scripts/make-dist --out "$(DIST)"
+
+# The arguments are checked before anything is built.
+sign:
+	@SIGN_PASS="$(PASS)" scripts/sign --check "$(CERT)" "$(KEY)"
+	$(MAKE) dist
+	@SIGN_PASS="$(PASS)" SIGN_TIMESTAMP_URL="$(TIMESTAMP_URL)" \
+	  scripts/sign "$(CERT)" "$(KEY)" "$(RELEASE)/launcher.exe" "$(RELEASE)/signed/launcher.exe"
+
 demo: deps build
 	xvfb-run -a scripts/demo
 
@@ -89,4 +105,4 @@ fuzz-coverage: deps
 	scripts/fuzz-coverage
 
 clean:
-	rm -rf build
+	rm -rf build dist

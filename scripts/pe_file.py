@@ -22,7 +22,8 @@ class Section:
 
 class PeFile:
     def __init__(self, path):
-        self.data = open(path, "rb").read()
+        with open(path, "rb") as f:
+            self.data = f.read()
         d = self.data
         if d[:2] != b"MZ":
             raise ValueError(f"{path}: not an MZ executable")
@@ -43,8 +44,11 @@ class PeFile:
          _, _, self.subsystem_major, self.subsystem_minor) = struct.unpack_from(
             "<IIHHHHHH", d, opt + 32)
         self.size_of_headers = struct.unpack_from("<I", d, opt + 60)[0]
+        self.checksum_offset = opt + 64
+        self.checksum = struct.unpack_from("<I", d, self.checksum_offset)[0]
         self.subsystem, self.dll_characteristics = struct.unpack_from("<HH", d, opt + 68)
         dirs = opt + (112 if self.is_64 else 96)
+        self.directories_offset = dirs
         number = struct.unpack_from("<I", d, dirs - 4)[0]
         self.directories = {DIRECTORY_NAMES[i]: struct.unpack_from("<II", d, dirs + 8 * i)
                             for i in range(min(number, 16))}
@@ -55,6 +59,18 @@ class PeFile:
             self.sections.append(Section(raw[0].rstrip(b"\0").decode(), raw[1], raw[2],
                                          raw[3], raw[4], raw[9]))
         self.section_table_end = table + 40 * count
+
+    def computed_checksum(self):
+        """The PE checksum of the file, as the image loader's check computes it."""
+        d = self.data + b"\0" * (len(self.data) % 2)
+        total = 0
+        for i in range(0, len(d), 2):
+            if i == self.checksum_offset or i == self.checksum_offset + 2:
+                continue
+            total += d[i] | d[i + 1] << 8
+            total = (total & 0xFFFF) + (total >> 16)
+        total = (total & 0xFFFF) + (total >> 16)
+        return (total & 0xFFFF) + len(self.data)
 
     def offset(self, rva):
         for s in self.sections:

@@ -1,5 +1,5 @@
 """Runs the Wine suite against one launcher executable:
-    python3 tests/e2e/run.py path/to/launcher.exe
+    python3 tests/e2e/run.py path/to/launcher.exe [TEST_NAME ...]
 For an i386 file it first checks that this machine's Wine runs 32-bit
 programs at all; where it does not, it says why and exits 77, which ctest
 reports as a skip (never as a pass)."""
@@ -14,7 +14,7 @@ SKIPPED = 77
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) < 2:
         sys.exit(__doc__)
     exe = Path(sys.argv[1]).resolve()
     if not exe.is_file():
@@ -34,7 +34,9 @@ def main():
         if reason:
             print(f"SKIPPED: this machine's Wine cannot run 32-bit programs: {reason}", flush=True)
             return SKIPPED
-    suite = unittest.defaultTestLoader.discover(str(HERE), pattern="test_*.py")
+    names = sys.argv[2:]
+    suite = (unittest.defaultTestLoader.loadTestsFromNames(names) if names else
+             unittest.defaultTestLoader.discover(str(HERE), pattern="test_*.py"))
     result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
     return 0 if result.wasSuccessful() else 1
 

@@ -72,6 +72,20 @@ class Executable:
                             and rva + size <= idata.virtual_address + idata.virtual_size,
                             f"{directory} directory outside .idata")
 
+    def check_signature_layout(self, pe):
+        """An Authenticode signature where every loader can live with it:
+        appended after the last section's bytes (the security directory holds
+        a file offset; Windows 95 ignores the directory, but must not find the
+        signature inside something a section header claims), reaching the end
+        of the file, with the checksum brought up to date."""
+        offset, size = pe.directories["security"]
+        self.assertGreater(size, 0, "no signature")
+        self.assertEqual(offset % 8, 0)
+        self.assertEqual(offset + size, len(pe.data))
+        for s in pe.sections:
+            self.assertLessEqual(s.raw_offset + s.raw_size, offset, s.name)
+        self.assertEqual(pe.checksum, pe.computed_checksum())
+
     def check_resources(self, pe, architecture):
         resources = pe.resources()
         manifest = resources[(RT_MANIFEST, 1)].decode("utf-8")

@@ -1,0 +1,120 @@
+"""The release a tree author takes, and signing it with their own
+certificate: `make dist` contents and checksums; `make sign` with a
+throwaway certificate made here (no key is ever committed), its failures,
+the signed file's bytes and layout, and the signed launcher run under Wine."""
+
+import atexit
+import hashlib
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+import zipfile
+from pathlib import Path
+
+REPO = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(REPO / "scripts"))
+sys.path.insert(0, str(REPO / "tests/pe"))
+from pe_file import PeFile  # noqa: E402
+from test_pe import Executable, project_version  # noqa: E402
+
+VERSION = project_version()
+# A release folder of the test's own: an author's dist/ is never touched.
+DIST = Path(tempfile.mkdtemp(prefix="release-"))
+RELEASE = DIST / f"launcher-{VERSION}"
+SIGNED = RELEASE / "signed/launcher.exe"
+atexit.register(shutil.rmtree, DIST, ignore_errors=True)
+SKIPPED = 77
+
+
+def run(*args, **kw):
+    return subprocess.run([str(a) for a in args], capture_output=True, timeout=900, **kw)
+
+
+class Release(unittest.TestCase, Executable):
+    @classmethod
+    def setUpClass(cls):
+        cls.keys = DIST / "keys"
+        cls.keys.mkdir()
+        for name, password in [("author", "s3cret"), ("other", "other")]:
+            made = run("openssl", "req", "-x509", "-newkey", "rsa:2048", "-days", "2",
+                       "-subj", f"/CN=Test tree {name}", "-addext", "extendedKeyUsage=codeSigning",
+                       "-keyout", cls.keys / f"{name}.key", "-out", cls.keys / f"{name}.pem",
+                       "-passout", f"pass:{password}")
+            assert made.returncode == 0, made.stderr.decode()
+
+    def make_sign(self, cert, key, password):
+        return run("make", "-s", "--no-print-directory", "sign", f"CERT={cert}", f"KEY={key}",
+                   f"PASS={password}", f"DIST={DIST}", cwd=REPO)
+
+    def test_1_sign_refuses_what_it_cannot_use(self):
+        author = (self.keys / "author.pem", self.keys / "author.key")
+        cases = {"no certificate": (("", ""), "s3cret", b"make sign needs"),
+                 "wrong password": (author, "guess", b"wrong password"),
+                 "another key": ((author[0], self.keys / "other.key"), "other",
+                                 b"does not belong to the certificate")}
+        for name, ((cert, key), password, said) in cases.items():
+            with self.subTest(name):
+                done = self.make_sign(cert, key, password)
+                self.assertNotEqual(done.returncode, 0)
+                self.assertIn(said, done.stderr)
+                self.assertFalse(SIGNED.exists())
+
+    def test_2_release_contents(self):
+        done = self.make_sign(self.keys / "author.pem", self.keys / "author.key", "s3cret")
+        self.assertEqual(done.returncode, 0, done.stderr.decode())
+        files = {"launcher.exe", "launcher-check.exe", "launcher-check", "client.ini",
+                 "README.txt", "SHA256SUMS"}
+        self.assertEqual({p.name for p in RELEASE.iterdir() if p.is_file()}, files)
+        self.assertEqual((RELEASE / "launcher.exe").read_bytes(),
+                         (REPO / "build/win32/launcher.exe").read_bytes())
+        sums = dict(reversed(line.split("  ")) for line in (RELEASE / "SHA256SUMS").read_text().splitlines())
+        self.assertEqual(set(sums), files - {"SHA256SUMS"})
+        for name, digest in sums.items():
+            self.assertEqual(hashlib.sha256((RELEASE / name).read_bytes()).hexdigest(), digest, name)
+        with zipfile.ZipFile(RELEASE.parent / f"launcher-{VERSION}.zip") as archive:
+            self.assertEqual(sorted(archive.namelist()), sorted(f"launcher-{VERSION}/{n}" for n in files))
+            for entry in archive.infolist():
+                self.assertEqual(archive.read(entry), (RELEASE / Path(entry.filename).name).read_bytes())
+                self.assertEqual(entry.date_time, (1980, 1, 1, 0, 0, 0))
+
+    def test_3_signed_file(self):
+        unsigned = (RELEASE / "launcher.exe").read_bytes()
+        signed = SIGNED.read_bytes()
+        verified = run("osslsigncode", "verify", "-in", SIGNED, "-CAfile", self.keys / "author.pem")
+        self.assertEqual(verified.returncode, 0, verified.stdout.decode() + verified.stderr.decode())
+        self.assertIn(b"Message digest algorithm  : SHA256", verified.stdout)
+        # Only the checksum and the security directory entry change, and the
+        # certificate table is appended.
+        pe = PeFile(SIGNED)
+        changed = {i for i in range(len(unsigned)) if signed[i] != unsigned[i]}
+        allowed = set(range(pe.checksum_offset, pe.checksum_offset + 4))
+        security_entry = pe.directories_offset + 8 * 4
+        allowed |= set(range(security_entry, security_entry + 8))
+        self.assertLessEqual(changed, allowed)
+        self.assertEqual(pe.directories["security"][0], len(unsigned))
+        self.check_common(pe)
+        self.check_resources(pe, "x86")
+        self.check_signature_layout(pe)
+
+    def test_4_signed_launcher_runs(self):
+        # The 32-bit file where Wine runs it, else the 64-bit twin signed the same way.
+        cases = ["test_launcher.Languages.test_each_language_and_sublanguages",
+                 "test_launcher.Profile.test_no_profile_file_gives_the_default_setup_and_group",
+                 "test_launcher.CommandLine.test_tail_is_handed_on_unchanged"]
+        done = run(REPO / "scripts/run-e2e", SIGNED, *cases)
+        if done.returncode == SKIPPED:
+            print(done.stdout.decode().strip(), "- signing and running the 64-bit twin", file=sys.stderr)
+            twin = self.keys / "launcher64.exe"
+            signed = run(REPO / "scripts/sign", self.keys / "author.pem", self.keys / "author.key",
+                         REPO / "build/win64/launcher.exe", twin, env=dict(os.environ, SIGN_PASS="s3cret"))
+            self.assertEqual(signed.returncode, 0, signed.stderr.decode())
+            done = run(REPO / "scripts/run-e2e", twin, *cases)
+        self.assertEqual(done.returncode, 0, done.stdout.decode()[-3000:] + done.stderr.decode()[-3000:])
+        self.assertIn(b"Ran 3 tests", done.stderr + done.stdout)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
