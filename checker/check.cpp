@@ -88,7 +88,7 @@ void check_profile(const std::optional<Profile>& profile, const std::string& byt
   if (!profile) {
     result.findings.push_back(warning(
         "profile-missing",
-        std::string("No profile at ") + kProfileDPath + ": every language starts the default " +
+        "No profile at " + kProfileDPath + ": every language starts the default " +
             (launcher::kDefaultSetupPath + 2) + " with the program group STARTUP. Put client.ini "
             "there."));
     return;
@@ -252,7 +252,7 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const std::optional<st
   check_profile(profile, bytes.value_or(""), result);
   if (!tree.find_file(kIconToolDPath)) {
     result.findings.push_back(warning(
-        "icon-tool-missing", std::string("The icon tool ") + kIconToolDPath +
+        "icon-tool-missing", "The icon tool " + kIconToolDPath +
                                  " is not in the tree: no start-group icon is made (setup still "
                                  "starts). Put addiconw.exe there."));
   }

@@ -9,6 +9,8 @@
 
 #include "checker/tree.h"
 #include "checker/tree_platform.h"
+#include "launcher/icon_registration.h"
+#include "launcher/launch_sequence.h"
 
 namespace checker {
 
@@ -48,8 +50,11 @@ struct TreeCheck {
   bool all_start() const;
 };
 
-constexpr char kProfileDPath[] = "D:\\install\\quv\\win\\client.ini";
-constexpr char kIconToolDPath[] = "D:\\install\\quv\\win\\addiconw.exe";
+// A built-in path of the launcher as it sees it when started from the root
+// of drive D: (the launcher's own constants, rebased).
+inline std::string on_drive_d(const char* built_in) { return "D:" + std::string(built_in + 2); }
+inline const std::string kProfileDPath = on_drive_d(launcher::kProfilePath);
+inline const std::string kIconToolDPath = on_drive_d(launcher::kIconToolPath);
 
 // With `locale`, checks that one resource-locale value; without, each of
 // the six languages in table order and then a locale that matches none.

@@ -114,7 +114,7 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
 
 std::string text_report(const TreeCheck& check) {
   std::string out = "Tree " + check.tree + " as drive D:\n";
-  out += std::string("Profile ") + kProfileDPath + ": " +
+  out += "Profile " + kProfileDPath + ": " +
          (check.profile_found ? "found (" + check.profile_encoding + ")" : "missing") + "\n\n";
   const std::vector<std::string> head = {"Language", "Locale", "Setup program (found path)",
                                          "Length", "Group", "Exit"};
@@ -149,7 +149,7 @@ std::string text_report(const TreeCheck& check) {
                             : "message box \"" + ansi_to_utf8(u.boxes.front()) + "\"") +
            ", nothing started, exit " + std::to_string(u.exit_status) + "\n";
   }
-  out += "\nThe icon tool " + std::string(kIconToolDPath) +
+  out += "\nThe icon tool " + kIconToolDPath +
          " starts first, minimised, with \"exe=c:\\brumix\\kez.exe desc=KEZ group=<group>\".\n"
          "A setup program starts with the launcher's own arguments and show state.\n";
 
