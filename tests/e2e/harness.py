@@ -66,6 +66,13 @@ def missing_tools():
     return missing
 
 
+def require_tools(what):
+    """Stops with the apt-get line for what `what` cannot run without."""
+    missing = missing_tools()
+    if missing:
+        sys.exit(f"{what} needs: apt-get install -y --no-install-recommends " + " ".join(missing))
+
+
 @dataclass
 class Start:
     """One program the launcher started, as the stand-in recorded it."""

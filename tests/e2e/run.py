@@ -23,10 +23,7 @@ def main():
     sys.path.insert(0, str(HERE))
     import harness
 
-    missing = harness.missing_tools()
-    if missing:
-        sys.exit("The Wine suite needs: apt-get install -y --no-install-recommends "
-                 + " ".join(missing))
+    harness.require_tools("The Wine suite")
     bits = "32" if harness.is_32bit(exe) else "64"
     print(f"Wine suite on {exe} ({bits}-bit)", flush=True)
     if bits == "32":

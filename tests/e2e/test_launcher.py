@@ -244,8 +244,5 @@ class DllSearch(LauncherCase):
 
 
 if __name__ == "__main__":
-    missing = harness.missing_tools()
-    if missing:
-        sys.exit("The Wine suite needs: apt-get install -y --no-install-recommends "
-                 + " ".join(missing))
+    harness.require_tools("The Wine suite")
     unittest.main(verbosity=2)

@@ -71,8 +71,5 @@ class ProfileReaderAgreesWithWindows(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    missing = harness.missing_tools()
-    if missing:
-        sys.exit("The differential test needs: apt-get install -y --no-install-recommends "
-                 + " ".join(missing))
+    harness.require_tools("The differential test")
     unittest.main(verbosity=2)
