@@ -4,6 +4,7 @@
 
 #include "checker/profile_reader.h"
 #include "launcher/icon_registration.h"
+#include "launcher/install_drive.h"
 #include "launcher/launch_sequence.h"
 #include "launcher/launcher.h"
 
@@ -138,10 +139,7 @@ void check_language(Tree& tree, LanguageCheck& check) {
                                   key + "=D:\\path\\to\\setup.exe."));
   } else {
     const std::string& value = *check.setup_value;
-    const char letter = value[0];
-    const bool drive = ((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z')) &&
-                       value[1] == ':';
-    if (!drive) {
+    if (!launcher::has_install_drive(value.c_str(), static_cast<uint32_t>(value.size()))) {
       check.findings.push_back(warning(
           "setup-no-drive-prefix", key + "=" + value + " does not begin with a drive: its first "
                                        "two characters \"" + value.substr(0, 2) +
@@ -174,7 +172,7 @@ void check_language(Tree& tree, LanguageCheck& check) {
             "takes at most 127, so it ends with -1. Move the program to a shorter path."));
   } else if (check.starts.size() == 2) {
     const ProgramStart& setup = check.starts[1];
-    if (setup.result == 11) {
+    if (setup.result == kBadFormat) {
       check.findings.push_back(error(
           "setup-not-a-program",
           setup.file + " is " + (tree.read_file(setup.file, 1).value_or("").empty()
@@ -182,7 +180,7 @@ void check_language(Tree& tree, LanguageCheck& check) {
                                      : std::string("not a Windows program (no MZ and PE header)")) +
               ", so Windows cannot start it and the launcher ends with 11. Put the real setup "
               "program there."));
-    } else if (setup.result == 31) {
+    } else if (setup.result == kNoAssociation) {
       check.findings.push_back(error(
           "setup-needs-association",
           setup.file + " is not a program: Windows starts it only through a file association, "

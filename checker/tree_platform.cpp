@@ -6,10 +6,8 @@ namespace checker {
 
 namespace {
 constexpr intptr_t kStarted = 42;
-constexpr intptr_t kFileNotFound = 2;    // ERROR_FILE_NOT_FOUND
-constexpr intptr_t kBadFormat = 11;      // ERROR_BAD_FORMAT
-constexpr intptr_t kNoAssociation = 31;  // SE_ERR_NOASSOC
-constexpr long kMoreData = 234;          // ERROR_MORE_DATA
+constexpr intptr_t kFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
+constexpr long kMoreData = 234;        // ERROR_MORE_DATA
 
 std::string lower_extension(const std::string& path) {
   const size_t dot = path.find_last_of(".\\/");

@@ -20,6 +20,9 @@ struct ProgramStart {
   intptr_t result;  // the launch result the platform would give
 };
 
+constexpr intptr_t kBadFormat = 11;      // ERROR_BAD_FORMAT: not a program
+constexpr intptr_t kNoAssociation = 31;  // SE_ERR_NOASSOC: no program opens it
+
 // True when the file is a Windows program (MZ header pointing at a PE one).
 bool is_windows_program(Tree& tree, const std::string& d_path);
 
