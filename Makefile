@@ -4,8 +4,10 @@
 #   make demo      runs the launcher under Wine on the example tree, and the checker
 #   make check-tree TREE=path   what the launcher will do on a tree
 #   make dist      the release folder and zip for tree authors, in dist/
-#   make sign CERT=cert.pem KEY=key.pem [PASS=...] [TIMESTAMP_URL=...]
-#                  a signed copy of the launcher in dist/launcher-<version>/signed/
+#   make sign CERT=cert.pem KEY=key.pem [TIMESTAMP_URL=...]
+#                  a signed copy of the launcher in dist/launcher-<version>/signed/;
+#                  the key's password, if any, in SIGN_PASS or SIGN_PASS_FILE
+#                  (environment), never on make's command line
 #   make size      byte sizes of the executables and their sections
 #   make bench     launcher against a baseline of the same two starts, under Wine
 #   make fuzz      each libFuzzer target for FUZZ_SECONDS (default 300)
@@ -19,12 +21,16 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence profile
 
-.PHONY: dist sign all deps build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
+.PHONY: dist sign all deps deps-release build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
 all: build
 
 deps:
 	@scripts/ensure-deps
+
+# A release needs only the compilers (and osslsigncode to sign).
+deps-release:
+	@scripts/ensure-deps release
 
 build-win32:
 	cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLAUNCHER_TEST_HELPERS=ON >/dev/null
@@ -67,23 +73,45 @@ endif
 test-sanitize: deps build-sanitize
 	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
 
+# Both builds' tests run even when the first fails; then every skipped
+# suite is listed with its reason.
 test: deps build build-host build-sanitize
-	ctest --test-dir build/host --output-on-failure -j $(JOBS)
-	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
+	@rm -f build/host/junit.xml build/sanitize/junit.xml; status=0; \
+	ctest --test-dir build/host --output-on-failure -j $(JOBS) --output-junit junit.xml || status=1; \
+	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS) --output-junit junit.xml || status=1; \
+	scripts/test-summary build/host/junit.xml build/sanitize/junit.xml; exit $$status
 
 # What the launcher will do on a tree: make check-tree TREE=path/to/tree
+# A bundled example (examples/*) holds no programs: its check runs on a copy
+# with the stand-in programs the demo uses, in build/examples/.
+STAND_IN = build/win32/tests/e2e/stand_in.exe
 check-tree: build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make check-tree TREE=path/to/tree" >&2; exit 2; }
-	build/tools/launcher-check "$(TREE)"
+	@tree="$(TREE)"; \
+	if scripts/example_trees.py --is-example "$$tree"; then \
+	  $(MAKE) -s --no-print-directory build-win32 >/dev/null && \
+	  tree=$$(scripts/example_trees.py "$$tree" build/examples $(STAND_IN)) || exit 2; \
+	  echo "$(TREE) is a bundled example without its programs: checking a copy with stand-ins."; \
+	fi; \
+	build/tools/launcher-check "$$tree"
 
-dist: deps build
+dist: deps-release build-win32 build-tools
 	scripts/make-dist --out "$(DIST)"
+
+# The password reaches scripts/sign through the environment only: make never
+# pastes it into a recipe, where the shell would read it and ps show it.
+ifeq ($(origin PASS),command line)
+$(error PASS= is not taken: put the key's password in SIGN_PASS or SIGN_PASS_FILE in the environment)
+endif
+ifeq ($(origin SIGN_PASS),command line)
+$(error SIGN_PASS= on make's command line is visible to every process: set it in the environment)
+endif
 
 # The arguments are checked before anything is built.
 sign:
-	@SIGN_PASS="$(PASS)" scripts/sign --check "$(CERT)" "$(KEY)"
+	@scripts/sign --check "$(CERT)" "$(KEY)"
 	$(MAKE) dist
-	@SIGN_PASS="$(PASS)" SIGN_TIMESTAMP_URL="$(TIMESTAMP_URL)" \
+	@SIGN_TIMESTAMP_URL="$(TIMESTAMP_URL)" \
 	  scripts/sign "$(CERT)" "$(KEY)" "$(RELEASE)/launcher.exe" "$(RELEASE)/signed/launcher.exe"
 
 demo: deps build

@@ -52,9 +52,16 @@ target_link_options(launcher PRIVATE
     -Wl,--no-insert-timestamp
     -Wl,--dynamicbase -Wl,--nxcompat)
 target_link_libraries(launcher PRIVATE kernel32 user32 advapi32 shell32)
-# Code and constants read-only, imports writable (see the script).
-target_link_options(launcher PRIVATE -Wl,-T,${PROJECT_SOURCE_DIR}/cmake/launcher.ld)
+# Code and constants read-only, imports writable (see the script); a section
+# the script does not place stops the link instead of landing somewhere.
+target_link_options(launcher PRIVATE -Wl,-T,${PROJECT_SOURCE_DIR}/cmake/launcher.ld
+                    -Wl,--orphan-handling=error)
 set_target_properties(launcher PROPERTIES LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/launcher.ld)
+# GNU ld makes .rsrc writable by its name; nothing writes to it.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(TARGET launcher POST_BUILD
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/seal-resources $<TARGET_FILE:launcher>
+    VERBATIM)
 
 option(LAUNCHER_TEST_HELPERS "Build the Windows helpers of the end-to-end tests" OFF)
 

@@ -38,6 +38,19 @@ def tree_with(profile=None, files=()):
     return root
 
 
+class Readme(unittest.TestCase):
+    def test_the_readmes_example_report_is_what_make_check_tree_prints(self):
+        readme = (REPO / "README.md").read_text()
+        command = "$ make check-tree TREE=examples/cd\n"
+        shown = readme[readme.index(command) + len(command):]
+        shown = shown[:shown.index("```")]
+        done = subprocess.run(["make", "-s", "--no-print-directory", "check-tree",
+                               "TREE=examples/cd"], cwd=REPO, capture_output=True, timeout=900)
+        self.assertEqual(done.returncode, 0, done.stderr.decode())
+        printed = done.stdout.decode()
+        self.assertEqual(printed[printed.index("examples/cd is a bundled example"):], shown)
+
+
 class Usage(unittest.TestCase):
     def test_help_version_and_usage_errors(self):
         self.assertEqual(run("--help").returncode, 0)

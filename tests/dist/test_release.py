@@ -33,37 +33,55 @@ def run(*args, **kw):
     return subprocess.run([str(a) for a in args], capture_output=True, timeout=900, **kw)
 
 
+# Every character a shell or make would take for its own.
+HOSTILE_PASSWORD = "a $b \"c' `d` \\e  $(f)"
+
+
 class Release(unittest.TestCase, Executable):
     @classmethod
     def setUpClass(cls):
         cls.keys = DIST / "keys"
         cls.keys.mkdir()
-        for name, password in [("author", "s3cret"), ("other", "other")]:
+        for name, password in [("author", HOSTILE_PASSWORD), ("other", "other"), ("plain", None)]:
+            protect = ["-passout", "env:KEY_PASS"] if password else ["-nodes"]
             made = run("openssl", "req", "-x509", "-newkey", "rsa:2048", "-days", "2",
                        "-subj", f"/CN=Test tree {name}", "-addext", "extendedKeyUsage=codeSigning",
                        "-keyout", cls.keys / f"{name}.key", "-out", cls.keys / f"{name}.pem",
-                       "-passout", f"pass:{password}")
+                       *protect, env=dict(os.environ, KEY_PASS=password or ""))
             assert made.returncode == 0, made.stderr.decode()
 
-    def make_sign(self, cert, key, password):
+    def make_sign(self, name, password=None, key=None, *extra):
+        """make sign with the password, if any, in the environment only."""
+        env = {k: v for k, v in os.environ.items() if not k.startswith("SIGN_PASS")}
+        if password is not None:
+            env["SIGN_PASS"] = password
+        cert = self.keys / f"{name}.pem" if name else ""
+        key = key or (self.keys / f"{name}.key" if name else "")
         return run("make", "-s", "--no-print-directory", "sign", f"CERT={cert}", f"KEY={key}",
-                   f"PASS={password}", f"DIST={DIST}", cwd=REPO)
+                   f"DIST={DIST}", *extra, cwd=REPO, env=env)
 
     def test_1_sign_refuses_what_it_cannot_use(self):
-        author = (self.keys / "author.pem", self.keys / "author.key")
-        cases = {"no certificate": (("", ""), "s3cret", b"make sign needs"),
-                 "wrong password": (author, "guess", b"wrong password"),
-                 "another key": ((author[0], self.keys / "other.key"), "other",
-                                 b"does not belong to the certificate")}
-        for name, ((cert, key), password, said) in cases.items():
+        cases = {"no certificate": (("", None), b"make sign needs"),
+                 "wrong password": (("author", "guess"), b"wrong password"),
+                 "no password for an encrypted key": (("author", None), b"is encrypted"),
+                 "another key": (("author", "other", self.keys / "other.key"),
+                                 b"does not belong to the certificate"),
+                 "password on make's command line": (("author", None, None, "PASS=x"),
+                                                     b"PASS= is not taken")}
+        for name, (args, said) in cases.items():
             with self.subTest(name):
-                done = self.make_sign(cert, key, password)
+                done = self.make_sign(*args)
                 self.assertNotEqual(done.returncode, 0)
                 self.assertIn(said, done.stderr)
                 self.assertFalse(SIGNED.exists())
 
     def test_2_release_contents(self):
-        done = self.make_sign(self.keys / "author.pem", self.keys / "author.key", "s3cret")
+        # A key without a password (as kept in a CI secret) signs.
+        done = self.make_sign("plain")
+        self.assertEqual(done.returncode, 0, done.stderr.decode())
+        self.assertTrue(SIGNED.exists())
+        SIGNED.unlink()
+        done = self.make_sign("author", HOSTILE_PASSWORD)
         self.assertEqual(done.returncode, 0, done.stderr.decode())
         files = {"launcher.exe", "launcher-check.exe", "launcher-check", "client.ini",
                  "README.txt", "SHA256SUMS"}
@@ -79,6 +97,13 @@ class Release(unittest.TestCase, Executable):
             for entry in archive.infolist():
                 self.assertEqual(archive.read(entry), (RELEASE / Path(entry.filename).name).read_bytes())
                 self.assertEqual(entry.date_time, (1980, 1, 1, 0, 0, 0))
+        # The Linux checker runs on any x86-64 Linux: no interpreter, no
+        # shared libraries.
+        linux = RELEASE / "launcher-check"
+        headers = run("readelf", "-lW", linux).stdout.decode()
+        self.assertIn("LOAD", headers)
+        self.assertNotIn("INTERP", headers)
+        self.assertNotIn("(NEEDED)", run("readelf", "-dW", linux).stdout.decode())
 
     def test_3_signed_file(self):
         unsigned = (RELEASE / "launcher.exe").read_bytes()
@@ -109,7 +134,8 @@ class Release(unittest.TestCase, Executable):
             print(done.stdout.decode().strip(), "- signing and running the 64-bit twin", file=sys.stderr)
             twin = self.keys / "launcher64.exe"
             signed = run(REPO / "scripts/sign", self.keys / "author.pem", self.keys / "author.key",
-                         REPO / "build/win64/launcher.exe", twin, env=dict(os.environ, SIGN_PASS="s3cret"))
+                         REPO / "build/win64/launcher.exe", twin,
+                         env=dict(os.environ, SIGN_PASS=HOSTILE_PASSWORD))
             self.assertEqual(signed.returncode, 0, signed.stderr.decode())
             done = run(REPO / "scripts/run-e2e", twin, *cases)
         self.assertEqual(done.returncode, 0, done.stdout.decode()[-3000:] + done.stderr.decode()[-3000:])

@@ -21,6 +21,9 @@ from pathlib import Path
 REPO = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO / "scripts"))
 from pe_file import PeFile  # noqa: E402
+from i386_support import how_i386_runs  # noqa: E402
+import example_trees  # noqa: E402
+from example_trees import ICON_TOOL  # noqa: E402
 
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
@@ -29,6 +32,13 @@ TWIN = REPO / "build/win64/launcher.exe"
 I386_PROBE = REPO / "build/win32/tests/e2e/wine_probe.exe"
 PROBE_STATUS = 0x95
 I386 = 0x14C
+
+
+def smoke_rows(rows):
+    """All of a test's table, or only its first row in a smoke run (where
+    32-bit programs are emulated and each launch takes about a minute)."""
+    rows = list(rows.items()) if isinstance(rows, dict) else list(rows)
+    return rows[:1] if os.environ.get("E2E_SMOKE") == "1" else rows
 
 
 def launcher_exe():
@@ -123,7 +133,7 @@ class Wine:
         self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=")
         subprocess.run([WINE, "wineboot", "-i"], env=self.env, check=True,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=900)
         subprocess.run([WINESERVER, "-w"], env=self.env, check=True, timeout=120)
         # Keep one server up for the whole run; each case then starts quickly.
         # It returns once the server is ready and running in the background.
@@ -158,14 +168,17 @@ class Wine:
 
     def why_no_32bit(self):
         """None when this Wine runs i386 programs; otherwise the reason."""
+        how, detail = how_i386_runs()
+        if how == "refused":
+            return detail
         if not I386_PROBE.exists():
             return f"{I386_PROBE} is missing: run 'make build' first"
         with tempfile.TemporaryFile() as err:
             try:
-                code = subprocess.run([WINE, str(I386_PROBE)], env=self.env, timeout=120,
+                code = subprocess.run([WINE, str(I386_PROBE)], env=self.env, timeout=600,
                                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                       stderr=err).returncode
-            except OSError as error:  # e.g. "Exec format error"
+            except OSError as error:
                 return f"Wine cannot start the i386 probe: {error}"
             err.seek(0)
             said = err.read().decode(errors="replace").strip()
@@ -173,8 +186,8 @@ class Wine:
             return None
         reason = f"the i386 probe ended with status {code:#x}" + (f" ({said})" if said else "")
         if not (self.prefix / "drive_c/windows/syswow64/kernel32.dll").exists():
-            # A prefix made without wine32 runs every i386 program into
-            # 0xC0000135, and wineboot -u does not mend it.
+            # Linux runs 32-bit programs here, but a prefix made without
+            # wine32 runs every i386 program into 0xC0000135.
             reason += ("; the prefix has no 32-bit system folder (syswow64): install "
                        "wine32:i386 before the prefix is made")
         return reason
@@ -214,7 +227,7 @@ class Wine:
         # side can keep a case waiting for the end of its output.
         with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
             code = subprocess.run(args, env=env, stdin=subprocess.DEVNULL, stdout=out,
-                                  stderr=err, timeout=120).returncode
+                                  stderr=err, timeout=600).returncode
             out.seek(0)
             err.seek(0)
             output, errors = out.read().decode(), err.read().decode(errors="replace")
@@ -314,41 +327,12 @@ def snapshot(tree):
     return state
 
 
-ICON_TOOL = "install/quv/win/addiconw.exe"
-# Where the demo and the tests put programs in the tree with mistakes: not
-# the Spanish one (missing on purpose) and not the French one (the tree has
-# it, empty).
-MISTAKES_PROGRAMS = [
-    ICON_TOOL,
-    "products/win95/quv_ptb/setup.exe",
-    "products/win95/quv_enu/setup.exe",
-    "products/win95/quv_ita/setup.exe",
-    "products/win95/quv_deu/release candidate of the german edition, second build/"
-    "staging area for the final pressing of the disc/setup.exe",
-]
-
-
-def setup_keys(profile):
-    """The profile's setup keys by the program path they name (without drive)."""
-    keys = {}
-    for line in Path(profile).read_text(encoding="latin-1").splitlines():
-        key, _, value = line.partition("=")
-        if value[:2].upper() == "D:" and not key.endswith("_STARTUP"):
-            keys[value[2:].lower()] = key
-    return keys
-
-
 def example_tree(wine, drive="E", name="cd"):
     """A copy of examples/<name> with the launcher at its root and a stand-in
-    at its program paths (for examples/cd every path its profile names),
-    mapped as `drive`. Returns the tree and its setup keys."""
+    at its program paths, mapped as `drive`. Returns the tree and its setup
+    keys."""
     tree = Path(tempfile.mkdtemp(dir=wine.root, prefix=f"{name}-"))
-    shutil.copytree(REPO / "examples" / name, tree, dirs_exist_ok=True)
+    keys = example_trees.stage(name, tree, wine.stand_in())
     place_launcher(tree)
-    keys = setup_keys(tree / "install/quv/win/client.ini")
-    programs = (MISTAKES_PROGRAMS if name == "cd-mistakes" else
-                [ICON_TOOL] + [program[1:].replace("\\", "/") for program in keys])
-    for program in programs:
-        place_program(wine, tree, program)
     wine.map_drive(drive, tree)
     return tree, keys

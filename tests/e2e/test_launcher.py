@@ -77,7 +77,7 @@ class Languages(LauncherCase):
                  ("0000040C", "FRENCH"), ("0000040c", "FRENCH"), ("0000080C", "FRENCH"),
                  ("00000410", "ITALIAN"), ("00000407", "GERMAN"), ("00000C07", "GERMAN"),
                  ("0000040A", "SPANISH"), ("00000C0A", "SPANISH"), ("00002C0A", "SPANISH")]
-        for locale, key in cases:
+        for locale, key in harness.smoke_rows(cases):
             with self.subTest(locale=locale):
                 result = self.launch(locale=locale)
                 # "Portugese Group" has 15 characters: the group is cut to 14.
@@ -85,7 +85,8 @@ class Languages(LauncherCase):
                                    f"{key.title()} Group".encode()[:14])
 
     def test_unmatched_locale_shows_the_stop_box(self):
-        for locale in ["00000411", "00000419", "000009", "0000009", "000000409", "7" * 79]:
+        for locale in harness.smoke_rows(["00000411", "00000419", "000009", "0000009",
+                                          "000000409", "7" * 79]):
             with self.subTest(locale=locale):
                 result = self.launch(locale=locale)
                 self.assertEqual(result.exit_code, -1)
@@ -146,7 +147,7 @@ class Profile(LauncherCase):
         (self.tree / "products/enu/broken.exe").write_bytes(b"MZ but not a program")
         cases = {"setup.xyz": 31,    # SE_ERR_NOASSOC
                  "broken.exe": 11}   # ERROR_BAD_FORMAT
-        for name, code in cases.items():
+        for name, code in harness.smoke_rows(cases):
             with self.subTest(name):
                 harness.write_profile(self.tree, f"[95]\r\nENGLISH=D:\\products\\enu\\{name}\r\n")
                 result = self.launch()
@@ -198,7 +199,7 @@ class CommandLine(LauncherCase):
             (b'"E:\\launcher.exe /x', b""),
             (b'"E:\\launcher.exe"/q', b"/q"),
         ]
-        for line, tail in cases:
+        for line, tail in harness.smoke_rows(cases):
             with self.subTest(line=line):
                 result = self.launch(command_line=line)
                 self.assertStarted(result, r"E:\products\enu\setup.exe", b"English Group", tail)

@@ -53,14 +53,15 @@ class Executable:
         self.assertFalse(pe.characteristics & IMAGE_FILE_RELOCS_STRIPPED)
         self.assertGreater(pe.directories["basereloc"][1], 0)
         # W^X: code and constants read-only; only the import tables (the
-        # loader writes the IAT, and Windows 95 will not unprotect it) and
-        # .rsrc (GNU ld always marks it writable) may be written.
+        # loader writes the IAT, and Windows 95 will not unprotect it) may be
+        # written; resources are read-only too (the build clears the write
+        # bit GNU ld sets on .rsrc).
         by_name = {s.name: s for s in pe.sections}
         self.assertEqual([s.name for s in pe.sections], [".text", ".idata", ".rsrc", ".reloc"])
         for s in pe.sections:
             writable = bool(s.characteristics & IMAGE_SCN_MEM_WRITE)
             self.assertFalse(writable and s.characteristics & IMAGE_SCN_MEM_EXECUTE, s.name)
-            self.assertEqual(writable, s.name in (".idata", ".rsrc"), s.name)
+            self.assertEqual(writable, s.name == ".idata", s.name)
         text = by_name[".text"]
         self.assertTrue(text.characteristics & IMAGE_SCN_MEM_EXECUTE)
         self.assertTrue(text.virtual_address <= pe.entry_point < text.virtual_address + text.virtual_size)
