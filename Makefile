@@ -21,7 +21,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence profile
 
-.PHONY: dist sign all deps deps-release build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
+.PHONY: best-fit-table dist sign all deps deps-release build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
 all: build
 
@@ -131,6 +131,10 @@ fuzz: deps build-sanitize
 
 fuzz-coverage: deps
 	scripts/fuzz-coverage
+
+# The code page 1252 table of the real WideCharToMultiByte, from Wine.
+best-fit-table: deps build-win64
+	xvfb-run -a scripts/best-fit-table
 
 clean:
 	rm -rf build dist

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "checker/path_rules.h"
 #include "checker/profile_reader.h"
 #include "launcher/icon_registration.h"
 #include "launcher/install_drive.h"
@@ -15,25 +16,40 @@ namespace {
 constexpr size_t kLargeValue = 65536;
 constexpr char kUnmatchedLocale[] = "00000000";
 
-Finding error(std::string code, std::string message) {
-  return {"error", std::move(code), std::move(message)};
+std::string upper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
 }
-Finding warning(std::string code, std::string message) {
-  return {"warning", std::move(code), std::move(message)};
+
+// "Windows 95/98/ME and 32-bit Windows 10".
+std::string titles(const std::vector<Windows>& families) {
+  std::string out;
+  for (size_t i = 0; i < families.size(); ++i) {
+    out += (i == 0 ? "" : i + 1 == families.size() ? " and " : ", ");
+    out += windows_title(families[i]);
+  }
+  return out;
 }
 
 // A key's value as the launcher's profile read gives it (quotes dropped,
 // cut at a NUL), uncut; none when the key is missing.
-std::optional<std::string> profile_value(Tree& tree, const std::optional<Profile>& profile,
-                                         const char* key) {
-  if (!profile || profile->find_value(launcher::kProfileSection, key) == nullptr) {
+std::optional<std::string> profile_value(const Profile* profile, const char* key) {
+  if (profile == nullptr || profile->find_value(launcher::kProfileSection, key) == nullptr) {
     return std::nullopt;
   }
   std::string buffer(kLargeValue, '\0');
-  const uint32_t n = tree.profile_string(launcher::kProfileSection, key, "", buffer.data(),
-                                         kLargeValue, kProfileDPath);
+  const uint32_t n = read_profile_string(profile, launcher::kProfileSection, key, "",
+                                         buffer.data(), kLargeValue);
   buffer.resize(n);
   return buffer;
+}
+
+std::optional<int> key_line(const Profile* profile, const char* key) {
+  const ProfileKey* found =
+      profile == nullptr ? nullptr : profile->find_key(launcher::kProfileSection, key);
+  return found ? std::optional<int>(found->line) : std::nullopt;
 }
 
 size_t edit_distance(const std::string& a, const std::string& b) {
@@ -51,13 +67,6 @@ size_t edit_distance(const std::string& a, const std::string& b) {
   return row[b.size()];
 }
 
-std::string upper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
 bool is_known_key(const std::string& key) {
   const std::string name = upper(up_to_nul(key));
   return std::any_of(std::begin(launcher::kLanguages), std::end(launcher::kLanguages),
@@ -66,46 +75,47 @@ bool is_known_key(const std::string& key) {
                      });
 }
 
-std::string encoding_name(const std::string& bytes, ProfileEncoding encoding) {
-  switch (encoding) {
-    case ProfileEncoding::kUtf8: return "utf-8";
-    case ProfileEncoding::kUtf16Le: return "utf-16le";
-    case ProfileEncoding::kUtf16Be: return "utf-16be";
-    case ProfileEncoding::kAnsi: break;
-  }
-  // UTF-16 without a mark: Latin text in it has a NUL in every other byte.
-  size_t even = 0;
-  size_t odd = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) (i % 2 == 0 ? even : odd) += bytes[i] == '\0';
-  const size_t half = bytes.size() / 2;
-  if (half >= 4 && std::max(even, odd) * 10 >= half * 9 && std::min(even, odd) * 10 < half) {
-    return "utf-16 without mark";
-  }
-  return "ansi";
+// One double-click of the launcher for `locale`, on `windows`.
+struct Launch {
+  int exit_status;
+  TreePlatform os;
+};
+
+Launch launch(Tree& tree, const std::string& locale, Windows windows, ProfileMarks marks) {
+  Launch run{0, TreePlatform(tree, locale, windows, marks)};
+  run.exit_status = launcher::launcher_main(run.os);
+  return run;
 }
 
-void check_profile(const std::optional<Profile>& profile, const std::string& bytes,
-                   TreeCheck& result) {
-  if (!profile) {
-    result.findings.push_back(warning(
+// What a user sees of a launch: the exit status and what was started.
+std::string outcome(const Launch& run) {
+  std::string out = std::to_string(run.exit_status);
+  for (const ProgramStart& start : run.os.starts) {
+    out += "|" + start.file + "|" + start.parameters + "|" + std::to_string(start.result > 32);
+  }
+  return out;
+}
+
+void check_profile(const Profile* profile, const std::string& bytes, TreeCheck& result) {
+  if (profile == nullptr) {
+    result.findings.push_back(finding(
         "profile-missing",
         "No profile at " + kProfileDPath + ": every language starts the default " +
             (launcher::kDefaultSetupPath + 2) + " with the program group STARTUP. Put client.ini "
             "there."));
     return;
   }
-  result.profile_encoding = encoding_name(bytes, profile->encoding());
-  if (result.profile_encoding != "ansi") {
-    result.findings.push_back(warning(
+  result.profile_encoding = profile_encoding_name(bytes);
+  if (result.profile_encoding == "utf-16 without mark") {
+    result.findings.push_back(finding(
         "profile-encoding",
-        "client.ini is " + result.profile_encoding +
-            " text: Windows NT decodes it, but Windows 95 reads its raw bytes and finds other "
-            "keys or none, so the launcher behaves differently on the two. Save it as ANSI "
-            "(Windows-1252) text without a byte-order mark."));
+        "client.ini looks like UTF-16 text without a byte-order mark, which no Windows decodes: "
+        "it is read as raw bytes. Save it as ANSI (Windows-1252) text.",
+        1));
   }
   const ProfileSection* section = profile->find_section(launcher::kProfileSection);
   if (section == nullptr) {
-    result.findings.push_back(warning(
+    result.findings.push_back(finding(
         "section-missing",
         std::string("client.ini has no [95] section, so every language starts the default ") +
             (launcher::kDefaultSetupPath + 2) + " with the program group STARTUP. Add a [95] "
@@ -122,97 +132,197 @@ void check_profile(const std::optional<Profile>& profile, const std::string& byt
       message += ". It reads PORTUGESE (so spelt), ENGLISH, FRENCH, ITALIAN, GERMAN and SPANISH, "
                  "each with its _STARTUP key.";
     }
-    result.findings.push_back(warning("unknown-key", message));
+    result.findings.push_back(finding("unknown-key", message, key.line));
   }
 }
 
-void check_language(Tree& tree, LanguageCheck& check) {
+// A byte-order mark that some Windows does not decode: the launch as the
+// author meant it (the text decoded) against the launch on each family.
+void check_encoding(Tree& tree, const std::vector<std::string>& locales, TreeCheck& result) {
+  if (result.profile_encoding != "utf-8" && result.profile_encoding != "utf-16le" &&
+      result.profile_encoding != "utf-16be") {
+    return;
+  }
+  std::vector<Windows> changed;
+  for (const Windows windows : kAllWindows) {
+    const bool differs = std::any_of(locales.begin(), locales.end(), [&](const std::string& l) {
+      return outcome(launch(tree, l, windows, kWineMarks)) !=
+             outcome(launch(tree, l, windows, marks_of(windows)));
+    });
+    if (differs) changed.push_back(windows);
+  }
+  if (changed.empty()) return;
+  const bool here = std::find(changed.begin(), changed.end(), result.windows) != changed.end();
+  const std::string what =
+      result.profile_encoding == "utf-16le"
+          ? "client.ini is UTF-16 text with a byte-order mark: Windows NT decodes it, but "
+          : "client.ini starts with a " + result.profile_encoding +
+                " byte-order mark, which Windows does not decode (Wine does): ";
+  result.findings.push_back(finding(
+      here ? "profile-encoding-changes-launch" : "profile-encoding",
+      what + titles(changed) + " read" + (changed.size() == 1 ? "s" : "") +
+          " the raw bytes, the mark part of the first line, and the launch changes (other keys, "
+          "other groups, or the defaults). Save it as ANSI (Windows-1252) text without a mark.",
+      1));
+}
+
+void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
+                       std::vector<Finding>& findings, std::optional<int> line) {
+  if (check.starts.size() < 2) return;
+  const ProgramStart& setup = check.starts[1];
   const std::string& key = check.setup_key;
+  // What each family does with it.
+  std::vector<Windows> refuse;
+  std::string why;
+  for (const Windows w : kAllWindows) {
+    if (w == chosen) continue;
+    const PredictedStart other = predicted_start(tree, setup.file, w);
+    if (other.result <= 32) {
+      refuse.push_back(w);
+      why = other.note;
+    }
+  }
+  if (setup.result == kBadFormat) {
+    const bool nothing = setup.note == "empty" || setup.note.rfind("not a Windows program", 0) == 0;
+    findings.push_back(finding(
+        nothing ? "setup-not-a-program" : "setup-wrong-windows",
+        setup.file + " is " + setup.note + ", so " +
+            (nothing ? std::string("Windows cannot start it")
+                     : std::string("it does not start on ") + windows_title(chosen)) +
+            " and the launcher ends with 11." +
+            (nothing ? " Put the real setup program there."
+                     : refuse.size() < 2 ? " Other families of Windows do start it."
+                                         : ""),
+        line));
+    return;
+  }
+  if (setup.result == kNoAssociation) {
+    findings.push_back(finding(
+        "setup-needs-association",
+        setup.file + ": " + setup.note + " on " + windows_title(chosen) +
+            ", so the launcher ends with 31. Point " + key + "= at an .exe.",
+        line));
+    return;
+  }
+  if (setup.note.find("Notepad") != std::string::npos || setup.note.rfind("a shortcut", 0) == 0) {
+    findings.push_back(finding("setup-opens-document", setup.file + " is " + setup.note + ".", line));
+  }
+  if (!refuse.empty()) {
+    findings.push_back(finding(
+        "setup-not-on-every-windows",
+        setup.file + " starts on " + windows_title(chosen) + ", but not on " + titles(refuse) +
+            ": " + why + " (the launcher ends with " +
+            std::to_string(launcher::exit_status_for_launch(predicted_start(tree, setup.file, refuse[0]).result)) +
+            " there).",
+        line));
+  }
+}
+
+void check_language(Tree& tree, const Profile* profile, const CheckOptions& options,
+                    LanguageCheck& check) {
+  const std::string& key = check.setup_key;
+  const auto setup_line = key_line(profile, check.setup_key.c_str());
+  const auto group_line = key_line(profile, check.group_key.c_str());
+  const bool provided =
+      !options.languages || std::find(options.languages->begin(), options.languages->end(),
+                                      check.setup_key) != options.languages->end();
   if (!check.setup_value || up_to_nul(*check.setup_value).size() < 2) {
     check.setup_default_used = true;
     const std::string why = !check.setup_value ? "missing from [95]"
                             : check.setup_value->empty() ? "empty"
                                                          : "only one character";
-    check.findings.push_back(warning(
-        "setup-default-used", key + " is " + why + ", so the launcher starts the default " +
-                                  (launcher::kDefaultSetupPath + 2) + " on its own drive. Write " +
-                                  key + "=D:\\path\\to\\setup.exe."));
+    if (provided) {
+      check.findings.push_back(finding(
+          "setup-default-used", key + " is " + why + ", so the launcher starts the default " +
+                                    (launcher::kDefaultSetupPath + 2) + " on its own drive. Write " +
+                                    key + "=D:\\path\\to\\setup.exe.",
+          setup_line));
+    }
   } else {
     const std::string& value = *check.setup_value;
     if (!launcher::has_install_drive(value.c_str(), static_cast<uint32_t>(value.size()))) {
-      check.findings.push_back(warning(
+      check.findings.push_back(finding(
           "setup-no-drive-prefix", key + "=" + value + " does not begin with a drive: its first "
                                        "two characters \"" + value.substr(0, 2) +
                                        "\" are replaced by the launcher's drive, giving " +
-                                       check.setup_path + ". Begin the path with D:."));
+                                       check.setup_path + ". Begin the path with D:.",
+          setup_line));
+    } else if (upper(value.substr(0, 1)) != "D") {
+      check.findings.push_back(finding(
+          "setup-other-drive", key + "=" + value + " names drive " + value.substr(0, 2) +
+                                   ", but the launcher moves every path onto the drive it was "
+                                   "started from, giving " + check.setup_path +
+                                   ". Write D: to say what happens.",
+          setup_line));
     }
   }
   if (!check.group_value) {
-    check.findings.push_back(warning(
-        "group-default-used", check.group_key + " is missing from [95], so the icon goes to the "
-                                                "program group STARTUP. Write " +
-                                  check.group_key + "=<group name>."));
-  } else if (check.group_value->size() > launcher::kGroupSlotSize - 1) {
-    check.findings.push_back(warning(
-        "group-cut", check.group_key + " has " + std::to_string(check.group_value->size()) +
-                         " characters; the icon tool gets only the first 14, \"" + check.group +
-                         "\". Shorten it to at most 14."));
+    if (provided) {
+      check.findings.push_back(finding(
+          "group-default-used", check.group_key + " is missing from [95], so the icon goes to the "
+                                                  "program group STARTUP. Write " +
+                                    check.group_key + "=<group name>."));
+    }
+  } else if (check.group_cut) {
+    check.findings.push_back(finding(
+        "group-cut", check.group_key + " is \"" + *check.group_value + "\" (" +
+                         std::to_string(check.group_value->size()) +
+                         " characters as read); the icon tool gets only \"" + check.group +
+                         "\", the 14 characters of the launcher's slot. Shorten it.",
+        group_line));
   }
 
-  if (!check.found_path) {
-    check.findings.push_back(error(
-        "setup-not-found", "The setup program " + check.setup_path +
-                               " is not in the tree, so the launcher ends with -1. Put it "
-                               "there, or correct " + key + "= in client.ini."));
-  } else if (check.found_path->size() >= platform::kFoundPathSize) {
-    check.findings.push_back(error(
+  const auto full = full_path(check.setup_path);
+  const size_t length = full ? full->text.size() : check.setup_path.size();
+  if (length >= platform::kFoundPathSize) {
+    check.findings.push_back(finding(
         "setup-path-too-long",
-        "The setup program's full path " + *check.found_path + " has " +
-            std::to_string(check.found_path->size()) + " characters; the launcher's file test "
-            "takes at most 127, so it ends with -1. Move the program to a shorter path."));
-  } else if (check.starts.size() == 2) {
-    const ProgramStart& setup = check.starts[1];
-    if (setup.result == kBadFormat) {
-      check.findings.push_back(error(
-          "setup-not-a-program",
-          setup.file + " is " + (tree.read_file(setup.file, 1).value_or("").empty()
-                                     ? std::string("empty")
-                                     : std::string("not a Windows program (no MZ and PE header)")) +
-              ", so Windows cannot start it and the launcher ends with 11. Put the real setup "
-              "program there."));
-    } else if (setup.result == kNoAssociation) {
-      check.findings.push_back(error(
-          "setup-needs-association",
-          setup.file + " is not a program: Windows starts it only through a file association, "
-                       "which a fresh system may lack (the launcher then ends with 31). Point " +
-              key + "= at an .exe."));
-    }
+        "The setup program's full path " + (full ? full->text : check.setup_path) + " has " +
+            std::to_string(length) + " characters; the launcher's file test takes at most 127, so "
+            "it ends with -1. Move the program to a shorter path.",
+        setup_line));
   }
+  if (!check.found_path) {
+    const bool folder = tree.entry_at(check.setup_path) == Tree::Entry::kFolder;
+    check.findings.push_back(finding(
+        "setup-not-found", "The setup program " + check.setup_path +
+                               (folder ? " is a folder, not a file" : " is not in the tree") +
+                               ", so the launcher ends with -1. Put it there, or correct " + key +
+                               "= in client.ini.",
+        setup_line));
+  }
+  check_setup_start(check, tree, options.windows, check.findings, setup_line);
 }
 
-LanguageCheck run_locale(Tree& tree, const std::optional<Profile>& profile,
-                         const std::string& locale) {
+LanguageCheck run_locale(Tree& tree, const Profile* profile, const std::string& locale,
+                         const CheckOptions& options) {
   LanguageCheck check;
   check.locale = locale;
-  TreePlatform os(tree, locale);
-  const launcher::LanguageRow* row = launcher::select_language(os, locale.c_str());
-  check.exit_status = launcher::run_launch_sequence(os, "", 1);
-  check.starts = os.starts;
-  check.boxes = os.boxes;
+  Launch run = launch(tree, locale, options.windows, marks_of(options.windows));
+  check.exit_status = run.exit_status;
+  check.starts = run.os.starts;
+  check.boxes = run.os.boxes;
+  for (const Windows w : kAllWindows) {
+    check.exit_by_windows[w] =
+        w == options.windows ? run.exit_status : launch(tree, locale, w, marks_of(w)).exit_status;
+  }
+  const launcher::LanguageRow* row = launcher::select_language(run.os, locale.c_str());
   if (row == nullptr) return check;
 
   check.language = row->setup_key;
   check.setup_key = row->setup_key;
   check.group_key = row->group_key;
-  check.setup_value = profile_value(tree, profile, row->setup_key);
-  check.group_value = profile_value(tree, profile, row->group_key);
-  check.setup_path = os.tested_path;
-  if (!os.found_path.empty()) check.found_path = os.found_path;
+  check.setup_value = profile_value(profile, row->setup_key);
+  check.group_value = profile_value(profile, row->group_key);
+  check.setup_path = run.os.tested_path;
+  if (!run.os.found_path.empty()) check.found_path = run.os.found_path;
   if (!check.starts.empty()) {
     const std::string& parameters = check.starts[0].parameters;
     check.group = parameters.substr(std::min(parameters.size(), size_t{launcher::kGroupSlot}));
   }
-  check_language(tree, check);
+  // One rule: the group the icon tool gets against the group as written.
+  check.group_cut = check.group_value && !check.starts.empty() && check.group != *check.group_value;
+  check_language(tree, profile, options, check);
   return check;
 }
 
@@ -240,29 +350,53 @@ std::optional<std::string> nearest_known_key(const std::string& key) {
   return best;
 }
 
-TreeCheck check_tree(Tree& tree, const std::string& root, const std::optional<std::string>& locale) {
+std::optional<std::string> language_key(const std::string& name) {
+  for (const launcher::LanguageRow& row : launcher::kLanguages) {
+    if (upper(name) == row.setup_key) return row.setup_key;
+  }
+  return std::nullopt;
+}
+
+TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options) {
   TreeCheck result;
   result.tree = root;
+  result.windows = options.windows;
   const std::optional<std::string> bytes = tree.read_file(kProfileDPath, Tree::kWholeFile);
   std::optional<Profile> profile;
-  if (bytes) profile.emplace(*bytes);
+  if (bytes) profile.emplace(*bytes, marks_of(options.windows));
+  const Profile* parsed = profile ? &*profile : nullptr;
   result.profile_found = bytes.has_value();
-  check_profile(profile, bytes.value_or(""), result);
-  if (!tree.find_file(kIconToolDPath)) {
-    result.findings.push_back(warning(
-        "icon-tool-missing", "The icon tool " + kIconToolDPath +
-                                 " is not in the tree: no start-group icon is made (setup still "
-                                 "starts). Put addiconw.exe there."));
+  check_profile(parsed, bytes.value_or(""), result);
+  switch (tree.entry_at(kIconToolDPath)) {
+    case Tree::Entry::kMissing:
+      result.findings.push_back(finding(
+          "icon-tool-missing", "The icon tool " + kIconToolDPath +
+                                   " is not in the tree: no start-group icon is made (setup still "
+                                   "starts). Put addiconw.exe there."));
+      break;
+    case Tree::Entry::kFolder:
+      result.findings.push_back(finding(
+          "icon-tool-is-folder", "The icon tool " + kIconToolDPath +
+                                     " is a folder: the shell opens it in Explorer, a window the "
+                                     "user did not ask for, and no icon is made. Put addiconw.exe "
+                                     "there."));
+      break;
+    case Tree::Entry::kFile: break;
   }
 
-  if (locale) {
-    result.languages.push_back(run_locale(tree, profile, *locale));
-    return result;
+  std::vector<std::string> locales;
+  if (options.locale) {
+    locales.push_back(*options.locale);
+  } else {
+    for (const launcher::LanguageRow& row : launcher::kLanguages) {
+      locales.push_back(std::string("000004") + row.locale_code);
+    }
   }
-  for (const launcher::LanguageRow& row : launcher::kLanguages) {
-    result.languages.push_back(run_locale(tree, profile, std::string("000004") + row.locale_code));
+  if (bytes) check_encoding(tree, locales, result);
+  for (const std::string& locale : locales) {
+    result.languages.push_back(run_locale(tree, parsed, locale, options));
   }
-  result.unmatched = run_locale(tree, profile, kUnmatchedLocale);
+  if (!options.locale) result.unmatched = run_locale(tree, parsed, kUnmatchedLocale, options);
   return result;
 }
 

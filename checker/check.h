@@ -1,24 +1,21 @@
 // Predicts, from an installation tree, what the launcher does for each
-// language: it runs the launcher's own launch sequence against the tree and
-// says what a tree author should change.
+// language on a family of Windows: it runs the launcher's own program
+// against the tree and says what a tree author should change.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "checker/findings.h"
 #include "checker/tree.h"
 #include "checker/tree_platform.h"
+#include "checker/windows_family.h"
 #include "launcher/icon_registration.h"
 #include "launcher/launch_sequence.h"
 
 namespace checker {
-
-struct Finding {
-  std::string severity;  // "error" or "warning"
-  std::string code;      // stable, e.g. "setup-not-found"
-  std::string message;   // what is wrong and what to change
-};
 
 // One launch, as the launcher would make it for one locale.
 struct LanguageCheck {
@@ -32,14 +29,17 @@ struct LanguageCheck {
   std::optional<std::string> found_path;  // what it finds, at any length
   std::optional<std::string> group_value;  // as read from the profile; none when missing
   std::string group;                       // the group the icon tool gets
+  bool group_cut = false;                  // the icon tool gets other than group_value
   std::vector<ProgramStart> starts;        // icon tool first, then setup
   std::vector<std::string> boxes;
   int exit_status = 0;
+  std::map<Windows, int> exit_by_windows;  // the exit status on each family
   std::vector<Finding> findings;
 };
 
 struct TreeCheck {
   std::string tree;
+  Windows windows = Windows::kNt64;  // the family predicted
   bool profile_found = false;
   std::string profile_encoding;  // "ansi", "utf-8", "utf-16le", "utf-16be", "utf-16 without mark"
   std::vector<Finding> findings;  // about the tree as a whole
@@ -50,17 +50,29 @@ struct TreeCheck {
   bool all_start() const;
 };
 
+struct CheckOptions {
+  std::optional<std::string> locale;  // one resource-locale value, else each language
+  Windows windows = Windows::kNt64;
+  // The languages (setup keys) the tree provides; the others are expected
+  // to fall back to the default setup program. None: all six.
+  std::optional<std::vector<std::string>> languages;
+};
+
 // A built-in path of the launcher as it sees it when started from the root
 // of drive D: (the launcher's own constants, rebased).
 inline std::string on_drive_d(const char* built_in) { return "D:" + std::string(built_in + 2); }
 inline const std::string kProfileDPath = on_drive_d(launcher::kProfilePath);
 inline const std::string kIconToolDPath = on_drive_d(launcher::kIconToolPath);
 
-// With `locale`, checks that one resource-locale value; without, each of
+// With a locale, checks that one resource-locale value; without, each of
 // the six languages in table order and then a locale that matches none.
-TreeCheck check_tree(Tree& tree, const std::string& root, const std::optional<std::string>& locale);
+TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options);
 
 // The known profile key nearest to `key`, when one is close (a typo).
 std::optional<std::string> nearest_known_key(const std::string& key);
+
+// The setup key of a language name ("english" gives "ENGLISH"); none when
+// the launcher has no such language.
+std::optional<std::string> language_key(const std::string& name);
 
 }  // namespace checker

@@ -1,5 +1,8 @@
 #include "checker/code_page.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace checker {
 
 namespace {
@@ -14,12 +17,23 @@ char32_t from_ansi(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
 }
 
+namespace {
+struct BestFit {
+  char16_t unit;
+  unsigned char byte;
+};
+// What WideCharToMultiByte(1252, 0, ...) gives, taken from the real call.
+constexpr BestFit kBestFit[] = {
+#include "checker/best_fit_1252.inc"
+};
+}  // namespace
+
 char to_ansi(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-  for (int i = 0; i < 32; ++i) {
-    if (kHigh[i] == c) return static_cast<char>(0x80 + i);
-  }
-  return '?';
+  if (c < 0x80) return static_cast<char>(c);
+  const auto* end = std::end(kBestFit);
+  const auto* found = std::lower_bound(std::begin(kBestFit), end, c,
+                                       [](const BestFit& e, char32_t u) { return e.unit < u; });
+  return found != end && found->unit == c ? static_cast<char>(found->byte) : '?';
 }
 
 char32_t fold_case(char32_t c) {

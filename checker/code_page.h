@@ -10,7 +10,8 @@ namespace checker {
 // The Unicode character of an ANSI byte. Bytes the code page leaves
 // unassigned (81, 8D, 8F, 90, 9D) keep their own value, as Windows maps them.
 char32_t from_ansi(unsigned char byte);
-// The ANSI byte of a character, '?' when the code page has none.
+// The ANSI byte of a character as Windows converts it: the code page's own
+// byte, else its best-fit byte (Ω gives O, U+3000 a blank), else '?'.
 char to_ansi(char32_t c);
 // Folds a character's case as Windows compares names (letters of the code
 // page only).

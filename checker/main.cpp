@@ -1,5 +1,6 @@
 // launcher-check: predicts, for an installation tree, what the launcher will
 // do for each language, and says what to change.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,15 +16,25 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: launcher-check [--json] [--locale XXXXXXXX] TREE\n"
+    "Usage: launcher-check [--format text|json|gcc] [--windows 9x|nt32|nt64]\n"
+    "                      [--languages LIST] [--locale XXXXXXXX] TREE\n"
+    "       launcher-check --list-findings\n"
     "\n"
     "Predicts what the launcher does when it is started from the root of TREE,\n"
     "the folder that is the root of the installation medium: for each of the six\n"
     "languages (or for one resource-locale value), which setup program it starts,\n"
     "the icon tool's parameters and the exit status, and what in the tree to fix.\n"
     "\n"
-    "  --json           a JSON document instead of a table\n"
+    "  --format FORMAT  text (a table, the default), json (a JSON document), or gcc\n"
+    "                   (path:line: severity: message [code], one finding a line)\n"
+    "  --json           the same as --format json\n"
+    "  --windows FAMILY the Windows predicted: 9x (95/98/ME), nt32 (32-bit Windows 10)\n"
+    "                   or nt64 (64-bit Windows 10 and 11, the default); findings name\n"
+    "                   the other families where they behave differently\n"
+    "  --languages LIST the languages the tree provides, e.g. ENGLISH,GERMAN: the\n"
+    "                   others falling back to the default setup program is expected\n"
     "  --locale VALUE   check one value of HKCU\\Control Panel\\Desktop\\ResourceLocale\n"
+    "  --list-findings  every finding the checker reports, with its severity\n"
     "  --help           this text\n"
     "  --version        the version\n"
     "\n"
@@ -38,8 +49,8 @@ int usage_error(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool json = false;
-  std::optional<std::string> locale;
+  std::string format = "text";
+  checker::CheckOptions options;
   std::optional<std::string> root;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -51,13 +62,45 @@ int main(int argc, char** argv) {
       std::printf("launcher-check %s\n", LAUNCHER_VERSION);
       return 0;
     }
+    if (arg == "--list-findings") {
+      const std::string table = checker::findings_table();
+      std::fwrite(table.data(), 1, table.size(), stdout);
+      return 0;
+    }
+    const bool takes_value = arg == "--locale" || arg == "--format" || arg == "--windows" ||
+                             arg == "--languages";
+    if (takes_value && i + 1 >= argc) return usage_error(arg + " needs a value");
     if (arg == "--json") {
-      json = true;
+      format = "json";
+    } else if (arg == "--format") {
+      format = argv[++i];
+      if (format != "text" && format != "json" && format != "gcc") {
+        return usage_error("--format takes text, json or gcc");
+      }
+    } else if (arg == "--windows") {
+      const auto windows = checker::windows_named(argv[++i]);
+      if (!windows) return usage_error("--windows takes 9x, nt32 or nt64");
+      options.windows = *windows;
+    } else if (arg == "--languages") {
+      const std::string list = argv[++i];
+      options.languages.emplace();
+      for (size_t start = 0; start <= list.size();) {
+        const size_t comma = std::min(list.find(',', start), list.size());
+        const std::string name = list.substr(start, comma - start);
+        const auto key = checker::language_key(name);
+        if (!key) {
+          return usage_error("unknown language '" + name +
+                             "' in --languages: PORTUGESE, ENGLISH, FRENCH, ITALIAN, GERMAN, SPANISH");
+        }
+        options.languages->push_back(*key);
+        start = comma + 1;
+      }
     } else if (arg == "--locale") {
-      if (i + 1 >= argc) return usage_error("--locale needs a value, e.g. --locale 00000409");
-      locale = argv[++i];
+      options.locale = argv[++i];
       // The launcher reads at most 79 characters of it.
-      if (locale->size() > 79) return usage_error("a resource-locale value has at most 79 characters");
+      if (options.locale->size() > 79) {
+        return usage_error("a resource-locale value has at most 79 characters");
+      }
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "--") {
       return usage_error("unknown option " + arg);
     } else {
@@ -77,9 +120,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "launcher-check: %s\n", error.c_str());
     return 2;
   }
-  const checker::TreeCheck check = checker::check_tree(*tree, *root, locale);
-  const std::string report = json ? checker::json_report(check, LAUNCHER_VERSION)
-                                  : checker::text_report(check);
+  const checker::TreeCheck check = checker::check_tree(*tree, *root, options);
+  const std::string report = format == "json"  ? checker::json_report(check, LAUNCHER_VERSION)
+                             : format == "gcc" ? checker::gcc_report(check)
+                                               : checker::text_report(check);
   std::fwrite(report.data(), 1, report.size(), stdout);
   return check.all_start() ? 0 : 1;
 }

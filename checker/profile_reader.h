@@ -13,25 +13,39 @@
 
 namespace checker {
 
-// How the profile's bytes are decoded. Windows NT's reader (and Wine's)
-// decodes a file with a UTF-8 byte-order mark, or UTF-16 text, before it
-// parses it; Windows 95's reader takes every file as raw ANSI bytes.
+// How the profile's bytes were decoded.
 enum class ProfileEncoding { kAnsi, kUtf8, kUtf16Le, kUtf16Be };
+
+// The byte-order marks a profile reader decodes; a file with any other is
+// read as raw ANSI bytes, its mark part of the first line.
+struct ProfileMarks {
+  bool utf8;
+  bool utf16le;
+  bool utf16be;
+};
+// Wine decodes all three marks. Windows NT decodes UTF-16LE only (a UTF-8
+// mark, and UTF-16BE, are not recognised: reported from Windows 10);
+// Windows 95/98/ME reads every file as raw bytes.
+constexpr ProfileMarks kWineMarks{true, true, true};
+constexpr ProfileMarks kWindowsNtMarks{false, true, false};
+constexpr ProfileMarks kWindows9xMarks{false, false, false};
 
 struct ProfileKey {
   std::string name;
   std::optional<std::string> value;  // none: the line had no '='
+  int line = 0;                      // 1-based, as an editor counts lines
 };
 
 struct ProfileSection {
   std::string name;
   std::vector<ProfileKey> keys;
+  int line = 0;  // of its header; 0 for the keys before any header
 };
 
 class Profile {
  public:
-  // Parses the whole file as the profile call does.
-  explicit Profile(const std::string& bytes);
+  // Parses the whole file as a profile call that decodes `marks` does.
+  Profile(const std::string& bytes, ProfileMarks marks);
 
   ProfileEncoding encoding() const { return encoding_; }
   // Sections in file order, duplicates included. Names and values are ANSI
@@ -46,17 +60,28 @@ class Profile {
   // matching section (later duplicates of either are never read). nullptr
   // when missing, and when the key's line has no '='.
   const std::string* find_value(const std::string& section, const std::string& key) const;
+  // The key line the profile call reads for `key`, with or without '=';
+  // nullptr when there is none.
+  const ProfileKey* find_key(const std::string& section, const std::string& key) const;
 
  private:
   ProfileEncoding encoding_ = ProfileEncoding::kAnsi;
   std::vector<ProfileSection> sections_;
 };
 
-// GetPrivateProfileStringA for one key: `profile` is the file's content, or
-// none when the file is missing. Writes the value (or the default) and its
+// GetPrivateProfileStringA for one key: `profile` is the parsed file, or
+// nullptr when the file is missing. Writes the value (or the default) and its
 // terminator into `out`, cut to size - 1 bytes, and returns the length.
-uint32_t read_profile_string(const std::optional<std::string>& profile, const char* section,
-                             const char* key, const char* fallback, char* out, uint32_t size);
+uint32_t read_profile_string(const Profile* profile, const char* section, const char* key,
+                             const char* fallback, char* out, uint32_t size);
+// The same from the file's bytes (none when it is missing).
+uint32_t read_profile_string(const std::optional<std::string>& bytes, ProfileMarks marks,
+                             const char* section, const char* key, const char* fallback,
+                             char* out, uint32_t size);
+
+// The mark a profile starts with: "utf-8", "utf-16le" or "utf-16be"; else
+// "utf-16 without mark" for text that looks like UTF-16, else "ansi".
+std::string profile_encoding_name(const std::string& bytes);
 
 // The text as the profile call compares and copies it: up to its first NUL.
 std::string up_to_nul(const std::string& text);

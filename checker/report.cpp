@@ -37,7 +37,8 @@ std::string findings_json(const std::vector<Finding>& findings, const std::strin
   for (size_t i = 0; i < findings.size(); ++i) {
     out += (i ? ",\n" : "\n") + indent + "  {\"severity\": " + quoted(findings[i].severity) +
            ", \"code\": " + quoted(findings[i].code) +
-           ", \"message\": " + quoted(findings[i].message) + "}";
+           ", \"message\": " + quoted(findings[i].message) + ", \"line\": " +
+           (findings[i].line ? std::to_string(*findings[i].line) : "null") + "}";
   }
   return out + "\n" + indent + "]";
 }
@@ -46,7 +47,8 @@ std::string start_json(const ProgramStart* start) {
   if (start == nullptr) return "null";
   return "{\"file\": " + quoted(start->file) + ", \"parameters\": " + quoted(start->parameters) +
          ", \"show\": " + std::to_string(start->show) +
-         ", \"launch_result\": " + std::to_string(start->result) + "}";
+         ", \"launch_result\": " + std::to_string(start->result) +
+         ", \"note\": " + (start->note.empty() ? "null" : quoted(start->note)) + "}";
 }
 
 // The launcher's two starts: the icon tool's (started first, minimised) and
@@ -75,13 +77,45 @@ std::string language_json(const LanguageCheck& l) {
   field("found_path_length", l.found_path ? std::to_string(l.found_path->size()) : "null");
   field("group_value", optional_text(l.group_value));
   field("group", icon_start(l) ? quoted(l.group) : "null");
-  field("group_cut", l.group_value && l.group_value->size() > l.group.size() ? "true" : "false");
+  field("group_cut", l.group_cut ? "true" : "false");
   field("icon_tool", start_json(icon_start(l)));
   field("setup_program", start_json(setup_start(l)));
   field("message_box", l.boxes.empty() ? "null" : quoted(l.boxes.front()));
   field("exit_status", std::to_string(l.exit_status));
+  std::string by_windows = "{";
+  for (const Windows w : kAllWindows) {
+    by_windows += (by_windows.size() > 1 ? ", " : "") + quoted(windows_name(w)) + ": " +
+                  std::to_string(l.exit_by_windows.at(w));
+  }
+  field("exit_status_by_windows", by_windows + "}");
   field("findings", findings_json(l.findings, in), true);
   return out + "    }";
+}
+
+// The exit statuses of the other families, where they differ.
+std::string elsewhere(const LanguageCheck& l, Windows chosen) {
+  std::string out;
+  for (const Windows w : kAllWindows) {
+    if (w != chosen && l.exit_by_windows.at(w) != l.exit_status) {
+      out += (out.empty() ? "" : ", ") + std::string(windows_name(w)) + ": " +
+             std::to_string(l.exit_by_windows.at(w));
+    }
+  }
+  return out.empty() ? "-" : out;
+}
+
+// Every finding with the language it is about ("" for the tree), errors
+// first, each severity in the order found.
+std::vector<std::pair<std::string, const Finding*>> all_findings(const TreeCheck& check) {
+  std::vector<std::pair<std::string, const Finding*>> all;
+  for (const Finding& f : check.findings) all.emplace_back("", &f);
+  for (const LanguageCheck& l : check.languages) {
+    for (const Finding& f : l.findings) all.emplace_back(l.language, &f);
+  }
+  std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
+    return a.second->severity == "error" && b.second->severity != "error";
+  });
+  return all;
 }
 
 std::string pad(const std::string& text, size_t width) {
@@ -98,6 +132,7 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   out += "  \"checker\": \"launcher-check\",\n";
   out += "  \"version\": " + quoted(version) + ",\n";
   out += "  \"tree\": " + quoted(check.tree) + ",\n";
+  out += "  \"windows\": " + quoted(windows_name(check.windows)) + ",\n";
   out += "  \"profile\": {\"path\": " + quoted(kProfileDPath) + ", \"found\": " +
          (check.profile_found ? "true" : "false") + ", \"encoding\": " +
          (check.profile_encoding.empty() ? "null" : quoted(check.profile_encoding)) + "},\n";
@@ -113,11 +148,12 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
 }
 
 std::string text_report(const TreeCheck& check) {
-  std::string out = "Tree " + check.tree + " as drive D:\n";
+  std::string out = "Tree " + check.tree + " as drive D:, on " + windows_title(check.windows) +
+                    " (--windows " + windows_name(check.windows) + ")\n";
   out += "Profile " + kProfileDPath + ": " +
          (check.profile_found ? "found (" + check.profile_encoding + ")" : "missing") + "\n\n";
   const std::vector<std::string> head = {"Language", "Locale", "Setup program (found path)",
-                                         "Length", "Group", "Exit"};
+                                         "Length", "Group", "Exit", "Elsewhere"};
   std::vector<std::vector<std::string>> rows = {head};
   for (const LanguageCheck& l : check.languages) {
     const ProgramStart* setup = setup_start(l);
@@ -128,7 +164,8 @@ std::string text_report(const TreeCheck& check) {
     if (!l.boxes.empty()) program = "message box \"" + l.boxes.front() + "\"";
     rows.push_back({l.language.empty() ? "(none)" : l.language, l.locale, program,
                     l.found_path ? std::to_string(l.found_path->size()) : "-",
-                    icon_start(l) ? "\"" + l.group + "\"" : "-", std::to_string(l.exit_status)});
+                    icon_start(l) ? "\"" + l.group + "\"" : "-", std::to_string(l.exit_status),
+                    elsewhere(l, check.windows)});
   }
   std::vector<size_t> widths(head.size(), 0);
   for (const auto& row : rows) {
@@ -153,16 +190,29 @@ std::string text_report(const TreeCheck& check) {
          " starts first, minimised, with \"exe=c:\\brumix\\kez.exe desc=KEZ group=<group>\".\n"
          "A setup program starts with the launcher's own arguments and show state.\n";
 
+  out += "Elsewhere: the exit status on the other families of Windows, where it differs.\n";
+
   std::string findings;
-  const auto list = [&](const std::string& where, const std::vector<Finding>& items) {
-    for (const Finding& f : items) {
-      findings += "  " + f.severity + std::string(9 - f.severity.size(), ' ') + f.code + "  " +
-                  (where.empty() ? "" : where + ": ") + ansi_to_utf8(f.message) + "\n";
-    }
-  };
-  list("", check.findings);
-  for (const LanguageCheck& l : check.languages) list(l.language, l.findings);
+  for (const auto& [where, f] : all_findings(check)) {
+    findings += "  " + f->severity + std::string(9 - f->severity.size(), ' ') + f->code + "  " +
+                (f->line ? "line " + std::to_string(*f->line) + ": " : "") +
+                (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + "\n";
+  }
   out += findings.empty() ? "\nNo findings.\n" : "\nFindings:\n" + findings;
+  return out;
+}
+
+std::string gcc_report(const TreeCheck& check) {
+  std::string tree = check.tree;
+  while (tree.size() > 1 && (tree.back() == '/' || tree.back() == '\\')) tree.pop_back();
+  std::string profile = tree + "/" + kProfileDPath.substr(3);
+  std::replace(profile.begin() + static_cast<std::ptrdiff_t>(tree.size()), profile.end(), '\\', '/');
+  std::string out;
+  for (const auto& [where, f] : all_findings(check)) {
+    out += (f->line ? profile + ":" + std::to_string(*f->line) : tree) + ": " + f->severity +
+           ": " + (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + " [" + f->code +
+           "]\n";
+  }
   return out;
 }
 

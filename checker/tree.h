@@ -1,6 +1,8 @@
 // An installation tree as the launcher sees it: the root of drive D:, whose
 // paths the launcher's profile names. Implemented over the host's files
-// (Linux) and over the real Windows calls (the Windows build).
+// (Linux) and over the Windows file calls (the Windows build); both resolve
+// paths with the same rules (path_rules.h) and find names without regard to
+// case.
 #pragma once
 
 #include <stdint.h>
@@ -8,26 +10,34 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace checker {
 
 class Tree {
  public:
+  enum class Entry { kMissing, kFile, kFolder };
+
   virtual ~Tree() = default;
 
-  // The profile read of the launcher (GetPrivateProfileStringA) on the file
-  // at `d_path`, a path on drive D:.
-  virtual uint32_t profile_string(const char* section, const char* key, const char* fallback,
-                                  char* out, uint32_t size, const std::string& d_path) = 0;
-  // The file at `d_path`, found as the file test (OpenFile) finds it: its
-  // full path on drive D: ("." and ".." resolved, the spelling as given),
-  // whatever its length. None for a missing file or a folder.
-  virtual std::optional<std::string> find_file(const std::string& d_path) = 0;
-  // Up to `limit` bytes of the file at a path on drive D:, none when it
+  // What the components below the root name.
+  virtual Entry entry(const std::vector<std::string>& parts) = 0;
+  // Up to `limit` bytes of the file the components name; none when it
   // cannot be read.
-  virtual std::optional<std::string> read_file(const std::string& d_path, size_t limit) = 0;
+  virtual std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) = 0;
+
+  // What a path on drive D: names, once Windows has made it a full path.
+  Entry entry_at(const std::string& d_path);
+  // The full path of the file at `d_path`, as the file test (OpenFile)
+  // gives it, whatever its length; none for a missing file or a folder.
+  std::optional<std::string> find_file(const std::string& d_path);
+  // Up to `limit` bytes of the file at a path on drive D:.
+  std::optional<std::string> read_file(const std::string& d_path, size_t limit);
 
   static constexpr size_t kWholeFile = static_cast<size_t>(-1);
+  // Windows reads a profile whole; past this size the checker gives up
+  // rather than exhaust memory, and the file counts as unreadable.
+  static constexpr uint64_t kLargestRead = uint64_t{256} << 20;
 };
 
 // The tree at `root`, a folder of this machine; nullptr with a message in

@@ -2,47 +2,18 @@
 
 #include <cstring>
 
+#include "checker/path_rules.h"
+
 namespace checker {
 
 namespace {
-constexpr intptr_t kStarted = 42;
-constexpr intptr_t kFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
-constexpr long kMoreData = 234;        // ERROR_MORE_DATA
-
-std::string lower_extension(const std::string& path) {
-  const size_t dot = path.find_last_of(".\\/");
-  if (dot == std::string::npos || path[dot] != '.') return "";
-  std::string extension = path.substr(dot);
-  for (char& c : extension) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return extension;
-}
+constexpr long kMoreData = 234;  // ERROR_MORE_DATA
 }  // namespace
 
-// A Windows program: the MZ mark, and the PE signature where the MZ header
-// points.
-bool is_windows_program(Tree& tree, const std::string& d_path) {
-  const auto head = tree.read_file(d_path, 64);
-  if (!head || head->size() < 64 || head->compare(0, 2, "MZ") != 0) return false;
-  const auto byte = [&](size_t i) { return static_cast<uint32_t>(static_cast<unsigned char>((*head)[i])); };
-  const uint32_t pe = byte(0x3C) | byte(0x3D) << 8 | byte(0x3E) << 16 | byte(0x3F) << 24;
-  if (pe > (1u << 20)) return false;
-  const auto image = tree.read_file(d_path, pe + 4);
-  return image && image->size() == pe + 4 && image->compare(pe, 4, std::string("PE\0\0", 4)) == 0;
+ProfileMarks marks_of(Windows windows) {
+  return windows == Windows::k9x ? kWindows9xMarks : kWindowsNtMarks;
 }
 
-intptr_t predicted_launch_result(Tree& tree, const std::string& d_path) {
-  if (!tree.find_file(d_path)) return kFileNotFound;
-  const std::string extension = lower_extension(d_path);
-  if (extension == ".exe" || extension == ".com") {
-    return is_windows_program(tree, d_path) ? kStarted : kBadFormat;
-  }
-  if (extension == ".bat" || extension == ".cmd") return kStarted;
-  return kNoAssociation;
-}
-
-// Double-clicked: shown normally.
 void TreePlatform::startup_info(uint32_t* flags, uint16_t* show_window) {
   *flags = platform::kStartfUseShowWindow;
   *show_window = 1;  // SW_SHOWNORMAL
@@ -87,11 +58,20 @@ void TreePlatform::format_text(char* out, const char* format) { std::strcpy(out,
 
 uint32_t TreePlatform::profile_string(const char* section, const char* key, const char* fallback,
                                       char* out, uint32_t size, const char* file) {
-  return tree_.profile_string(section, key, fallback, out, size, file);
+  const auto full = full_path(file);
+  const std::string where = full ? full->text : file;
+  auto found = profiles_.find(where);
+  if (found == profiles_.end()) {
+    const auto bytes = tree_.read_file(file, Tree::kWholeFile);
+    found = profiles_
+                .emplace(where, bytes ? std::make_unique<Profile>(*bytes, marks_) : nullptr)
+                .first;
+  }
+  return read_profile_string(found->second.get(), section, key, fallback, out, size);
 }
 
 // OpenFile with OF_EXIST: its record holds 128 bytes, so a full path of
-// more than 127 characters is not found.
+// more than 127 characters is not found; nor is a folder.
 bool TreePlatform::file_exists(const char* path, char found[platform::kFoundPathSize]) {
   tested_path = path;
   const auto full = tree_.find_file(path);
@@ -103,9 +83,9 @@ bool TreePlatform::file_exists(const char* path, char found[platform::kFoundPath
 
 intptr_t TreePlatform::start_program(const char* file, const char* parameters,
                                      const char* directory, int show) {
-  const intptr_t result = predicted_launch_result(tree_, file);
-  starts.push_back({file, parameters, directory, show, result});
-  return result;
+  const PredictedStart start = predicted_start(tree_, file, windows_);
+  starts.push_back({file, parameters, directory, show, start.result, start.note});
+  return start.result;
 }
 
 void TreePlatform::message_box(const char* text, uint32_t) { boxes.emplace_back(text); }

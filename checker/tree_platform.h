@@ -1,13 +1,19 @@
-// The launcher's platform, answered from an installation tree: the launcher
-// lies at the root of drive D:, the registry holds the locale being checked,
-// the profile and file calls go to the tree, and program starts and message
-// boxes are recorded instead of made.
+// The launcher's platform, answered from an installation tree for one
+// family of Windows: the launcher lies at the root of drive D: and is
+// double-clicked, the registry holds the locale being checked, the profile
+// and file calls go to the tree, and program starts and message boxes are
+// recorded instead of made.
 #pragma once
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "checker/profile_reader.h"
+#include "checker/program_start.h"
 #include "checker/tree.h"
+#include "checker/windows_family.h"
 #include "platform/platform.h"
 
 namespace checker {
@@ -17,34 +23,31 @@ struct ProgramStart {
   std::string parameters;
   std::string directory;
   int show;
-  intptr_t result;  // the launch result the platform would give
+  intptr_t result;   // the launch result the platform would give
+  std::string note;  // what the start does, or why it fails (see PredictedStart)
 };
 
-constexpr intptr_t kBadFormat = 11;      // ERROR_BAD_FORMAT: not a program
-constexpr intptr_t kNoAssociation = 31;  // SE_ERR_NOASSOC: no program opens it
-
-// True when the file is a Windows program (MZ header pointing at a PE one).
-bool is_windows_program(Tree& tree, const std::string& d_path);
-
-// What the shell would answer to a start of the file at `d_path`: 42 (any
-// value above 32) when it would start, else its error code: 2 for a missing
-// file; 11 for an .exe or .com that is not a Windows program (an empty one
-// included); 31 for a file that is neither a program nor a .bat or .cmd,
-// since it needs a file association, which a fresh system lacks.
-intptr_t predicted_launch_result(Tree& tree, const std::string& d_path);
+// The profile marks a family of Windows decodes.
+ProfileMarks marks_of(Windows windows);
 
 class TreePlatform final : public platform::Platform {
  public:
   static constexpr char kOwnPath[] = "D:\\launcher.exe";
+  // Double-clicked: the command line is the quoted path, shown normally.
+  static constexpr char kCommandLine[] = "\"D:\\launcher.exe\"";
 
-  TreePlatform(Tree& tree, std::string locale) : tree_(tree), locale_(std::move(locale)) {}
+  TreePlatform(Tree& tree, std::string locale, Windows windows)
+      : TreePlatform(tree, std::move(locale), windows, marks_of(windows)) {}
+  // With the profile read as a reader that decodes `marks` reads it.
+  TreePlatform(Tree& tree, std::string locale, Windows windows, ProfileMarks marks)
+      : tree_(tree), locale_(std::move(locale)), windows_(windows), marks_(marks) {}
 
   std::vector<ProgramStart> starts;
   std::vector<std::string> boxes;
   std::string tested_path;  // the setup path the file test was given
   std::string found_path;   // what it found, at any length ("" when nothing)
 
-  const char* command_line() override { return "\"D:\\launcher.exe\""; }
+  const char* command_line() override { return kCommandLine; }
   void startup_info(uint32_t* flags, uint16_t* show_window) override;
   void lead_byte_ranges(uint8_t ranges[platform::kLeadByteTableSize]) override;
   uint32_t own_path(char* buffer, uint32_t size) override;
@@ -63,6 +66,10 @@ class TreePlatform final : public platform::Platform {
  private:
   Tree& tree_;
   std::string locale_;
+  Windows windows_;
+  ProfileMarks marks_;
+  // Each profile read once, by its full path (nullptr: missing).
+  std::map<std::string, std::unique_ptr<Profile>> profiles_;
 };
 
 }  // namespace checker

@@ -1,71 +1,75 @@
-// The tree on Windows: the real profile and file calls, on the tree's folder
-// in the place of drive D:.
+// The tree on Windows: the Windows file calls on the tree's folder in the
+// place of drive D:. Paths are resolved by the checker's own rules first
+// (path_rules.h) and then handed over literally ("\\?\" paths), so that
+// Windows does not resolve them a second time, no ".." leaves the tree, and
+// no length limit of this machine applies.
 #include <windows.h>
 
-#include <fstream>
-
+#include "checker/code_page.h"
 #include "checker/tree.h"
 
 namespace checker {
 
 namespace {
 
+std::wstring wide(const std::u32string& text) {
+  std::wstring out;
+  for (const char32_t c : text) {
+    if (c < 0x10000) {
+      out.push_back(static_cast<wchar_t>(c));
+    } else {
+      out.push_back(static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10)));
+      out.push_back(static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    }
+  }
+  return out;
+}
+
 class WindowsTree final : public Tree {
  public:
   explicit WindowsTree(std::string root) : root_(std::move(root)) {}
 
-  uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,
-                          uint32_t size, const std::string& d_path) override {
-    const auto path = on_host(d_path);
-    if (!path) {
-      lstrcpynA(out, fallback, static_cast<int>(size));
-      return static_cast<uint32_t>(lstrlenA(out));
-    }
-    return GetPrivateProfileStringA(section, key, fallback, out, size, path->c_str());
+  Entry entry(const std::vector<std::string>& parts) override {
+    const DWORD attributes = GetFileAttributesW(on_host(parts).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Entry::kMissing;
+    return attributes & FILE_ATTRIBUTE_DIRECTORY ? Entry::kFolder : Entry::kFile;
   }
 
-  // The full path as Windows resolves it, moved back onto drive D:. (The
-  // length limit of the launcher's file test is applied to that D: path, so
-  // a tree deep in this machine's folders is judged as it will be on the CD.)
-  std::optional<std::string> find_file(const std::string& d_path) override {
-    const auto path = on_host(d_path);
-    if (!path) return std::nullopt;
-    char full[32768];
-    const DWORD length = GetFullPathNameA(path->c_str(), sizeof(full), full, nullptr);
-    if (length == 0 || length >= sizeof(full)) return std::nullopt;
-    const DWORD attributes = GetFileAttributesA(full);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      return std::nullopt;
+  std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) override {
+    const HANDLE file = CreateFileW(on_host(parts).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    LARGE_INTEGER size{};
+    std::optional<std::string> bytes;
+    if (GetFileSizeEx(file, &size) &&
+        !(limit == kWholeFile && static_cast<uint64_t>(size.QuadPart) > kLargestRead)) {
+      bytes.emplace(static_cast<size_t>(std::min<uint64_t>(limit, size.QuadPart)), '\0');
+      size_t done = 0;
+      DWORD got = 0;
+      while (done < bytes->size() &&
+             ReadFile(file, bytes->data() + done,
+                      static_cast<DWORD>(std::min<size_t>(bytes->size() - done, 1 << 20)), &got,
+                      nullptr) &&
+             got > 0) {
+        done += got;
+      }
+      bytes->resize(done);
     }
-    const std::string text(full, length);
-    if (text.size() < root_full_.size()) return std::nullopt;
-    std::string rest = text.substr(root_full_.size());
-    if (rest.empty() || rest[0] != '\\') rest = "\\" + rest;
-    return "D:" + rest;
-  }
-
-  std::optional<std::string> read_file(const std::string& d_path, size_t limit) override {
-    const auto path = on_host(d_path);
-    if (!path) return std::nullopt;
-    const DWORD attributes = GetFileAttributesA(path->c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      return std::nullopt;
-    }
-    std::ifstream in(*path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes;
-    char chunk[65536];
-    while (bytes.size() < limit && in.read(chunk, sizeof(chunk)).gcount() > 0) {
-      bytes.append(chunk, static_cast<size_t>(in.gcount()));
-    }
-    if (bytes.size() > limit) bytes.resize(limit);
+    CloseHandle(file);
     return bytes;
   }
 
   bool resolve_root(std::string* error) {
-    char full[32768];
-    const DWORD length = GetFullPathNameA(root_.c_str(), sizeof(full), full, nullptr);
-    const DWORD attributes = length == 0 ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(full);
+    // The folder as this machine's command line spelt it.
+    std::wstring given(root_.size() + 1, L'\0');
+    given.resize(static_cast<size_t>(MultiByteToWideChar(
+        CP_ACP, 0, root_.c_str(), -1, given.data(), static_cast<int>(given.size()))));
+    if (!given.empty()) given.pop_back();  // the terminator
+    wchar_t full[32768];
+    const DWORD length = GetFullPathNameW(given.c_str(), 32768, full, nullptr);
+    const DWORD attributes = length == 0 || length >= 32768 ? INVALID_FILE_ATTRIBUTES
+                                                           : GetFileAttributesW(full);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
       *error = "cannot find the tree " + root_;
       return false;
@@ -74,26 +78,32 @@ class WindowsTree final : public Tree {
       *error = root_ + " is not a folder";
       return false;
     }
-    root_full_.assign(full, length);
-    while (!root_full_.empty() && (root_full_.back() == '\\' || root_full_.back() == '/')) {
-      root_full_.pop_back();
+    // A drive root ("E:\", a mounted disc) or any folder; \\server\share
+    // becomes \\?\UNC\server\share.
+    std::wstring root(full, length);
+    while (!root.empty() && (root.back() == L'\\' || root.back() == L'/')) root.pop_back();
+    if (root.rfind(L"\\\\?\\", 0) == 0) {
+      root_literal_ = root;
+    } else if (root.rfind(L"\\\\", 0) == 0) {
+      root_literal_ = L"\\\\?\\UNC\\" + root.substr(2);
+    } else {
+      root_literal_ = L"\\\\?\\" + root;
     }
     return true;
   }
 
  private:
-  // The tree's folder in the place of "D:".
-  std::optional<std::string> on_host(const std::string& d_path) const {
-    if (d_path.size() < 2 || (d_path[0] != 'D' && d_path[0] != 'd') || d_path[1] != ':') {
-      return std::nullopt;
-    }
-    std::string rest = d_path.substr(2);
-    if (rest.empty() || (rest[0] != '\\' && rest[0] != '/')) rest = "\\" + rest;
-    return root_full_ + rest;
+  // The tree's folder in the place of "D:". The components are ANSI text
+  // of the tree (code page 1252, as on Linux), not of this machine.
+  std::wstring on_host(const std::vector<std::string>& parts) const {
+    std::wstring path = root_literal_;
+    for (const std::string& part : parts) path += L"\\" + wide(decode_ansi(part));
+    if (parts.empty()) path += L"\\";
+    return path;
   }
 
   std::string root_;
-  std::string root_full_;
+  std::wstring root_literal_;
 };
 
 }  // namespace

@@ -8,7 +8,12 @@ add_executable(launcher-check
     checker/main.cpp
     checker/code_page.cpp
     checker/profile_reader.cpp
+    checker/path_rules.cpp
+    checker/tree.cpp
     checker/windows_tree.cpp
+    checker/windows_family.cpp
+    checker/program_start.cpp
+    checker/findings.cpp
     checker/tree_platform.cpp
     checker/check.cpp
     checker/report.cpp)

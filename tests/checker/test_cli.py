@@ -6,6 +6,7 @@ into the tree."""
 import atexit
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -51,14 +52,27 @@ class Readme(unittest.TestCase):
         self.assertEqual(printed[printed.index("examples/cd is a bundled example"):], shown)
 
 
+    def test_the_readmes_findings_table_is_the_checkers(self):
+        readme = (REPO / "README.md").read_text()
+        rows = [line.split(" | ") for line in readme.splitlines()
+                if line.startswith("| error | `") or line.startswith("| warning | `")]
+        documented = [(r[0][2:], r[1].strip("`"), r[2][:-2]) for r in rows]
+        listed = [tuple(re.split(r"\s{2,}", line, maxsplit=2))
+                  for line in run("--list-findings").stdout.decode().splitlines()]
+        self.assertEqual(documented, listed)
+
+
 class Usage(unittest.TestCase):
     def test_help_version_and_usage_errors(self):
         self.assertEqual(run("--help").returncode, 0)
-        self.assertIn(b"Usage: launcher-check [--json] [--locale XXXXXXXX] TREE", run("--help").stdout)
+        self.assertIn(b"Usage: launcher-check [--format text|json|gcc] [--windows 9x|nt32|nt64]\n",
+                      run("--help").stdout)
         version = run("--version")
         self.assertEqual((version.returncode, version.stdout), (0, b"launcher-check 1.0.0\n"))
-        for args in [(), ("--json",), ("--locale",), ("--frob", "x"), ("a", "b"),
-                     ("--locale", "0" * 80, ".")]:
+        for args in [(), ("--json",), ("--locale",), ("--frob", "x"), ("a", "b"), (".", "."),
+                     ("--locale", "0" * 80, "."), ("--windows", "xp", "."), ("--windows",),
+                     ("--format", "xml", "."), ("--languages", "ENGLISH,KLINGON", "."),
+                     ("--languages", "", ".")]:
             with self.subTest(args=args):
                 done = run(*args)
                 self.assertEqual(done.returncode, 2)
@@ -95,17 +109,24 @@ class HostileTrees(unittest.TestCase):
         self.assertEqual({l["exit_status"] for l in report["languages"]}, {-1})
 
     def test_names_with_any_bytes(self):
-        root = tree_with(b"[95]\r\nENGLISH=D:\\\xff\xfe\x01odd\\n\xe9\tw\\setup.exe\r\n")
+        root = tree_with(b"[95]\r\nENGLISH=D:\\\xff\xfe\x80odd\\n\xe9 w\\setup.exe\r\n"
+                         b"GERMAN=D:\\tab\tname\\setup.exe\r\nFRENCH=D:\\what?\\setup.exe\r\n")
         # Unix names are UTF-8; one that is not valid UTF-8 is passed over.
-        (root / os.fsdecode(b"\xff\xfe\x01ODD")).mkdir()
-        folder = root / "\u00ff\u00fe\x01odd" / "N\u00c9\tW"
+        (root / os.fsdecode(b"\xff\xfe\x80ODD")).mkdir()
+        folder = root / "\u00ff\u00fe\u20acodd" / "N\u00c9 W"
         folder.mkdir(parents=True)
         (folder / "setup.exe").write_bytes(b"")
-        report = self.check(root, "--locale", "00000409")
-        english = report["languages"][0]
+        # No Windows file name holds a control character or a '?'.
+        for name in ["tab\tname", "what?"]:
+            (root / name).mkdir()
+            (root / name / "setup.exe").write_bytes(b"")
+        report = self.check(root)
+        english = report["languages"][1]
         # Found without regard to case, through the Latin-1 letter É/é.
-        self.assertEqual(english["found_path"], "D:\\\u00ff\u00fe\u0001odd\\n\u00e9\tw\\setup.exe")
+        self.assertEqual(english["found_path"], "D:\\\u00ff\u00fe\u20acodd\\n\u00e9 w\\setup.exe")
         self.assertEqual(english["exit_status"], 11)
+        for language in report["languages"][2], report["languages"][4]:
+            self.assertEqual((language["found_path"], language["exit_status"]), (None, -1))
 
     def test_huge_and_binary_profiles(self):
         big = b"".join(b"[s%d]\r\nk=%s\r\n" % (i, b"v" * 100) for i in range(60000))

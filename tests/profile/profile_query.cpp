@@ -5,7 +5,8 @@
 // with each of the four texts as 'h' and its bytes in hex; the answer line is
 //   <returned length> <all `size` bytes of the output buffer, in hex>
 // The buffer is filled with '*' first, so that bytes written past the
-// terminator show.
+// terminator show. The host build reads as Wine does, or with a second
+// argument as Windows NT (nt) or Windows 95/98/ME (9x) does.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -44,6 +45,10 @@ std::string to_hex(const char* data, size_t size) {
   return out;
 }
 
+#ifndef _WIN32
+checker::ProfileMarks marks = checker::kWineMarks;
+#endif
+
 uint32_t query(const std::string& file, const std::string& section, const std::string& key,
                const std::string& fallback, char* out, uint32_t size) {
 #ifdef _WIN32
@@ -53,7 +58,7 @@ uint32_t query(const std::string& file, const std::string& section, const std::s
   std::optional<std::string> content;
   std::ifstream in(file, std::ios::binary);
   if (in) content = std::string(std::istreambuf_iterator<char>(in), {});
-  return checker::read_profile_string(content, section.c_str(), key.c_str(), fallback.c_str(),
+  return checker::read_profile_string(content, marks, section.c_str(), key.c_str(), fallback.c_str(),
                                       out, size);
 #endif
 }
@@ -61,10 +66,17 @@ uint32_t query(const std::string& file, const std::string& section, const std::s
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: profile_query QUERIES\n");
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: profile_query QUERIES [wine|nt|9x]\n");
     return 2;
   }
+#ifndef _WIN32
+  if (argc == 3) {
+    const std::string as = argv[2];
+    marks = as == "nt" ? checker::kWindowsNtMarks : as == "9x" ? checker::kWindows9xMarks
+                                                               : checker::kWineMarks;
+  }
+#endif
   std::ifstream queries(argv[1]);
   std::string line;
   while (std::getline(queries, line)) {

@@ -1,0 +1,116 @@
+#include "checker/program_start.h"
+
+#include "checker/path_rules.h"
+
+namespace checker {
+
+namespace {
+
+constexpr uint16_t kI386 = 0x14C;
+constexpr uint16_t kAmd64 = 0x8664;
+constexpr uint16_t kPe32 = 0x10B;
+constexpr uint16_t kPe32Plus = 0x20B;
+
+std::string lower_extension(const std::string& path) {
+  const size_t dot = path.find_last_of(".\\/");
+  if (dot == std::string::npos || path[dot] != '.') return "";
+  std::string extension = path.substr(dot);
+  for (char& c : extension) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return extension;
+}
+
+uint32_t little(const std::string& bytes, size_t at, int width) {
+  uint32_t value = 0;
+  for (int i = width - 1; i >= 0; --i) {
+    value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<size_t>(i)]);
+  }
+  return value;
+}
+
+// The oldest Windows NT that runs a program of this subsystem version.
+std::string oldest_nt(uint32_t major, uint32_t minor) {
+  const uint32_t version = major * 100 + minor;
+  return version >= 1000 ? "Windows 10" : version >= 603 ? "Windows 8.1" : version >= 602 ? "Windows 8"
+         : version >= 601 ? "Windows 7" : version >= 600 ? "Windows Vista"
+         : version >= 502 ? "Windows XP x64 or Server 2003" : version >= 501 ? "Windows XP"
+                          : "Windows 2000";
+}
+
+// A program file (.exe, .com) by its header.
+PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windows windows) {
+  const std::string head = tree.read_file(d_path, 64).value_or("");
+  const bool nt64 = windows == Windows::kNt64;
+  const auto dos = [&](const char* what) {
+    // DOS and 16-bit Windows programs run on Windows 95/98/ME and 32-bit
+    // NT (its NTVDM); 64-bit Windows refuses them.
+    return nt64 ? PredictedStart{kBadFormat, std::string(what) + ", which 64-bit Windows does not run"}
+                : PredictedStart{kStarted, what};
+  };
+  if (head.size() < 2 || head.compare(0, 2, "MZ") != 0) {
+    if (is_com && !head.empty()) return dos("a DOS .com program");
+    return {kBadFormat, head.empty() ? "empty" : "not a Windows program (no MZ and PE header)"};
+  }
+  if (head.size() < 64) return dos("a DOS program");
+  const uint32_t pe = little(head, 0x3C, 4);
+  const std::string image =
+      pe > (1u << 20) ? std::string() : tree.read_file(d_path, pe + 24 + 52).value_or("");
+  if (image.size() < pe + 4 || image.compare(pe, 4, std::string("PE\0\0", 4)) != 0) {
+    return dos("a DOS or 16-bit Windows program");
+  }
+  if (image.size() < pe + 24 + 52) return {kBadFormat, "a damaged Windows program"};
+  const uint32_t machine = little(image, pe + 4, 2);
+  const uint32_t magic = little(image, pe + 24, 2);
+  const uint32_t major = little(image, pe + 24 + 48, 2);
+  const uint32_t minor = little(image, pe + 24 + 50, 2);
+  if (magic == kPe32Plus && machine == kAmd64) {
+    return nt64 ? PredictedStart{kStarted, ""}
+                : PredictedStart{kBadFormat, "a 64-bit program, which runs only on 64-bit Windows"};
+  }
+  if (magic != kPe32 || machine != kI386) {
+    return {kBadFormat, "a program for another processor (machine " + std::to_string(machine) + ")"};
+  }
+  if (windows == Windows::k9x && major >= 5) {
+    return {kBadFormat, "a program for Windows NT (subsystem version " + std::to_string(major) + "." +
+                            std::to_string(minor) + "): it needs " + oldest_nt(major, minor) +
+                            " or later"};
+  }
+  return {kStarted, ""};
+}
+
+}  // namespace
+
+PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows) {
+  switch (tree.entry_at(d_path)) {
+    case Tree::Entry::kMissing: return {kFileNotFound, "not in the tree"};
+    case Tree::Entry::kFolder: return {kStarted, "a folder: the shell opens it in Explorer"};
+    case Tree::Entry::kFile: break;
+  }
+  // The type is that of the name Windows resolved ("setup.exe." is an .exe).
+  const auto full = full_path(d_path);
+  const std::string extension = lower_extension(full ? full->text : d_path);
+  const bool nt = windows != Windows::k9x;
+  if (extension == ".exe" || extension == ".com") {
+    return program(tree, d_path, extension == ".com", windows);
+  }
+  if (extension == ".bat") return {kStarted, "a batch file"};
+  if (extension == ".cmd") {
+    return nt ? PredictedStart{kStarted, "a batch file"}
+              : PredictedStart{kNoAssociation, ".cmd batch files run only on Windows NT"};
+  }
+  if (extension == ".lnk" || extension == ".pif") {
+    return {kStarted, "a shortcut: Windows starts what it points to"};
+  }
+  if (extension == ".ini" || extension == ".txt" || extension == ".inf" || extension == ".log") {
+    return {kStarted, "a text file: it opens in Notepad, and nothing is installed"};
+  }
+  if (extension == ".msi") {
+    return nt ? PredictedStart{kStarted, "a Windows Installer package"}
+              : PredictedStart{kNoAssociation, "Windows 95/98/ME has no Windows Installer out of the box"};
+  }
+  return {kNoAssociation, extension.empty() ? "a file without an extension: no program opens it"
+                                            : "no program opens " + extension + " files out of the box"};
+}
+
+}  // namespace checker

@@ -1,0 +1,30 @@
+// What a family of Windows does when the shell is asked to start a file
+// with its default verb (ShellExecute), judged from the tree: the file type
+// each family associates out of the box, and what the program's own header
+// asks of Windows.
+#pragma once
+
+#include <stdint.h>
+
+#include <string>
+
+#include "checker/tree.h"
+#include "checker/windows_family.h"
+
+namespace checker {
+
+constexpr intptr_t kStarted = 42;        // any launch result above 32
+constexpr intptr_t kFileNotFound = 2;    // ERROR_FILE_NOT_FOUND
+constexpr intptr_t kBadFormat = 11;      // ERROR_BAD_FORMAT: not a program it runs
+constexpr intptr_t kNoAssociation = 31;  // SE_ERR_NOASSOC: no program opens it
+
+struct PredictedStart {
+  intptr_t result = kFileNotFound;  // the launch result the shell gives
+  // What happens, for a start that is not simply a program: "opens the
+  // folder in Explorer", "opens in Notepad", ...; why, for one that fails.
+  std::string note;
+};
+
+PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows);
+
+}  // namespace checker

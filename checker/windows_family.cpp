@@ -1,0 +1,30 @@
+#include "checker/windows_family.h"
+
+namespace checker {
+
+const char* windows_name(Windows windows) {
+  switch (windows) {
+    case Windows::k9x: return "9x";
+    case Windows::kNt32: return "nt32";
+    case Windows::kNt64: break;
+  }
+  return "nt64";
+}
+
+const char* windows_title(Windows windows) {
+  switch (windows) {
+    case Windows::k9x: return "Windows 95/98/ME";
+    case Windows::kNt32: return "32-bit Windows 10";
+    case Windows::kNt64: break;
+  }
+  return "64-bit Windows 10 and 11";
+}
+
+std::optional<Windows> windows_named(const std::string& name) {
+  for (const Windows w : kAllWindows) {
+    if (name == windows_name(w)) return w;
+  }
+  return std::nullopt;
+}
+
+}  // namespace checker
