@@ -156,7 +156,8 @@ void check_encoding(Tree& tree, const std::vector<std::string>& locales, TreeChe
   const std::string what =
       result.profile_encoding == "utf-16le"
           ? "client.ini is UTF-16 text with a byte-order mark: Windows NT decodes it, but "
-          : "client.ini starts with a " + result.profile_encoding +
+          : std::string("client.ini starts with a ") +
+                (result.profile_encoding == "utf-8" ? "UTF-8" : "UTF-16BE") +
                 " byte-order mark, which Windows does not decode (Wine does): ";
   result.findings.push_back(finding(
       here ? "profile-encoding-changes-launch" : "profile-encoding",
@@ -171,8 +172,9 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
   if (check.starts.size() < 2) return;
   const ProgramStart& setup = check.starts[1];
   const std::string& key = check.setup_key;
-  // What each family does with it.
+  // What the other families do with it.
   std::vector<Windows> refuse;
+  std::vector<Windows> start;
   std::string why;
   for (const Windows w : kAllWindows) {
     if (w == chosen) continue;
@@ -180,8 +182,11 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
     if (other.result <= 32) {
       refuse.push_back(w);
       why = other.note;
+    } else {
+      start.push_back(w);
     }
   }
+  const std::string elsewhere = start.empty() ? "" : " It starts on " + titles(start) + ".";
   if (setup.result == kBadFormat) {
     const bool nothing = setup.note == "empty" || setup.note.rfind("not a Windows program", 0) == 0;
     findings.push_back(finding(
@@ -190,17 +195,15 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
             (nothing ? std::string("Windows cannot start it")
                      : std::string("it does not start on ") + windows_title(chosen)) +
             " and the launcher ends with 11." +
-            (nothing ? " Put the real setup program there."
-                     : refuse.size() < 2 ? " Other families of Windows do start it."
-                                         : ""),
+            (nothing ? " Put the real setup program there." : elsewhere),
         line));
     return;
   }
   if (setup.result == kNoAssociation) {
     findings.push_back(finding(
         "setup-needs-association",
-        setup.file + ": " + setup.note + " on " + windows_title(chosen) +
-            ", so the launcher ends with 31. Point " + key + "= at an .exe.",
+        setup.file + ": " + setup.note + ", so on " + windows_title(chosen) +
+            " the launcher ends with 31." + elsewhere + " Point " + key + "= at an .exe.",
         line));
     return;
   }
@@ -267,8 +270,11 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
     check.findings.push_back(finding(
         "group-cut", check.group_key + " is \"" + *check.group_value + "\" (" +
                          std::to_string(check.group_value->size()) +
-                         " characters as read); the icon tool gets only \"" + check.group +
-                         "\", the 14 characters of the launcher's slot. Shorten it.",
+                         " characters as read); the icon tool gets only \"" + check.group + "\"" +
+                         (check.group_value->size() > launcher::kGroupSlotSize - 1
+                              ? ", the 14 characters of the launcher's slot. Shorten it."
+                              : ": a quoted value that fills the slot loses one more character. "
+                                "Shorten it, or drop the quotes."),
         group_line));
   }
 

@@ -55,21 +55,46 @@ std::u32string decode_ansi(const std::string& bytes) {
   return text;
 }
 
+// Step by step as Wine's decoder (the witness of the profile test): a lead
+// byte and the continuation bytes that still make a possible character are
+// one unit; an invalid unit becomes one U+FFFD, and a sequence cut short by
+// the end of the text one U+FFFD for all that is left.
 std::u32string decode_utf8(const std::string& bytes) {
   std::u32string text;
+  const size_t size = bytes.size();
   const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  for (size_t i = 0; i < bytes.size();) {
-    const unsigned char b = byte(i);
-    const int extra = b < 0x80 ? 0 : b < 0xC2 ? -1 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : b < 0xF5 ? 3 : -1;
-    char32_t c = extra == 0 ? b : extra == 1 ? b & 0x1F : extra == 2 ? b & 0x0F : b & 0x07;
-    bool valid = extra >= 0 && i + static_cast<size_t>(extra) < bytes.size();
-    for (int k = 1; valid && k <= extra; ++k) {
-      const unsigned char t = byte(i + static_cast<size_t>(k));
-      valid = (t & 0xC0) == 0x80;
-      c = (c << 6) | (t & 0x3F);
+  for (size_t i = 0; i < size;) {
+    const unsigned char lead = byte(i++);
+    if (lead < 0x80) {
+      text.push_back(lead);
+      continue;
     }
+    const size_t length = lead >= 0xC2 && lead <= 0xDF ? 1
+                          : lead >= 0xE0 && lead <= 0xEF ? 2
+                          : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                         : 0;
+    if (i + length > size) {
+      text.push_back(U'\uFFFD');
+      break;
+    }
+    constexpr unsigned char kMask[4] = {0x7F, 0x1F, 0x0F, 0x07};
+    char32_t c = lead & kMask[length];
+    const size_t end = i + length;
+    bool valid = false;
+    const auto take = [&](size_t at) {
+      const unsigned char next = byte(at) ^ 0x80;
+      if (next >= 0x40) return false;
+      c = c << 6 | next;
+      ++i;
+      return true;
+    };
+    do {
+      if (length == 0) break;
+      if (length == 3 && (!take(end - 3) || c < 0x10 || c >= 0x110)) break;
+      if (length >= 2 && (!take(end - 2) || c < 0x20 || (c >= 0x360 && c < 0x380))) break;
+      valid = take(end - 1) && c >= 0x80;
+    } while (false);
     text.push_back(valid ? c : U'\uFFFD');
-    i += valid ? static_cast<size_t>(extra) + 1 : 1;
   }
   return text;
 }

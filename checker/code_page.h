@@ -18,7 +18,9 @@ char to_ansi(char32_t c);
 char32_t fold_case(char32_t c);
 
 std::u32string decode_ansi(const std::string& bytes);
-std::u32string decode_utf8(const std::string& bytes);  // U+FFFD for each bad byte
+// U+FFFD for each byte of an invalid sequence (overlong forms and
+// surrogates included), as Windows decodes UTF-8.
+std::u32string decode_utf8(const std::string& bytes);
 std::string encode_utf8(const std::u32string& text);
 
 }  // namespace checker

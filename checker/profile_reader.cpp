@@ -29,7 +29,16 @@ std::u32string decode(const std::string& bytes, ProfileMarks marks, ProfileEncod
   const ProfileEncoding marked = marked_encoding(bytes);
   if (marked == ProfileEncoding::kUtf8 && marks.utf8) {
     *encoding = ProfileEncoding::kUtf8;
-    return decode_utf8(bytes.substr(3));
+    // The reader works in UTF-16: a character past U+FFFF is two units.
+    for (const char32_t c : decode_utf8(bytes.substr(3))) {
+      if (c < 0x10000) {
+        text.push_back(c);
+      } else {
+        text.push_back(0xD800 + ((c - 0x10000) >> 10));
+        text.push_back(0xDC00 + ((c - 0x10000) & 0x3FF));
+      }
+    }
+    return text;
   }
   if ((marked == ProfileEncoding::kUtf16Le && marks.utf16le) ||
       (marked == ProfileEncoding::kUtf16Be && marks.utf16be)) {

@@ -39,6 +39,105 @@ def tree_with(profile=None, files=()):
     return root
 
 
+def program(machine=0x14C, magic=0x10B, subsystem=(4, 0), pe=True):
+    """The head of a Windows program as the checker reads it: MZ, the PE
+    signature, the machine, the optional header's magic and subsystem
+    version (a DOS program without `pe`)."""
+    head = bytearray(b"MZ" + bytes(0x3A) + (0x40).to_bytes(4, "little"))
+    if pe:
+        head += b"PE\0\0" + machine.to_bytes(2, "little") + bytes(18)
+        optional = bytearray(96)
+        optional[0:2] = magic.to_bytes(2, "little")
+        optional[48:52] = bytes([subsystem[0], 0, subsystem[1], 0])
+        head += optional
+    return bytes(head) + b"program body"
+
+
+def reference_trees():
+    """{name: (profile, files, arguments for each report)}: trees whose whole
+    reports are held to tests/checker/expected/."""
+    win = "install/quv/win/"
+    families = (b"[95]\r\nPORTUGESE=D:\\p\\setup.exe\r\nENGLISH=D:\\p\\setup64.exe\r\n"
+                b"FRENCH=D:\\p\\dos.exe\r\nITALIAN=D:\\p\\xp.exe\r\n"
+                b"GERMAN=D:\\p\\install.cmd\r\nSPANISH=D:\\p\\setup.msi\r\n")
+    family_files = [("p/setup.exe", program()), ("p/setup64.exe", program(0x8664, 0x20B, (5, 2))),
+                    ("p/dos.exe", program(pe=False)), ("p/xp.exe", program(subsystem=(5, 1))),
+                    ("p/install.cmd", b"@echo off\r\n"), ("p/setup.msi", b"msi"),
+                    (win + "addiconw.exe/readme.txt", b"a folder")]
+    types = (b"[95]\r\nPORTUGESE=D:\\p\\readme.txt\r\nENGLISH=D:\\p\\setup.com\r\n"
+             b"FRENCH=D:\\p\\setup.bat\r\nITALIAN=D:\\p\\setup.lnk\r\nGERMAN=D:\\p\\setup\r\n"
+             b"SPANISH=D:\\p\\empty.com\r\n")
+    type_files = [("p/readme.txt", b"read me"), ("p/setup.com", b"\xb4\x4c\xcd\x21"),
+                  ("p/setup.bat", b"@echo off"), ("p/setup.lnk", b"L\0\0\0"), ("p/setup", program()),
+                  ("p/empty.com", b""), (win + "addiconw.exe", program())]
+    deep = "q/" + "d" * (127 - len("D:\\q\\\\setup.exe"))
+    keys = (b"; keys and groups\r\n[95]\r\n"
+            b"PORTUGESE=x\r\nPORTUGESE_STARTUP=\"Quoted group\"\r\n"
+            b"ENGLISH=C:\\p\\setup.exe\r\nENGLISH_STARTUP=\"Fourteen chars\"\r\n"
+            b"FRENCH=D:\\" + deep.replace("/", "\\").encode() + b"\\setup.exe\r\n"
+            b"FRENCH_STARTUP=Fourteen chars\r\n"
+            b"ITALIAN=D:\\" + deep.replace("/", "\\").encode() + b"x\\setup.exe\r\n"
+            b"ITALIAN_STARTUP=Fifteen chars..\r\nSPANSH=D:\\p\\setup.exe\r\n"
+            b"GERMAN=D:\\" + deep.replace("/", "\\").encode() + b"y\\setup.exe\r\n")
+    key_files = [("p/setup.exe", program()), (deep + "/setup.exe", program()),
+                 (deep + "y/setup.exe", program()),  # found, but past the file test's 127
+                 ("products/win95/quv_enu/setup.exe", program()), (win + "addiconw.exe", program())]
+    # Windows' path rules (the Wine suite holds the same rows to the real
+    # launcher): ".." stops at the root, one trailing dot of a folder name
+    # goes, its trailing blank stays, the last name loses its trailing dots
+    # and blanks, a final "\" names a folder.
+    path_rules = (b"[95]\r\nPORTUGESE=D:\\..\\..\\setup\\.\\setup.exe\r\n"
+                  b"ENGLISH=d:\\setup\\setup.exe\\\r\nFRENCH=d:\\setup \\setup.exe\r\n"
+                  b"ITALIAN=d:\\setup..\\setup.exe\r\nGERMAN=D:\\setup.\\x\\..\\setup.exe\\.\r\n"
+                  b"SPANISH=D:/setup//SETUP.EXE. .\r\n")
+    utf8_mark = b"\xef\xbb\xbf[95]\r\nENGLISH=D:\\p\\setup.exe\r\nENGLISH_STARTUP=D\xc3\xa9marrage\r\n"
+    utf16 = "\ufeff[95]\r\nENGLISH=D:\\p\\setup.exe\r\nENGLISH_STARTUP=\u0141\u00f3d\u017a\r\n"
+    marked_files = [("p/setup.exe", program()), (win + "addiconw.exe", program())]
+    return {
+        "families": (families, family_files, [["--json"], ["--json", "--windows", "9x"],
+                                              ["--format", "gcc", "--windows", "nt32"],
+                                              ["--windows", "nt32"]]),
+        "file-types": (types, type_files, [["--json"], ["--json", "--windows", "9x"]]),
+        "keys-and-groups": (keys, key_files, [["--json"], ["--languages", "english,FRENCH,ITALIAN"],
+                                              ["--format", "gcc"]]),
+        "path-rules": (path_rules, [("setup/setup.exe", program())], [["--json"]]),
+        "utf-8-mark": (utf8_mark, marked_files, [["--json"]]),
+        "utf-16-profile": (utf16.encode("utf-16-le"), marked_files,
+                           [["--json", "--locale", "00000409"],
+                            ["--json", "--locale", "00000409", "--windows", "9x"]]),
+    }
+
+
+class References(unittest.TestCase):
+    """Whole reports of trees that touch every rule: a changed field, column,
+    finding, severity, line or prediction shows as a difference. After a
+    deliberate change, REGENERATE=1 rewrites tests/checker/expected/ (read
+    the diff before committing it)."""
+
+    def test_whole_reports(self):
+        expected = REPO / "tests/checker/expected"
+        for name, (profile, files, runs) in reference_trees().items():
+            root = SCRATCH / name
+            if root.exists():
+                shutil.rmtree(root)
+            root.mkdir()
+            (root / PROFILE).parent.mkdir(parents=True)
+            (root / PROFILE).write_bytes(profile)
+            for relative, content in files:
+                (root / relative).parent.mkdir(parents=True, exist_ok=True)
+                (root / relative).write_bytes(content)
+            for args in runs:
+                label = "-".join(a.strip("-") for a in args if a not in ("--format",))
+                with self.subTest(tree=name, args=args):
+                    done = subprocess.run([str(CHECKER), *args, name], cwd=SCRATCH,
+                                          capture_output=True, timeout=120)
+                    self.assertIn(done.returncode, (0, 1), done.stderr)
+                    path = expected / f"{name}.{label}.txt"
+                    if os.environ.get("REGENERATE") == "1":
+                        path.write_bytes(done.stdout)
+                    self.assertEqual(done.stdout.decode(), path.read_text())
+
+
 class Readme(unittest.TestCase):
     def test_the_readmes_example_report_is_what_make_check_tree_prints(self):
         readme = (REPO / "README.md").read_text()
@@ -109,13 +208,19 @@ class HostileTrees(unittest.TestCase):
         self.assertEqual({l["exit_status"] for l in report["languages"]}, {-1})
 
     def test_names_with_any_bytes(self):
+        lower = "".join(chr(c) for c in range(0xE0, 0xFF) if c != 0xF7) + "\u0161\u0153\u017e\u00ff"
         root = tree_with(b"[95]\r\nENGLISH=D:\\\xff\xfe\x80odd\\n\xe9 w\\setup.exe\r\n"
+                         b"ITALIAN=D:\\" + lower.upper().encode("cp1252")
+                         + b"\\setup.exe\r\n"
                          b"GERMAN=D:\\tab\tname\\setup.exe\r\nFRENCH=D:\\what?\\setup.exe\r\n")
         # Unix names are UTF-8; one that is not valid UTF-8 is passed over.
         (root / os.fsdecode(b"\xff\xfe\x80ODD")).mkdir()
         folder = root / "\u00ff\u00fe\u20acodd" / "N\u00c9 W"
         folder.mkdir(parents=True)
         (folder / "setup.exe").write_bytes(b"")
+        # Every letter of the code page is found whatever its case.
+        (root / lower).mkdir()
+        (root / lower / "setup.exe").write_bytes(b"")
         # No Windows file name holds a control character or a '?'.
         for name in ["tab\tname", "what?"]:
             (root / name).mkdir()
@@ -127,6 +232,7 @@ class HostileTrees(unittest.TestCase):
         self.assertEqual(english["exit_status"], 11)
         for language in report["languages"][2], report["languages"][4]:
             self.assertEqual((language["found_path"], language["exit_status"]), (None, -1))
+        self.assertEqual(report["languages"][3]["exit_status"], 11)
 
     def test_huge_and_binary_profiles(self):
         big = b"".join(b"[s%d]\r\nk=%s\r\n" % (i, b"v" * 100) for i in range(60000))
@@ -137,6 +243,9 @@ class HostileTrees(unittest.TestCase):
 
     def test_one_locale(self):
         root = tree_with(b"[95]\r\nENGLISH=D:\\setup.exe\r\n", [("setup.exe", b"not a program")])
+        for locale, language in [("00000c09", "ENGLISH"), ("0000040c", "FRENCH")]:
+            found = self.check(root, "--locale", locale)["languages"]
+            self.assertEqual([l["language"] for l in found], [language])
         english = self.check(root, "--locale", "00000c09")["languages"]
         self.assertEqual([(l["language"], l["exit_status"]) for l in english], [("ENGLISH", 11)])
         japanese = self.check(root, "--locale", "00000411")["languages"]

@@ -44,6 +44,19 @@ def hand_made():
         "utf16le": "\ufeff[95]\r\nENGLISH=UTF-16 text\r\n".encode("utf-16-le"),
         "utf16be": "\ufeff[95]\r\nENGLISH=big endian\r\n".encode("utf-16-be"),
         "high_case": "[95]\r\nENGLISH=x\r\n[ÀÉÎ]\r\nk=v\r\n".encode("cp1252"),
+        # Text code page 1252 lacks: best-fit bytes, or '?' (a surrogate pair
+        # is two units, each '?').
+        "utf16le_best_fit": ("\ufeff[95]\r\nENGLISH=\u03a9mega \u0141\u00f3d\u017a\u3000\u2116\r\n"
+                             "ENGLISH_STARTUP=\uff21\u2002\u0102\U0001F600\r\n"
+                             "[\u0416]\r\nENGLISH=cyrillic section\r\n").encode("utf-16-le"),
+        "utf16be_best_fit": "\ufeff[95]\r\nENGLISH=\u03a9\u0107\r\n".encode("utf-16-be"),
+        "utf8_bom_first_line": "\ufeff[95]\r\nENGLISH_STARTUP=D\u00e9marrage\r\n".encode("utf-8"),
+        "utf8_two_bytes": b"\xef\xbb[95]\r\nENGLISH=only two bytes of a mark\r\n",
+        "utf8_bom_bad_sequences": (b"\xef\xbb\xbf[95]\r\nENGLISH=\xc0\xaf|\xc1\xbf|\xe0\x80\xaf|"
+                                   b"\xed\xa0\x80|\xf4\x90\x80\x80|\xc3|\x80|\xf0\x9f\x98\x80|\xf5\x80\x80\x80|"
+                                   b"\xe0\x9f\xbf|\xf0\x80\x80\x80|\xf8\x88\x80\x80\x80\r\n"),
+        "utf8_bom_cut_short": b"\xef\xbb\xbf[95]\r\nENGLISH=<\xf0\x9f\x98",
+        "utf8_bom_comment": "\ufeff; comment\r\n[95]\r\nENGLISH=\u00e9t\u00e9\r\n".encode("utf-8"),
     }
     # Every byte at both ends of a value and inside it: which bytes the
     # reader takes for blanks, and that the others pass unchanged.

@@ -1,6 +1,13 @@
 """The tree checker's profile reader against the real GetPrivateProfileStringA
 under Wine: the same profiles, the same queries, byte for byte the same
-output buffers and returned lengths."""
+output buffers and returned lengths; and its code page 1252 table against
+the real WideCharToMultiByte.
+
+The reader reads as Wine does here. As Windows reads, it differs from Wine
+in one way only: which byte-order marks it decodes. Wine decodes a UTF-8
+mark and UTF-16BE; Windows NT decodes only UTF-16LE, and Windows 95/98/ME
+none (it reads the raw bytes). The test says for which profiles that
+changes an answer, and checks that it changes none other."""
 
 import random
 import subprocess
@@ -17,6 +24,14 @@ import corpus  # noqa: E402
 import harness  # noqa: E402
 
 HOST_TOOL = REPO / "build/host/tests/profile_query"
+BEST_FIT_DUMP = REPO / "build/win64/tests/e2e/best_fit_dump.exe"
+BEST_FIT_TABLE = REPO / "checker/best_fit_1252.inc"
+# The profiles whose answers change when the reader reads as Windows, not
+# as Wine, by the byte-order marks: Windows NT does not decode a UTF-8 mark
+# or UTF-16BE; Windows 95/98/ME decodes nothing, UTF-16LE included.
+DIFFER_ON_NT = {"utf8_bom", "utf16be", "utf16be_best_fit", "utf8_bom_first_line",
+                "utf8_bom_comment", "utf8_bom_bad_sequences", "utf8_bom_cut_short"}
+DIFFER_ON_9X = DIFFER_ON_NT | {"utf16le", "utf16le_best_fit"}
 WINDOWS_TOOL = REPO / "build/win64/tests/e2e/profile_query.exe"
 
 
@@ -50,8 +65,10 @@ class ProfileReaderAgreesWithWindows(unittest.TestCase):
         (folder / "host.txt").write_text("\n".join(host_lines) + "\n")
         (folder / "windows.txt").write_text("\n".join(windows_lines) + "\n")
 
-        host = subprocess.run([str(HOST_TOOL), str(folder / "host.txt")], capture_output=True,
-                              check=True, timeout=300).stdout.decode().splitlines()
+        def host_answers(*reading):
+            return subprocess.run([str(HOST_TOOL), str(folder / "host.txt"), *reading],
+                                  capture_output=True, check=True, timeout=300).stdout.decode().splitlines()
+        host = host_answers()
         shutil_copy = folder / "profile_query.exe"
         shutil_copy.write_bytes(WINDOWS_TOOL.read_bytes())
         with tempfile.TemporaryFile() as out:
@@ -68,6 +85,27 @@ class ProfileReaderAgreesWithWindows(unittest.TestCase):
                            f"  checker {h}\n  Windows {w}" for c, h, w in differences[:15])
         self.assertEqual(differences, [], f"{len(differences)} of {len(cases)} queries differ:\n{report}")
         print(f"{len(cases)} queries over {len(files)} profiles agree", file=sys.stderr)
+
+        # As Windows reads, only the profiles with marks Windows reads as
+        # text answer otherwise (Windows decides; Wine is no witness here).
+        for reading, expected in [("nt", DIFFER_ON_NT), ("9x", DIFFER_ON_9X)]:
+            answers = host_answers(reading)
+            differ = {case[0] for case, wine_answer, answer in zip(cases, windows, answers)
+                      if wine_answer != answer}
+            self.assertEqual(differ, expected, reading)
+
+    def test_best_fit_table_is_the_real_conversion(self):
+        self.assertTrue(BEST_FIT_DUMP.exists(), f"{BEST_FIT_DUMP} is missing: run 'make build'")
+        wine = harness.shared_wine()
+        with tempfile.TemporaryFile() as out:
+            subprocess.run([harness.WINE, str(BEST_FIT_DUMP)], env=wine.env, stdin=subprocess.DEVNULL,
+                           stdout=out, stderr=subprocess.DEVNULL, check=True, timeout=300)
+            out.seek(0)
+            table = out.read().replace(b"\r\n", b"\n")
+        self.assertEqual(table, BEST_FIT_TABLE.read_bytes(),
+                         "checker/best_fit_1252.inc is not what WideCharToMultiByte gives: "
+                         "make best-fit-table")
+        print(f"best-fit table: {table.count(b'{0x')} entries, as the real conversion", file=sys.stderr)
 
 
 if __name__ == "__main__":
