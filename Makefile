@@ -2,7 +2,9 @@
 #   make build     both Windows executables
 #   make test      every test suite (installs missing Debian packages as root)
 #   make demo      runs the launcher under Wine on the example tree, and the checker
-#   make check-tree TREE=path   what the launcher will do on a tree
+#   make check-tree TREE=path   what the launcher will do on a tree (or a disc image)
+#   make iso TREE=path [ISO=file] [LABEL=text] [FORCE=1]
+#                  masters a disc image of the tree and checks it
 #   make dist      the release folder and zip for tree authors, in dist/
 #   make sign CERT=cert.pem KEY=key.pem [TIMESTAMP_URL=...]
 #                  a signed copy of the launcher in dist/launcher-<version>/signed/;
@@ -21,7 +23,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence profile
 
-.PHONY: best-fit-table dist sign all deps deps-release build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
+.PHONY: iso best-fit-table dist sign all deps deps-release build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
 all: build
 
@@ -94,6 +96,21 @@ check-tree: build-tools
 	  echo "$(TREE) is a bundled example without its programs: checking a copy with stand-ins."; \
 	fi; \
 	build/tools/launcher-check "$$tree"
+
+# A disc image of a tree, checked as Windows reads it. A bundled example is
+# staged first, with stand-ins and the launcher at its root.
+ISO ?= build/iso/$(notdir $(abspath $(TREE))).iso
+LABEL ?= INSTALL
+iso: deps build-tools
+	@test -n "$(TREE)" || { echo "Name the tree: make iso TREE=path/to/tree" >&2; exit 2; }
+	@tree="$(TREE)"; \
+	if scripts/example_trees.py --is-example "$$tree"; then \
+	  $(MAKE) -s --no-print-directory build-win32 >/dev/null && \
+	  tree=$$(scripts/example_trees.py "$$tree" build/examples $(STAND_IN)) || exit 2; \
+	  cp build/win32/launcher.exe "$$tree/"; \
+	  echo "$(TREE) is a bundled example: mastering a copy with stand-ins and the launcher."; \
+	fi; \
+	scripts/make-iso "$$tree" "$(ISO)" "$(LABEL)"
 
 dist: deps-release build-win32 build-tools
 	scripts/make-dist --out "$(DIST)"

@@ -32,6 +32,14 @@ const std::vector<FindingKind> kFindingKinds = {
     {"group-default-used", "warning", "the group key is missing: the group STARTUP"},
     {"icon-tool-missing", "warning", "no install\\quv\\win\\addiconw.exe"},
     {"icon-tool-is-folder", "warning", "addiconw.exe is a folder: Explorer opens it, no icon is made"},
+    {"disc-name-lost", "warning",
+     "an image lacks a name the launcher needs, with why: no Joliet, a cut Joliet name, a moved folder"},
+    {"disc-two-trees", "warning", "a UDF bridge image: Windows 95 reads another tree than the rest"},
+    {"autorun-missing", "warning", "an image without autorun.inf: inserting it starts nothing"},
+    {"autorun-open-missing", "warning", "autorun.inf's open= names no program on the disc"},
+    {"autorun-not-launcher", "warning", "autorun.inf opens a program other than launcher.exe"},
+    {"autorun-icon-missing", "warning", "autorun.inf's icon= names no file on the disc"},
+    {"launcher-missing", "warning", "an image without the launcher at its root"},
 };
 
 Finding finding(const char* code, std::string message, std::optional<int> line) {

@@ -6,6 +6,10 @@
 #include <string>
 
 #include "checker/check.h"
+#ifndef _WIN32
+#include "checker/disc_findings.h"
+#include "checker/image_tree.h"
+#endif
 #include "checker/report.h"
 #include "checker/tree.h"
 
@@ -115,12 +119,41 @@ int main(int argc, char** argv) {
   if (!root) return usage_error("which TREE? Name the folder that is the root of the medium");
 
   std::string error;
-  const auto tree = checker::open_tree(*root, &error);
-  if (!tree) {
+  std::optional<checker::TreeCheck> result;
+#ifndef _WIN32
+  // A disc image, read as Windows reads the disc.
+  const auto image = checker::probe_image(*root, &error);
+  if (!error.empty()) {
     std::fprintf(stderr, "launcher-check: %s\n", error.c_str());
     return 2;
   }
-  const checker::TreeCheck check = checker::check_tree(*tree, *root, options);
+  if (image) {
+    const auto disc = checker::open_disc_tree(*root, image->read_by(options.windows), &error);
+    if (!disc) {
+      std::fprintf(stderr, "launcher-check: %s\n", error.c_str());
+      return 2;
+    }
+    result = checker::check_tree(*disc, *root, options);
+    checker::check_disc(*disc, *image, *result);
+    if (image->read_by_windows_95() != disc->file_system()) {
+      const auto other = checker::open_disc_tree(*root, image->read_by_windows_95(), &error);
+      if (other) {
+        checker::TreeCheck windows_95 = checker::check_tree(*other, *root, options);
+        windows_95.medium = checker::file_system_name(other->file_system());
+        checker::compare_windows_95(windows_95, *result);
+      }
+    }
+  }
+#endif
+  if (!result) {
+    const auto tree = checker::open_tree(*root, &error);
+    if (!tree) {
+      std::fprintf(stderr, "launcher-check: %s\n", error.c_str());
+      return 2;
+    }
+    result = checker::check_tree(*tree, *root, options);
+  }
+  const checker::TreeCheck& check = *result;
   const std::string report = format == "json"  ? checker::json_report(check, LAUNCHER_VERSION)
                              : format == "gcc" ? checker::gcc_report(check)
                                                : checker::text_report(check);

@@ -133,6 +133,7 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   out += "  \"version\": " + quoted(version) + ",\n";
   out += "  \"tree\": " + quoted(check.tree) + ",\n";
   out += "  \"windows\": " + quoted(windows_name(check.windows)) + ",\n";
+  out += "  \"medium\": " + quoted(check.medium) + ",\n";
   out += "  \"profile\": {\"path\": " + quoted(kProfileDPath) + ", \"found\": " +
          (check.profile_found ? "true" : "false") + ", \"encoding\": " +
          (check.profile_encoding.empty() ? "null" : quoted(check.profile_encoding)) + "},\n";
@@ -148,7 +149,10 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
 }
 
 std::string text_report(const TreeCheck& check) {
-  std::string out = "Tree " + check.tree + " as drive D:, on " + windows_title(check.windows) +
+  std::string out = (check.medium == "folder" ? "Tree " + check.tree
+                                              : "Image " + check.tree + ", its " + check.medium +
+                                                    " file system,") +
+                    " as drive D:, on " + windows_title(check.windows) +
                     " (--windows " + windows_name(check.windows) + ")\n";
   out += "Profile " + kProfileDPath + ": " +
          (check.profile_found ? "found (" + check.profile_encoding + ")" : "missing") + "\n\n";

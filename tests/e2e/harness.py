@@ -160,6 +160,13 @@ class Wine:
             link.unlink()
         link.symlink_to(Path(folder).resolve())
 
+    def set_drive_type(self, letter, kind):
+        """Makes a mapped drive a "cdrom", "floppy", "hd" or "network" drive."""
+        subprocess.run([WINE, "reg", "add", r"HKLM\Software\Wine\Drives", "/v", f"{letter}:",
+                        "/d", kind, "/f"], env=self.env, check=True, timeout=120,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+
     def stand_in(self):
         return self.helpers / "stand_in.exe"
 

@@ -51,7 +51,7 @@ def hand_made():
                              "[\u0416]\r\nENGLISH=cyrillic section\r\n").encode("utf-16-le"),
         "utf16be_best_fit": "\ufeff[95]\r\nENGLISH=\u03a9\u0107\r\n".encode("utf-16-be"),
         "utf8_bom_first_line": "\ufeff[95]\r\nENGLISH_STARTUP=D\u00e9marrage\r\n".encode("utf-8"),
-        "utf8_two_bytes": b"\xef\xbb[95]\r\nENGLISH=only two bytes of a mark\r\n",
+        "utf8_two_bytes": b"\xef\xbbZ\r\n[95]\r\nENGLISH=two bytes of a mark: ANSI \xc3\xa9\r\n",
         "utf8_bom_bad_sequences": (b"\xef\xbb\xbf[95]\r\nENGLISH=\xc0\xaf|\xc1\xbf|\xe0\x80\xaf|"
                                    b"\xed\xa0\x80|\xf4\x90\x80\x80|\xc3|\x80|\xf0\x9f\x98\x80|\xf5\x80\x80\x80|"
                                    b"\xe0\x9f\xbf|\xf0\x80\x80\x80|\xf8\x88\x80\x80\x80\r\n"),
