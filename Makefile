@@ -21,7 +21,7 @@ DIST ?= dist
 RELEASE = $(DIST)/launcher-$(VERSION)
 JOBS ?= 2
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS = command_line language launch_sequence profile
+FUZZ_TARGETS = command_line language launch_sequence profile image
 
 .PHONY: iso best-fit-table dist sign all deps deps-release build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 

@@ -127,9 +127,11 @@ class Iso9660Tree final : public ListedTree {
     const auto cached = listings_.find(folder.lsn);
     if (cached != listings_.end()) return cached->second ? &*cached->second : nullptr;
     auto& slot = listings_[folder.lsn];
+    if (folder.size > kLargestFolder) return nullptr;
     const auto bytes = read_entry(folder, folder.size);
-    if (!bytes || folder.size > kLargestFolder) return nullptr;
+    if (!bytes) return nullptr;
     std::vector<DiscEntry> entries;
+    bool has_self = false;  // every folder starts with its "." record
     for (size_t at = 0; at < bytes->size();) {
       const auto* record = reinterpret_cast<const iso9660_dir_t*>(bytes->data() + at);
       const size_t length = iso9660_get_dir_len(record);
@@ -141,6 +143,7 @@ class Iso9660Tree final : public ListedTree {
       if (length < 34 || at + length > bytes->size() || 33 + name_length > length) break;
       const std::string raw(&record->filename.str[1], name_length);
       at += length;
+      has_self = has_self || raw == std::string(1, '\0');
       if (raw == std::string(1, '\0') || raw == std::string(1, '\1')) continue;  // . and ..
       DiscEntry entry;
       entry.name = shown_iso_name(encode_utf8(decode_ansi(raw)));
@@ -149,6 +152,7 @@ class Iso9660Tree final : public ListedTree {
       entry.size = from_733(record->size);
       entries.push_back(entry);
     }
+    if (!has_self) return nullptr;
     slot = std::move(entries);
     return &*slot;
   }
@@ -184,15 +188,18 @@ class JolietTree final : public ListedTree {
     CdioList_t* list = iso9660_ifs_readdir(iso_, where.c_str());
     if (list == nullptr) return nullptr;
     std::vector<DiscEntry> entries;
+    bool has_self = false;  // every folder starts with its "." record
     for (CdioListNode_t* node = _cdio_list_begin(list); node != nullptr;
          node = _cdio_list_node_next(node)) {
       const auto* stat = static_cast<const iso9660_stat_t*>(_cdio_list_node_data(node));
       const std::string name = stat->filename;
+      has_self = has_self || name == ".";
       if (name == "." || name == "..") continue;
       entries.push_back({name, stat->type == iso9660_stat_s::_STAT_DIR,
                          static_cast<uint32_t>(stat->lsn), stat->size});
     }
     iso9660_filelist_free(list);
+    if (!has_self) return nullptr;
     slot = std::move(entries);
     return &*slot;
   }
@@ -250,18 +257,21 @@ class UdfTree final : public DiscTree {
   std::optional<std::vector<std::string>> names(const std::vector<std::string>& parts) override {
     udf_dirent_t* at = walk(parts);
     if (at == nullptr) return std::nullopt;
-    std::optional<std::vector<std::string>> out;
-    if (udf_is_dir(at)) {
-      out.emplace();
-      for (udf_dirent_t* e = udf_opendir(at); e != nullptr; e = udf_readdir(e)) {
-        if (out->size() > kMostNames) {
-          udf_dirent_free(e);
-          break;
-        }
-        out->push_back(udf_get_filename(e));
+    if (!udf_is_dir(at)) {
+      udf_dirent_free(at);
+      return std::nullopt;
+    }
+    std::vector<std::string> out;
+    // udf_readdir moves the folder's handle onto each entry in turn, and
+    // frees it at the end.
+    while (udf_readdir(at) != nullptr) {
+      const char* name = udf_get_filename(at);
+      if (name != nullptr && *name != '\0' && std::strcmp(name, "..") != 0) out.push_back(name);
+      if (out.size() > kMostNames) {
+        udf_dirent_free(at);
+        break;
       }
     }
-    udf_dirent_free(at);
     return out;
   }
 
@@ -272,18 +282,30 @@ class UdfTree final : public DiscTree {
   udf_dirent_t* walk(const std::vector<std::string>& parts) {
     udf_dirent_t* at = udf_get_root(udf_, true, 0);
     for (const std::string& part : parts) {
-      if (at == nullptr || !udf_is_dir(at)) break;
+      if (at == nullptr) return nullptr;
+      if (!udf_is_dir(at)) {
+        udf_dirent_free(at);
+        return nullptr;
+      }
       udf_dirent_t* found = nullptr;
       size_t seen = 0;
-      for (udf_dirent_t* e = udf_opendir(at); e != nullptr; e = udf_readdir(e)) {
-        const char* name = udf_get_filename(e);
-        if (++seen > kMostNames || (name != nullptr && same_name(name, part))) {
-          found = seen > kMostNames ? nullptr : e;
-          if (found == nullptr) udf_dirent_free(e);
+      for (;;) {
+        if (udf_readdir(at) == nullptr) {  // the end: libudf freed the handle
+          at = nullptr;
           break;
         }
+        const char* name = udf_get_filename(at);  // `at` is on the next entry
+        if (++seen > kMostNames) break;
+        if (name == nullptr || !same_name(name, part)) continue;
+        if (udf_is_dir(at)) {
+          found = udf_opendir(at);
+        } else {
+          found = at;  // the handle on the file itself
+          at = nullptr;
+        }
+        break;
       }
-      udf_dirent_free(at);
+      if (at != nullptr) udf_dirent_free(at);
       at = found;
     }
     return at;
@@ -331,7 +353,7 @@ std::optional<DiscImage> probe_image(const std::string& path, std::string* error
     udf_t* udf = udf_open(path.c_str());
     if (udf == nullptr) return std::nullopt;
     udf_close(udf);
-    return DiscImage{false, true};
+    return DiscImage{false, false, true};
   }
   iso9660_t* iso = iso9660_open_ext(path.c_str(), ISO_EXTENSION_JOLIET);
   if (iso == nullptr) {
@@ -353,24 +375,22 @@ std::optional<DiscImage> probe_image(const std::string& path, std::string* error
 
 std::unique_ptr<DiscTree> open_disc_tree(const std::string& path, DiscFileSystem fs,
                                          std::string* error) {
+  std::unique_ptr<DiscTree> tree;
   if (fs == DiscFileSystem::kUdf) {
-    udf_t* udf = udf_open(path.c_str());
-    if (udf == nullptr) {
-      *error = "cannot read the UDF file system of " + path;
-      return nullptr;
+    if (udf_t* udf = udf_open(path.c_str())) tree = std::make_unique<UdfTree>(udf);
+  } else if (iso9660_t* iso = iso9660_open_ext(path.c_str(), fs == DiscFileSystem::kJoliet
+                                                                   ? ISO_EXTENSION_JOLIET
+                                                                   : ISO_EXTENSION_NONE)) {
+    if (fs == DiscFileSystem::kJoliet) {
+      tree = std::make_unique<JolietTree>(iso);
+    } else {
+      auto iso_tree = std::make_unique<Iso9660Tree>(iso);
+      if (iso_tree->open_root()) tree = std::move(iso_tree);
     }
-    return std::make_unique<UdfTree>(udf);
   }
-  iso9660_t* iso = iso9660_open_ext(
-      path.c_str(), fs == DiscFileSystem::kJoliet ? ISO_EXTENSION_JOLIET : ISO_EXTENSION_NONE);
-  if (iso == nullptr) {
-    *error = "cannot read the ISO 9660 file system of " + path;
-    return nullptr;
-  }
-  if (fs == DiscFileSystem::kJoliet) return std::make_unique<JolietTree>(iso);
-  auto tree = std::make_unique<Iso9660Tree>(iso);
-  if (!tree->open_root()) {
-    *error = "cannot read the ISO 9660 volume descriptor of " + path;
+  // A damaged image may open; its root folder must be there too.
+  if (!tree || !tree->names({})) {
+    *error = path + " is damaged: its " + file_system_name(fs) + " file system cannot be read";
     return nullptr;
   }
   return tree;

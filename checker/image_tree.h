@@ -24,6 +24,7 @@ enum class DiscFileSystem { kIso9660, kJoliet, kUdf };
 const char* file_system_name(DiscFileSystem fs);
 
 struct DiscImage {
+  bool iso9660 = true;  // false for a disc with UDF alone
   bool joliet = false;
   bool udf = false;
   // The file system a family reads: UDF where the image has it (Windows 98
