@@ -11,7 +11,8 @@
 #                  the key's password, if any, in SIGN_PASS or SIGN_PASS_FILE
 #                  (environment), never on make's command line
 #   make size      byte sizes of the executables and their sections
-#   make bench     launcher against a baseline of the same two starts, under Wine
+#   make bench     launcher against a baseline of the same two starts, under Wine,
+#                  and launcher-check on a 650 MB disc image
 #   make fuzz      each libFuzzer target for FUZZ_SECONDS (default 300)
 #   make fuzz-coverage  launcher lines the fuzz corpora reach
 
@@ -139,6 +140,7 @@ size: build
 
 bench: deps build
 	xvfb-run -a scripts/bench
+	scripts/bench-image
 
 fuzz: deps build-sanitize
 	@for t in $(FUZZ_TARGETS); do \

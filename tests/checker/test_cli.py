@@ -158,6 +158,58 @@ def both_endian(value):
     return value.to_bytes(4, "little") + value.to_bytes(4, "big")
 
 
+class Discs(unittest.TestCase):
+    """What a disc image holds as Windows reads it, and the disc findings."""
+
+    def test_images(self):
+        deep = "a/b/c/d/e/f/g/h/i"
+        long_name = "x" * 70
+        profile = (b"[95]\r\nENGLISH=D:\\" + deep.replace("/", "\\").encode() + b"\\setup.exe\r\n"
+                   b"GERMAN=D:\\products\\" + long_name.encode() + b"\\setup.exe\r\n"
+                   b"FRENCH=D:\\products\\fra\\setup.exe\r\n")
+        files = [(deep + "/setup.exe", program()), (f"products/{long_name}/setup.exe", program()),
+                 ("products/fra/setup.exe", program()), (PROFILE.replace("client.ini", "addiconw.exe"), program())]
+        autorun = [("autorun.inf", b"[autorun]\r\nopen=other.exe /x\r\nicon=missing.ico\r\n"),
+                   ("other.exe", program())]
+
+        def genisoimage(tree, *options):
+            iso = tree.with_suffix(".g.iso")
+            subprocess.run(["genisoimage", "-quiet", *options, "-o", str(iso), str(tree)], check=True)
+            return iso.read_bytes()
+
+        # name: (image, medium, {language: exit}, finding codes, codes that must not be there)
+        cases = {
+            "Joliet, as make iso masters it": (
+                lambda t: master(t), "joliet", {"ENGLISH": 0, "GERMAN": -1, "FRENCH": 0},
+                {"disc-name-lost", "launcher-missing"}, {"autorun-missing"}),
+            "ISO 9660 names only": (
+                lambda t: master(t, joliet=False), "iso9660", {"ENGLISH": 0, "GERMAN": -1, "FRENCH": 0},
+                {"disc-name-lost"}, set()),
+            "deep folders moved, no autorun": (
+                lambda t: genisoimage(t, "-r"), "iso9660", {"ENGLISH": -1, "FRENCH": 0},
+                {"disc-name-lost", "autorun-missing"}, set()),
+            "another program in autorun": (
+                lambda t: genisoimage(t, "-J"), "joliet", {"FRENCH": 0},
+                {"autorun-not-launcher", "autorun-icon-missing", "disc-name-lost"}, set()),
+            "UDF bridge": (
+                lambda t: genisoimage(t, "-J", "-udf"), "udf", {"FRENCH": 0}, set(), set()),
+        }
+        for name, (make, medium, exits, codes, absent) in cases.items():
+            with self.subTest(name):
+                tree = tree_with(profile, files + (autorun if name.startswith("another") else []))
+                image = SCRATCH / "disc.iso"
+                image.write_bytes(make(tree))
+                done = run("--json", image)
+                self.assertIn(done.returncode, (0, 1), done.stderr)
+                report = json.loads(done.stdout)
+                self.assertEqual(report["medium"], medium)
+                by_language = {l["language"]: l["exit_status"] for l in report["languages"]}
+                self.assertEqual({k: by_language[k] for k in exits}, exits)
+                found = {f["code"] for f in report["findings"]}
+                self.assertLessEqual(codes, found)
+                self.assertFalse(absent & found, found)
+
+
 class HostileImages(unittest.TestCase):
     """Damaged and hostile disc images: a clear error (exit 2) or a report,
     in bounded time and memory (1 GiB of address space), nothing written."""
