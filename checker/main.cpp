@@ -7,6 +7,8 @@
 
 #include "checker/check.h"
 #ifndef _WIN32
+#include <sys/stat.h>
+
 #include "checker/disc_findings.h"
 #include "checker/image_tree.h"
 #endif
@@ -125,6 +127,13 @@ int main(int argc, char** argv) {
   const auto image = checker::probe_image(*root, &error);
   if (!error.empty()) {
     std::fprintf(stderr, "launcher-check: %s\n", error.c_str());
+    return 2;
+  }
+  struct stat info {};
+  if (!image && stat(root->c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+    std::fprintf(stderr,
+                 "launcher-check: %s is neither a folder nor a disc image (ISO 9660, Joliet, UDF)\n",
+                 root->c_str());
     return 2;
   }
   if (image) {

@@ -311,7 +311,7 @@ class Usage(unittest.TestCase):
 
     def test_unreadable_trees(self):
         a_file = Path(tempfile.mkstemp(dir=SCRATCH)[1])
-        for tree, said in [("/nonexistent/tree", b"cannot find the tree"), (a_file, b"is not a folder")]:
+        for tree, said in [("/nonexistent/tree", b"cannot find the tree"), (a_file, b"is neither a folder nor a disc image")]:
             with self.subTest(tree=tree):
                 done = run(tree)
                 self.assertEqual((done.returncode, done.stdout), (2, b""))
