@@ -103,13 +103,32 @@ class ListedTree : public DiscTree {
   }
 };
 
+// The two trees of an ISO 9660 image: its files are read by block.
+class IsoImageTree : public ListedTree {
+ public:
+  explicit IsoImageTree(iso9660_t* iso) : iso_(iso) {}
+  ~IsoImageTree() override { iso9660_close(iso_); }
+  IsoImageTree(const IsoImageTree&) = delete;
+  IsoImageTree& operator=(const IsoImageTree&) = delete;
+
+ protected:
+  std::optional<std::string> read_entry(const DiscEntry& file, uint64_t bytes) override {
+    std::string data((bytes + kBlock - 1) / kBlock * kBlock, '\0');
+    const long got = iso9660_iso_seek_read(iso_, data.data(), file.lsn, data.size() / kBlock);
+    if (got < 0 || static_cast<uint64_t>(got) < bytes) return std::nullopt;
+    data.resize(bytes);
+    return data;
+  }
+
+  iso9660_t* iso_;
+};
+
 // The primary ISO 9660 tree. Its folders are read record by record with
 // libiso9660's record layout: the library's own listing prefers Rock Ridge
 // names, which Windows never reads.
-class Iso9660Tree final : public ListedTree {
+class Iso9660Tree final : public IsoImageTree {
  public:
-  explicit Iso9660Tree(iso9660_t* iso) : iso_(iso) {}
-  ~Iso9660Tree() override { iso9660_close(iso_); }
+  using IsoImageTree::IsoImageTree;
 
   bool open_root() {
     iso9660_pvd_t pvd;
@@ -157,24 +176,14 @@ class Iso9660Tree final : public ListedTree {
     return &*slot;
   }
 
-  std::optional<std::string> read_entry(const DiscEntry& file, uint64_t bytes) override {
-    std::string data((bytes + kBlock - 1) / kBlock * kBlock, '\0');
-    const long got = iso9660_iso_seek_read(iso_, data.data(), file.lsn, data.size() / kBlock);
-    if (got < 0 || static_cast<uint64_t>(got) < bytes) return std::nullopt;
-    data.resize(bytes);
-    return data;
-  }
-
  private:
-  iso9660_t* iso_;
   std::map<uint32_t, std::optional<std::vector<DiscEntry>>> listings_;
 };
 
 // The Joliet tree: libiso9660 lists it by path, its UCS-2 names as UTF-8.
-class JolietTree final : public ListedTree {
+class JolietTree final : public IsoImageTree {
  public:
-  explicit JolietTree(iso9660_t* iso) : iso_(iso) { root_.folder = true; }
-  ~JolietTree() override { iso9660_close(iso_); }
+  explicit JolietTree(iso9660_t* iso) : IsoImageTree(iso) { root_.folder = true; }
 
   DiscFileSystem file_system() const override { return DiscFileSystem::kJoliet; }
 
@@ -204,16 +213,7 @@ class JolietTree final : public ListedTree {
     return &*slot;
   }
 
-  std::optional<std::string> read_entry(const DiscEntry& file, uint64_t bytes) override {
-    std::string data((bytes + kBlock - 1) / kBlock * kBlock, '\0');
-    const long got = iso9660_iso_seek_read(iso_, data.data(), file.lsn, data.size() / kBlock);
-    if (got < 0 || static_cast<uint64_t>(got) < bytes) return std::nullopt;
-    data.resize(bytes);
-    return data;
-  }
-
  private:
-  iso9660_t* iso_;
   std::map<std::string, std::optional<std::vector<DiscEntry>>> listings_;
 };
 
