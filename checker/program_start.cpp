@@ -52,7 +52,7 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windo
     if (is_com && !head.empty()) return dos("a DOS .com program");
     return {kBadFormat, head.empty() ? "empty" : "not a Windows program (no MZ and PE header)"};
   }
-  if (head.size() < 64) return dos("a DOS program");
+  if (head.size() < 64) return {kBadFormat, "not a Windows program (too short for its header)"};
   const uint32_t pe = little(head, 0x3C, 4);
   const std::string image =
       pe > (1u << 20) ? std::string() : tree.read_file(d_path, pe + 24 + 52).value_or("");
