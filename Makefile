@@ -31,7 +31,8 @@ all: build
 deps:
 	@scripts/ensure-deps
 
-# A release needs only the compilers (and osslsigncode to sign).
+# A release (and a disc image) needs only the compilers, libcdio, xorriso
+# and osslsigncode.
 deps-release:
 	@scripts/ensure-deps release
 
@@ -102,7 +103,7 @@ check-tree: build-tools
 # staged first, with stand-ins and the launcher at its root.
 ISO ?= build/iso/$(notdir $(abspath $(TREE))).iso
 LABEL ?= INSTALL
-iso: deps build-tools
+iso: deps-release build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make iso TREE=path/to/tree" >&2; exit 2; }
 	@tree="$(TREE)"; \
 	if scripts/example_trees.py --is-example "$$tree"; then \
