@@ -171,24 +171,23 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
                        std::vector<Finding>& findings, std::optional<int> line) {
   if (check.starts.size() < 2) return;
   const ProgramStart& setup = check.starts[1];
-  const std::string& key = check.setup_key;
   // What the other families do with it.
   std::vector<Windows> refuse;
   std::vector<Windows> start;
-  std::string why;
+  PredictedStart refused;  // the last refusal, for its reason and code
   for (const Windows w : kAllWindows) {
     if (w == chosen) continue;
     const PredictedStart other = predicted_start(tree, setup.file, w);
     if (other.result <= 32) {
       refuse.push_back(w);
-      why = other.note;
+      refused = other;
     } else {
       start.push_back(w);
     }
   }
   const std::string elsewhere = start.empty() ? "" : " It starts on " + titles(start) + ".";
   if (setup.result == kBadFormat) {
-    const bool nothing = setup.note == "empty" || setup.note.rfind("not a Windows program", 0) == 0;
+    const bool nothing = setup.kind == StartKind::kNoProgram;
     findings.push_back(finding(
         nothing ? "setup-not-a-program" : "setup-wrong-windows",
         setup.file + " is " + setup.note + ", so " +
@@ -203,20 +202,19 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
     findings.push_back(finding(
         "setup-needs-association",
         setup.file + ": " + setup.note + ", so on " + windows_title(chosen) +
-            " the launcher ends with 31." + elsewhere + " Point " + key + "= at an .exe.",
+            " the launcher ends with 31." + elsewhere + " Point " + check.setup_key + "= at an .exe.",
         line));
     return;
   }
-  if (setup.note.find("Notepad") != std::string::npos || setup.note.rfind("a shortcut", 0) == 0) {
+  if (setup.kind == StartKind::kDocument) {
     findings.push_back(finding("setup-opens-document", setup.file + " is " + setup.note + ".", line));
   }
   if (!refuse.empty()) {
     findings.push_back(finding(
         "setup-not-on-every-windows",
         setup.file + " starts on " + windows_title(chosen) + ", but not on " + titles(refuse) +
-            ": " + why + " (the launcher ends with " +
-            std::to_string(launcher::exit_status_for_launch(predicted_start(tree, setup.file, refuse[0]).result)) +
-            " there).",
+            ": " + refused.note + " (the launcher ends with " +
+            std::to_string(launcher::exit_status_for_launch(refused.result)) + " there).",
         line));
   }
 }

@@ -50,16 +50,21 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windo
   };
   if (head.size() < 2 || head.compare(0, 2, "MZ") != 0) {
     if (is_com && !head.empty()) return dos("a DOS .com program");
-    return {kBadFormat, head.empty() ? "empty" : "not a Windows program (no MZ and PE header)"};
+    return {kBadFormat, head.empty() ? "empty" : "not a Windows program (no MZ and PE header)",
+            StartKind::kNoProgram};
   }
-  if (head.size() < 64) return {kBadFormat, "not a Windows program (too short for its header)"};
+  if (head.size() < 64) {
+    return {kBadFormat, "not a Windows program (too short for its header)", StartKind::kNoProgram};
+  }
   const uint32_t pe = little(head, 0x3C, 4);
   const std::string image =
       pe > (1u << 20) ? std::string() : tree.read_file(d_path, pe + 24 + 52).value_or("");
   if (image.size() < pe + 4 || image.compare(pe, 4, std::string("PE\0\0", 4)) != 0) {
     return dos("a DOS or 16-bit Windows program");
   }
-  if (image.size() < pe + 24 + 52) return {kBadFormat, "a damaged Windows program"};
+  if (image.size() < pe + 24 + 52) {
+    return {kBadFormat, "a damaged Windows program", StartKind::kNoProgram};
+  }
   const uint32_t machine = little(image, pe + 4, 2);
   const uint32_t magic = little(image, pe + 24, 2);
   const uint32_t major = little(image, pe + 24 + 48, 2);
@@ -100,10 +105,11 @@ PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows wi
               : PredictedStart{kNoAssociation, ".cmd batch files run only on Windows NT"};
   }
   if (extension == ".lnk" || extension == ".pif") {
-    return {kStarted, "a shortcut: Windows starts what it points to"};
+    return {kStarted, "a shortcut: Windows starts what it points to", StartKind::kDocument};
   }
   if (extension == ".ini" || extension == ".txt" || extension == ".inf" || extension == ".log") {
-    return {kStarted, "a text file: it opens in Notepad, and nothing is installed"};
+    return {kStarted, "a text file: it opens in Notepad, and nothing is installed",
+            StartKind::kDocument};
   }
   if (extension == ".msi") {
     return nt ? PredictedStart{kStarted, "a Windows Installer package"}

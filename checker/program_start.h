@@ -18,11 +18,19 @@ constexpr intptr_t kFileNotFound = 2;    // ERROR_FILE_NOT_FOUND
 constexpr intptr_t kBadFormat = 11;      // ERROR_BAD_FORMAT: not a program it runs
 constexpr intptr_t kNoAssociation = 31;  // SE_ERR_NOASSOC: no program opens it
 
+// What the file is, as far as the findings care.
+enum class StartKind {
+  kProgram,    // a program, batch file, package or folder: it starts, or its header is refused
+  kNoProgram,  // an .exe or .com that is no program at all (empty, damaged, no header)
+  kDocument,   // a text file or a shortcut: something else starts
+};
+
 struct PredictedStart {
   intptr_t result = kFileNotFound;  // the launch result the shell gives
   // What happens, for a start that is not simply a program: "opens the
   // folder in Explorer", "opens in Notepad", ...; why, for one that fails.
   std::string note;
+  StartKind kind = StartKind::kProgram;
 };
 
 PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows);

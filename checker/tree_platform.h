@@ -25,6 +25,7 @@ struct ProgramStart {
   int show;
   intptr_t result;   // the launch result the platform would give
   std::string note;  // what the start does, or why it fails (see PredictedStart)
+  StartKind kind;
 };
 
 // The profile marks a family of Windows decodes.
