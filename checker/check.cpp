@@ -364,6 +364,7 @@ std::optional<std::string> language_key(const std::string& name) {
 TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options) {
   TreeCheck result;
   result.tree = root;
+  result.medium = tree.medium();
   result.windows = options.windows;
   const std::optional<std::string> bytes = tree.read_file(kProfileDPath, Tree::kWholeFile);
   std::optional<Profile> profile;

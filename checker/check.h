@@ -39,7 +39,7 @@ struct LanguageCheck {
 
 struct TreeCheck {
   std::string tree;
-  std::string medium = "folder";  // or the image's file system: "iso9660", "joliet", "udf"
+  std::string medium;  // Tree::medium(): "folder", or "iso9660", "joliet", "udf"
   Windows windows = Windows::kNt64;  // the family predicted
   bool profile_found = false;
   std::string profile_encoding;  // "ansi", "utf-8", "utf-16le", "utf-16be", "utf-16 without mark"

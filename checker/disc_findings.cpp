@@ -103,9 +103,7 @@ void check_names(DiscTree& tree, const std::string& d_path, const std::string& w
 
 }  // namespace
 
-void check_disc(DiscTree& tree, const DiscImage& image, TreeCheck& result) {
-  result.medium = file_system_name(tree.file_system());
-  (void)image;
+void check_disc(DiscTree& tree, TreeCheck& result) {
 
   // The autorun file, and the launcher it starts.
   std::string launcher = kLauncher;
@@ -171,6 +169,10 @@ void check_disc(DiscTree& tree, const DiscImage& image, TreeCheck& result) {
   }
 }
 
+namespace {
+
+// What Windows 95, which reads the other tree of a UDF bridge, does
+// differently from `result` (a check of the UDF tree).
 void compare_windows_95(const TreeCheck& windows_95, TreeCheck& result) {
   std::string differ;
   for (size_t i = 0; i < result.languages.size() && i < windows_95.languages.size(); ++i) {
@@ -187,6 +189,22 @@ void compare_windows_95(const TreeCheck& windows_95, TreeCheck& result) {
       "disc-two-trees", "The image is a UDF bridge: Windows 98, ME and NT read its UDF tree (this "
                         "report), Windows 95 its " + windows_95.medium + " tree, where the launch "
                         "changes: " + differ + ". Give both trees the same names."));
+}
+
+}  // namespace
+
+std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& image,
+                                     const CheckOptions& options, std::string* error) {
+  const auto disc = open_disc_tree(path, image.read_by_98_and_later(), error);
+  if (!disc) return std::nullopt;
+  TreeCheck result = check_tree(*disc, path, options);
+  check_disc(*disc, result);
+  if (image.read_by_windows_95() != disc->file_system()) {
+    if (const auto other = open_disc_tree(path, image.read_by_windows_95(), error)) {
+      compare_windows_95(check_tree(*other, path, options), result);
+    }
+  }
+  return result;
 }
 
 }  // namespace checker

@@ -8,12 +8,14 @@
 
 namespace checker {
 
-// Adds the disc's findings to `result`, a check run against `tree` (the
-// file system the predicted Windows reads of `image`).
-void check_disc(DiscTree& tree, const DiscImage& image, TreeCheck& result);
+// Adds the disc's findings to `result`, a check run against `tree`.
+void check_disc(DiscTree& tree, TreeCheck& result);
 
-// For a UDF bridge image: what Windows 95, which reads the other tree, does
-// differently from `result` (a check of the UDF tree).
-void compare_windows_95(const TreeCheck& windows_95, TreeCheck& result);
+// The whole check of the image at `path`: the tree Windows 98 and later read,
+// the disc's findings, and, for a UDF bridge, what changes on Windows 95,
+// which reads the other tree. None, with `error` set, when the image cannot
+// be read.
+std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& image,
+                                     const CheckOptions& options, std::string* error);
 
 }  // namespace checker

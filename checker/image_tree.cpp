@@ -332,8 +332,7 @@ const char* file_system_name(DiscFileSystem fs) {
   return "udf";
 }
 
-DiscFileSystem DiscImage::read_by(Windows) const {
-  // Windows 98 and ME read UDF as NT does; only Windows 95 does not.
+DiscFileSystem DiscImage::read_by_98_and_later() const {
   return udf ? DiscFileSystem::kUdf : read_by_windows_95();
 }
 

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "checker/tree.h"
-#include "checker/windows_family.h"
 
 namespace checker {
 
@@ -27,9 +26,9 @@ struct DiscImage {
   bool iso9660 = true;  // false for a disc with UDF alone
   bool joliet = false;
   bool udf = false;
-  // The file system a family reads: UDF where the image has it (Windows 98
-  // and later; for 9x that is 98 and ME), else Joliet, else ISO 9660.
-  DiscFileSystem read_by(Windows windows) const;
+  // The file system Windows 98, ME and every NT read: UDF where the image
+  // has it, else Joliet, else ISO 9660.
+  DiscFileSystem read_by_98_and_later() const;
   // Windows 95's: never UDF.
   DiscFileSystem read_by_windows_95() const;
 };
@@ -45,6 +44,7 @@ class DiscTree : public Tree {
   // the components name no folder.
   virtual std::optional<std::vector<std::string>> names(const std::vector<std::string>& parts) = 0;
   virtual DiscFileSystem file_system() const = 0;
+  std::string medium() const override { return file_system_name(file_system()); }
 };
 
 std::unique_ptr<DiscTree> open_disc_tree(const std::string& path, DiscFileSystem fs,

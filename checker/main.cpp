@@ -10,7 +10,6 @@
 #include <sys/stat.h>
 
 #include "checker/disc_findings.h"
-#include "checker/image_tree.h"
 #endif
 #include "checker/report.h"
 #include "checker/tree.h"
@@ -137,20 +136,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (image) {
-    const auto disc = checker::open_disc_tree(*root, image->read_by(options.windows), &error);
-    if (!disc) {
+    result = checker::check_image(*root, *image, options, &error);
+    if (!result) {
       std::fprintf(stderr, "launcher-check: %s\n", error.c_str());
       return 2;
-    }
-    result = checker::check_tree(*disc, *root, options);
-    checker::check_disc(*disc, *image, *result);
-    if (image->read_by_windows_95() != disc->file_system()) {
-      const auto other = checker::open_disc_tree(*root, image->read_by_windows_95(), &error);
-      if (other) {
-        checker::TreeCheck windows_95 = checker::check_tree(*other, *root, options);
-        windows_95.medium = checker::file_system_name(other->file_system());
-        checker::compare_windows_95(windows_95, *result);
-      }
     }
   }
 #endif

@@ -26,6 +26,9 @@ class Tree {
   // cannot be read.
   virtual std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) = 0;
 
+  // What the tree is read from: "folder", or a disc image's file system.
+  virtual std::string medium() const { return "folder"; }
+
   // What a path on drive D: names, once Windows has made it a full path.
   Entry entry_at(const std::string& d_path);
   // The full path of the file at `d_path`, as the file test (OpenFile)

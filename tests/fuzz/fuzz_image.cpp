@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto head = tree->read({"install", "quv", "win", "client.ini"}, 7);
     FUZZ_CHECK(!head || head->size() <= 7);
     checker::TreeCheck check = checker::check_tree(*tree, path, checker::CheckOptions{});
-    checker::check_disc(*tree, *image, check);
+    checker::check_disc(*tree, check);
     FUZZ_CHECK(check.medium == checker::file_system_name(fs));
     FUZZ_CHECK(check.languages.size() == 6 && check.unmatched);
     for (const checker::LanguageCheck& l : check.languages) {
