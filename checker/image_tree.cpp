@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <vector>
 
 #include "checker/code_page.h"
 
@@ -217,6 +218,50 @@ class JolietTree final : public IsoImageTree {
   std::map<std::string, std::optional<std::vector<DiscEntry>>> listings_;
 };
 
+// libudf steps from one file identifier descriptor of a folder to the next
+// without bounds checks, so a damaged image can send it far past the
+// folder's buffer. True when the descriptor udf_readdir would go to next,
+// name included, lies inside the folder's sectors (or when it would stop).
+bool next_entry_is_safe(const udf_dirent_t* folder) {
+  constexpr uint32_t kMostSectors = 32768;  // 64 MiB of folder
+  if (folder->dir_left == 0) return true;
+  if (folder->i_loc_end < folder->i_loc || folder->i_loc_end - folder->i_loc >= kMostSectors) {
+    return false;
+  }
+  const uint32_t sectors = folder->i_loc_end - folder->i_loc + 1;
+  const size_t size = size_t{sectors} * UDF_BLOCKSIZE;
+  std::vector<uint8_t> first;
+  const uint8_t* base = folder->sector;
+  size_t at = 0;
+  if (folder->fid == nullptr) {  // the first step reads the folder's sectors
+    first.resize(size);
+    if (udf_read_sectors(folder->p_udf, first.data(), folder->i_part_start + folder->i_loc,
+                         sectors) != DRIVER_OP_SUCCESS) {
+      return true;  // libudf fails the same read and stops
+    }
+    base = first.data();
+  } else {
+    const auto* here = reinterpret_cast<const uint8_t*>(folder->fid);
+    if (base == nullptr || here < base || here >= base + size) return false;
+    at = static_cast<size_t>(here - base) +
+         4 * ((sizeof(udf_fileid_desc_t) + folder->fid->u.i_imp_use + folder->fid->i_file_id + 3) / 4);
+  }
+  if (at + sizeof(udf_fileid_desc_t) > size) return false;
+  const auto* next = reinterpret_cast<const udf_fileid_desc_t*>(base + at);
+  return at + sizeof(udf_fileid_desc_t) + next->u.i_imp_use + next->i_file_id <= size;
+}
+
+// The next entry of a folder, as udf_readdir gives it; nullptr at the end
+// (the handle is freed then, as udf_readdir does), also where the folder is
+// damaged.
+udf_dirent_t* next_entry(udf_dirent_t* folder) {
+  if (!next_entry_is_safe(folder)) {
+    udf_dirent_free(folder);
+    return nullptr;
+  }
+  return udf_readdir(folder);
+}
+
 // The UDF tree, walked from its root for every question (libudf's folder
 // handles are iterators).
 class UdfTree final : public DiscTree {
@@ -262,9 +307,9 @@ class UdfTree final : public DiscTree {
       return std::nullopt;
     }
     std::vector<std::string> out;
-    // udf_readdir moves the folder's handle onto each entry in turn, and
+    // next_entry moves the folder's handle onto each entry in turn, and
     // frees it at the end.
-    while (udf_readdir(at) != nullptr) {
+    while (next_entry(at) != nullptr) {
       const char* name = udf_get_filename(at);
       if (name != nullptr && *name != '\0' && std::strcmp(name, "..") != 0) out.push_back(name);
       if (out.size() > kMostNames) {
@@ -290,7 +335,7 @@ class UdfTree final : public DiscTree {
       udf_dirent_t* found = nullptr;
       size_t seen = 0;
       for (;;) {
-        if (udf_readdir(at) == nullptr) {  // the end: libudf freed the handle
+        if (next_entry(at) == nullptr) {  // the end: the handle is freed
           at = nullptr;
           break;
         }
