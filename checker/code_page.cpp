@@ -48,6 +48,16 @@ char32_t fold_case(char32_t c) {
   }
 }
 
+bool same_file_name(const std::string& utf8, const std::string& ansi) {
+  const std::u32string a = decode_utf8(utf8);
+  const std::u32string b = decode_ansi(ansi);
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (fold_case(a[i]) != fold_case(b[i])) return false;
+  }
+  return true;
+}
+
 std::u32string decode_ansi(const std::string& bytes) {
   std::u32string text;
   text.reserve(bytes.size());

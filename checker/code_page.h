@@ -18,6 +18,10 @@ char to_ansi(char32_t c);
 char32_t fold_case(char32_t c);
 
 std::u32string decode_ansi(const std::string& bytes);
+
+// A file name on disk (UTF-8) against a name of the tree (ANSI), compared
+// as Windows compares names: without regard to case.
+bool same_file_name(const std::string& utf8, const std::string& ansi);
 // U+FFFD for each byte of an invalid sequence (overlong forms and
 // surrogates included), as Windows decodes UTF-8.
 std::u32string decode_utf8(const std::string& bytes);

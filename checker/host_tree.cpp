@@ -14,14 +14,6 @@ namespace checker {
 
 namespace {
 
-bool same_name(const std::u32string& a, const std::u32string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (fold_case(a[i]) != fold_case(b[i])) return false;
-  }
-  return true;
-}
-
 class HostTree final : public Tree {
  public:
   explicit HostTree(std::string root) : root_(std::move(root)) {}
@@ -55,8 +47,7 @@ class HostTree final : public Tree {
   std::optional<std::string> host_path(const std::vector<std::string>& parts) const {
     std::string path = root_;
     for (const std::string& part : parts) {
-      const std::u32string wanted = decode_ansi(part);
-      const std::string exact = encode_utf8(wanted);
+      const std::string exact = encode_utf8(decode_ansi(part));
       struct stat info {};
       if (stat((path + "/" + exact).c_str(), &info) == 0) {
         path += "/" + exact;
@@ -67,7 +58,7 @@ class HostTree final : public Tree {
       std::optional<std::string> found;
       while (const dirent* entry = readdir(folder)) {
         const std::string name = entry->d_name;
-        if (name != "." && name != ".." && same_name(decode_utf8(name), wanted)) {
+        if (name != "." && name != ".." && same_file_name(name, part)) {
           found = name;
           break;
         }

@@ -28,16 +28,6 @@ struct DiscEntry {
   uint64_t size = 0;
 };
 
-bool same_name(const std::string& utf8, const std::string& ansi) {
-  const std::u32string a = decode_utf8(utf8);
-  const std::u32string b = decode_ansi(ansi);
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (fold_case(a[i]) != fold_case(b[i])) return false;
-  }
-  return true;
-}
-
 // An ISO 9660 name as Windows shows it: without its ";1" version and a
 // trailing dot ("README.;1" is README).
 std::string shown_iso_name(std::string raw) {
@@ -95,7 +85,7 @@ class ListedTree : public DiscTree {
       const auto* listing = list(at, path);
       if (listing == nullptr) return std::nullopt;
       const auto match = std::find_if(listing->begin(), listing->end(),
-                                      [&](const DiscEntry& e) { return same_name(e.name, part); });
+                                      [&](const DiscEntry& e) { return same_file_name(e.name, part); });
       if (match == listing->end()) return std::nullopt;
       at = *match;
       path.push_back(match->name);
@@ -341,7 +331,7 @@ class UdfTree final : public DiscTree {
         }
         const char* name = udf_get_filename(at);  // `at` is on the next entry
         if (++seen > kMostNames) break;
-        if (name == nullptr || !same_name(name, part)) continue;
+        if (name == nullptr || !same_file_name(name, part)) continue;
         if (udf_is_dir(at)) {
           found = udf_opendir(at);
         } else {
