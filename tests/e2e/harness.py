@@ -15,8 +15,9 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 from dataclasses import dataclass, field
-from pathlib import Path
+from pathlib import Path, PureWindowsPath
 
 REPO = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO / "scripts"))
@@ -225,21 +226,16 @@ class Wine:
             args += ["--locale", locale.hex() if isinstance(locale, bytes) else locale.encode().hex()]
         if named_locale is not None:
             args += ["--named-locale", named_locale.encode().hex()]
-        env = dict(self.env, E2E_RECORD=r"X:\record.txt")
+        # Wine's own errors, kept for the message should the helper itself fail.
+        env = dict(self.env, E2E_RECORD=r"X:\record.txt", WINEDEBUG="-all,err+all")
         if code_page == 932:
             env["LC_ALL"] = "ja_JP.UTF-8"  # Wine takes its ANSI code page from the locale
         elif code_page is not None:
             raise ValueError(f"no locale known for code page {code_page}")
-        # Output goes through files, not pipes: no process Wine starts on the
-        # side can keep a case waiting for the end of its output.
-        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-            code = subprocess.run(args, env=env, stdin=subprocess.DEVNULL, stdout=out,
-                                  stderr=err, timeout=600).returncode
-            out.seek(0)
-            err.seek(0)
-            output, errors = out.read().decode(), err.read().decode(errors="replace")
+        code, output, errors = start_under_wine(args, env, lambda out: "exit=" in out,
+                                                before_retry=lambda: record.unlink(missing_ok=True))
         if code != 0:
-            raise RuntimeError(f"run_launcher failed ({code}): {errors}")
+            raise RuntimeError(f"run_launcher failed ({code}): {errors} output: {output!r}")
         return self._result(output, record)
 
     def relay_calls(self, exe):
@@ -289,6 +285,33 @@ class Wine:
             raise RuntimeError(f"stand-ins outside the launcher's job: {by_pid}")
         code = int(fields["exit"])
         return Result(code - (1 << 32) if code >= 1 << 31 else code, starts, boxes, len(order))
+
+
+def start_under_wine(args, env, reported, before_retry=lambda: None):
+    """Runs a Windows program under Wine to its end: (status, its output,
+    Wine's errors). When it ends with a status other than 0 before it
+    reported anything (`reported(output)` false), Wine itself failed, not
+    the program under test (seen once in CI: status 1, no message): it is
+    started once more, on a RETRIED: line that the test summary lists."""
+    def once():
+        # Output goes through files, not pipes: no process Wine starts on
+        # the side can keep a case waiting for the end of its output.
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            code = subprocess.run(args, env=env, stdin=subprocess.DEVNULL, stdout=out,
+                                  stderr=err, timeout=600).returncode
+            out.seek(0)
+            err.seek(0)
+            return code, out.read().decode(errors="replace"), err.read().decode(errors="replace")
+
+    code, output, errors = once()
+    if code == 0 or reported(output):
+        return code, output, errors
+    program = PureWindowsPath(args[1]).name
+    print(f"RETRIED: Wine ended {program} with status {code} before it reported "
+          f"(Wine's errors: {errors.strip() or 'none'})", flush=True)
+    time.sleep(2)  # whatever the failed start began ends first
+    before_retry()
+    return once()
 
 
 _shared = None

@@ -159,12 +159,9 @@ class Agreement:
 
     def windows_build_report(self, checker):
         """The Windows build's report of drive E:, and its exit status."""
-        with tempfile.TemporaryFile() as out:
-            code = subprocess.run([harness.WINE, str(checker), "--json", "E:\\"],
-                                  env=self.wine.env, stdin=subprocess.DEVNULL, stdout=out,
-                                  stderr=subprocess.DEVNULL, timeout=120).returncode
-            out.seek(0)
-            return json.loads(out.read()), code
+        code, output, _ = harness.start_under_wine([harness.WINE, str(checker), "--json", "E:\\"],
+                                                   self.wine.env, lambda out: out.strip() != "")
+        return json.loads(output), code
 
     def windows_checkers(self):
         # The 32-bit file only where Wine runs it natively (its suite entry
