@@ -139,9 +139,7 @@ class Wine:
         subprocess.run([WINESERVER, "-p"], env=self.env, check=True, timeout=120)
         # The first program of a session also starts Wine's background services,
         # which would inherit and hold open any pipe we read a case's output from.
-        subprocess.run([WINE, "cmd", "/c", "exit"], env=self.env, check=True, timeout=120,
-                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL)
+        self.call("cmd", "/c", "exit")
         self.helpers = self.root / "helpers"
         self.helpers.mkdir()
         for name in ("run_launcher.exe", "stand_in.exe"):
@@ -173,6 +171,12 @@ class Wine:
         subprocess.run([WINESERVER, "-k"], env=self.env, check=False, timeout=60)
         shutil.rmtree(self.root, ignore_errors=True)
 
+    def call(self, *args):
+        """Runs one of Wine's own programs (reg, cmd) to a status of 0."""
+        code, _, errors = start_under_wine([WINE, *args], self.env)
+        if code != 0:
+            raise RuntimeError(f"wine {' '.join(args)} ended with status {code}: {errors}")
+
     def map_drive(self, letter, folder):
         link = self.prefix / "dosdevices" / f"{letter.lower()}:"
         if link.is_symlink() or link.exists():
@@ -181,10 +185,7 @@ class Wine:
 
     def set_drive_type(self, letter, kind):
         """Makes a mapped drive a "cdrom", "floppy", "hd" or "network" drive."""
-        subprocess.run([WINE, "reg", "add", r"HKLM\Software\Wine\Drives", "/v", f"{letter}:",
-                        "/d", kind, "/f"], env=self.env, check=True, timeout=120,
-                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL)
+        self.call("reg", "add", r"HKLM\Software\Wine\Drives", "/v", f"{letter}:", "/d", kind, "/f")
 
     def stand_in(self):
         return self.helpers / "stand_in.exe"
@@ -199,15 +200,12 @@ class Wine:
             return detail
         if not I386_PROBE.exists():
             return f"{I386_PROBE} is missing: run 'make build' first"
-        with tempfile.TemporaryFile() as err:
-            try:
-                code = subprocess.run([WINE, str(I386_PROBE)], env=self.env, timeout=600,
-                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                      stderr=err).returncode
-            except OSError as error:
-                return f"Wine cannot start the i386 probe: {error}"
-            err.seek(0)
-            said = err.read().decode(errors="replace").strip()
+        try:
+            code, _, said = start_under_wine([WINE, str(I386_PROBE)], self.env,
+                                             lambda code, output: code == PROBE_STATUS)
+        except OSError as error:
+            return f"Wine cannot start the i386 probe: {error}"
+        said = said.strip()
         if code == PROBE_STATUS:
             return None
         reason = f"the i386 probe ended with status {code:#x}" + (f" ({said})" if said else "")
@@ -225,9 +223,7 @@ class Wine:
         entries += [(f"HKCR\\{type_name}\\shell\\{verb}\\command", command)
                     for verb, command in commands.items()]
         for key, value in entries:
-            subprocess.run([WINE, "reg", "add", key, "/ve", "/d", value, "/f"], env=self.env,
-                           check=True, timeout=120, stdin=subprocess.DEVNULL,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.call("reg", "add", key, "/ve", "/d", value, "/f")
 
     def run(self, exe, command_line, show=None, locale=None, named_locale=None, code_page=None):
         """Starts the launcher at Windows path `exe` with the exact bytes of
@@ -250,7 +246,7 @@ class Wine:
             env["LC_ALL"] = "ja_JP.UTF-8"  # Wine takes its ANSI code page from the locale
         elif code_page is not None:
             raise ValueError(f"no locale known for code page {code_page}")
-        code, output, errors = start_under_wine(args, env, lambda out: "exit=" in out,
+        code, output, errors = start_under_wine(args, env, lambda code, out: "exit=" in out,
                                                 before_retry=lambda: record.unlink(missing_ok=True))
         if code != 0:
             raise RuntimeError(f"run_launcher failed ({code}): {errors} output: {output!r}")
@@ -305,11 +301,12 @@ class Wine:
         return Result(code - (1 << 32) if code >= 1 << 31 else code, starts, boxes, len(order))
 
 
-def start_under_wine(args, env, reported, before_retry=lambda: None):
+def start_under_wine(args, env, finished=lambda code, output: code == 0,
+                     before_retry=lambda: None):
     """Runs a Windows program under Wine to its end: (status, its output,
-    Wine's errors). When it ends with a status other than 0 before it
-    reported anything (`reported(output)` false), Wine itself failed, not
-    the program under test: it is started once more, on a RETRIED: line
+    Wine's errors). When it did not get to its own end (`finished(status,
+    output)` false: no report, no status of its own), Wine itself failed,
+    not the program under test: it is started once more, on a RETRIED: line
     that the test summary lists. Debian's Wine has no preloader to reserve
     the fixed page every process maps, so now and then (twice in some
     5,500 starts here) a new process finds it taken and ends with status 1
@@ -325,7 +322,7 @@ def start_under_wine(args, env, reported, before_retry=lambda: None):
             return code, out.read().decode(errors="replace"), err.read().decode(errors="replace")
 
     code, output, errors = once()
-    if code == 0 or reported(output):
+    if finished(code, output):
         return code, output, errors
     program = PureWindowsPath(args[1]).name
     print(f"\nRETRIED: Wine ended {program} with status {code} before it reported "

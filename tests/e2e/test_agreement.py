@@ -160,7 +160,7 @@ class Agreement:
     def windows_build_report(self, checker):
         """The Windows build's report of drive E:, and its exit status."""
         code, output, _ = harness.start_under_wine([harness.WINE, str(checker), "--json", "E:\\"],
-                                                   self.wine.env, lambda out: out.strip() != "")
+                                                   self.wine.env, lambda code, out: out != "")
         return json.loads(output), code
 
     def windows_checkers(self):

@@ -71,12 +71,10 @@ class ProfileReaderAgreesWithWindows(unittest.TestCase):
         host = host_answers()
         shutil_copy = folder / "profile_query.exe"
         shutil_copy.write_bytes(WINDOWS_TOOL.read_bytes())
-        with tempfile.TemporaryFile() as out:
-            subprocess.run([harness.WINE, r"P:\profile_query.exe", r"P:\windows.txt"],
-                           env=wine.env, stdin=subprocess.DEVNULL, stdout=out,
-                           stderr=subprocess.DEVNULL, check=True, timeout=600)
-            out.seek(0)
-            windows = out.read().decode().splitlines()
+        code, output, errors = harness.start_under_wine(
+            [harness.WINE, r"P:\profile_query.exe", r"P:\windows.txt"], wine.env)
+        self.assertEqual(code, 0, errors)
+        windows = output.splitlines()
         self.assertEqual(len(host), len(cases))
         self.assertEqual(len(windows), len(cases))
         differences = [(case, h, w) for case, h, w in zip(cases, host, windows) if h != w]
@@ -97,11 +95,10 @@ class ProfileReaderAgreesWithWindows(unittest.TestCase):
     def test_best_fit_table_is_the_real_conversion(self):
         self.assertTrue(BEST_FIT_DUMP.exists(), f"{BEST_FIT_DUMP} is missing: run 'make build'")
         wine = harness.shared_wine()
-        with tempfile.TemporaryFile() as out:
-            subprocess.run([harness.WINE, str(BEST_FIT_DUMP)], env=wine.env, stdin=subprocess.DEVNULL,
-                           stdout=out, stderr=subprocess.DEVNULL, check=True, timeout=300)
-            out.seek(0)
-            table = out.read().replace(b"\r\n", b"\n")
+        code, output, errors = harness.start_under_wine([harness.WINE, str(BEST_FIT_DUMP)],
+                                                        wine.env)
+        self.assertEqual(code, 0, errors)
+        table = output.replace("\r\n", "\n").encode()
         self.assertEqual(table, BEST_FIT_TABLE.read_bytes(),
                          "checker/best_fit_1252.inc is not what WideCharToMultiByte gives: "
                          "make best-fit-table")
