@@ -240,8 +240,7 @@ class Wine:
             args += ["--locale", locale.hex() if isinstance(locale, bytes) else locale.encode().hex()]
         if named_locale is not None:
             args += ["--named-locale", named_locale.encode().hex()]
-        # Wine's own errors, kept for the message should the helper itself fail.
-        env = dict(self.env, E2E_RECORD=r"X:\record.txt", WINEDEBUG="-all,err+all")
+        env = dict(self.env, E2E_RECORD=r"X:\record.txt")
         if code_page == 932:
             env["LC_ALL"] = "ja_JP.UTF-8"  # Wine takes its ANSI code page from the locale
         elif code_page is not None:
@@ -308,9 +307,11 @@ def start_under_wine(args, env, finished=lambda code, output: code == 0,
     output)` false: no report, no status of its own), Wine itself failed,
     not the program under test: it is started once more, on a RETRIED: line
     that the test summary lists. Debian's Wine has no preloader to reserve
-    the fixed page every process maps, so now and then (twice in some
-    5,500 starts here) a new process finds it taken and ends with status 1
+    the fixed page every process maps, so now and then (three times in some
+    7,500 starts here) a new process finds it taken and ends with status 1
     ("failed to map the shared user data: c0000018")."""
+    env = dict(env, WINEDEBUG="-all,err+all")  # Wine's errors say why it failed
+
     def once():
         # Output goes through files, not pipes: no process Wine starts on
         # the side can keep a case waiting for the end of its output.
@@ -326,7 +327,8 @@ def start_under_wine(args, env, finished=lambda code, output: code == 0,
         return code, output, errors
     program = PureWindowsPath(args[1]).name
     print(f"\nRETRIED: Wine ended {program} with status {code} before it reported "
-          f"(Wine's errors: {errors.strip() or 'none'})", flush=True)
+          f"(Wine's errors: {' / '.join(errors.strip().splitlines()[-3:]) or 'none'})",
+          flush=True)
     time.sleep(2)  # whatever the failed start began ends first
     before_retry()
     return once()
