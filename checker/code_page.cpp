@@ -48,14 +48,22 @@ char32_t fold_case(char32_t c) {
   }
 }
 
-bool same_file_name(const std::string& utf8, const std::string& ansi) {
-  const std::u32string a = decode_utf8(utf8);
-  const std::u32string b = decode_ansi(ansi);
+namespace {
+bool same_folded(const std::u32string& a, const std::u32string& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
     if (fold_case(a[i]) != fold_case(b[i])) return false;
   }
   return true;
+}
+}  // namespace
+
+bool same_file_name(const std::string& utf8, const std::string& ansi) {
+  return same_folded(decode_utf8(utf8), decode_ansi(ansi));
+}
+
+bool same_ansi_name(const std::string& a, const std::string& b) {
+  return same_folded(decode_ansi(a), decode_ansi(b));
 }
 
 std::u32string decode_ansi(const std::string& bytes) {

@@ -22,6 +22,8 @@ std::u32string decode_ansi(const std::string& bytes);
 // A file name on disk (UTF-8) against a name of the tree (ANSI), compared
 // as Windows compares names: without regard to case.
 bool same_file_name(const std::string& utf8, const std::string& ansi);
+// Two ANSI names (profile names, paths of the tree), compared the same way.
+bool same_ansi_name(const std::string& a, const std::string& b);
 // U+FFFD for each byte of an invalid sequence (overlong forms and
 // surrogates included), as Windows decodes UTF-8.
 std::u32string decode_utf8(const std::string& bytes);

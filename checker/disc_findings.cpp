@@ -15,13 +15,6 @@ constexpr size_t kIsoDepth = 8;    // folder levels ISO 9660 allows
 constexpr size_t kJolietName = 64;  // characters of a Joliet name
 constexpr size_t kJolietPath = 120;  // characters of a Joliet path (240 bytes)
 
-std::string lower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
-
 bool is_8_3(const std::string& name) {
   const size_t dot = name.find('.');
   const std::string base = name.substr(0, dot);
@@ -54,7 +47,7 @@ std::string why_lost(DiscTree& tree, const std::vector<std::string>& parts, size
   if (missing >= kIsoDepth) {
     const auto root = tree.names({});
     for (const std::string& entry : root.value_or(std::vector<std::string>())) {
-      if (lower(entry) == "rr_moved") {
+      if (same_file_name(entry, "RR_MOVED")) {
         return "ISO 9660 allows " + std::to_string(kIsoDepth) +
                " levels of folders, and the mastering tool moved the deeper ones to \\" + entry;
       }
@@ -120,7 +113,7 @@ void check_disc(DiscTree& tree, TreeCheck& result) {
     const std::string path = "D:\\" + program;
     const bool starts = !program.empty() &&
                         predicted_start(tree, path, result.windows).result > 32 &&
-                        (lower(program).ends_with(".exe") || lower(program).ends_with(".com"));
+                        (lower_extension(program) == ".exe" || lower_extension(program) == ".com");
     if (!starts) {
       result.findings.push_back(finding(
           "autorun-open-missing",
@@ -131,7 +124,7 @@ void check_disc(DiscTree& tree, TreeCheck& result) {
           open ? std::optional<int>(open->line) : std::nullopt));
     } else {
       const auto named = full_path(path);
-      if (named && lower(named->text) != lower(kLauncher)) {
+      if (named && !same_ansi_name(named->text, kLauncher)) {
         launcher = named->text;
         result.findings.push_back(finding(
             "autorun-not-launcher",

@@ -61,16 +61,7 @@ std::string encode(const char32_t* begin, const char32_t* end) {
 }
 
 bool same_name(const std::string& a, const std::string& b) {
-  const std::string x = up_to_nul(a);
-  const std::string y = up_to_nul(b);
-  if (x.size() != y.size()) return false;
-  for (size_t i = 0; i < x.size(); ++i) {
-    if (fold_case(from_ansi(static_cast<unsigned char>(x[i]))) !=
-        fold_case(from_ansi(static_cast<unsigned char>(y[i])))) {
-      return false;
-    }
-  }
-  return true;
+  return same_ansi_name(up_to_nul(a), up_to_nul(b));
 }
 
 // A name the caller asks for is taken without the blanks around it.

@@ -11,16 +11,6 @@ constexpr uint16_t kAmd64 = 0x8664;
 constexpr uint16_t kPe32 = 0x10B;
 constexpr uint16_t kPe32Plus = 0x20B;
 
-std::string lower_extension(const std::string& path) {
-  const size_t dot = path.find_last_of(".\\/");
-  if (dot == std::string::npos || path[dot] != '.') return "";
-  std::string extension = path.substr(dot);
-  for (char& c : extension) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return extension;
-}
-
 uint32_t little(const std::string& bytes, size_t at, int width) {
   uint32_t value = 0;
   for (int i = width - 1; i >= 0; --i) {
@@ -85,6 +75,16 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windo
 }
 
 }  // namespace
+
+std::string lower_extension(const std::string& path) {
+  const size_t dot = path.find_last_of(".\\/");
+  if (dot == std::string::npos || path[dot] != '.') return "";
+  std::string extension = path.substr(dot);
+  for (char& c : extension) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return extension;
+}
 
 PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows) {
   switch (tree.entry_at(d_path)) {

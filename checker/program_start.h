@@ -35,4 +35,8 @@ struct PredictedStart {
 
 PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows);
 
+// The extension of a path's last name in lower case (".exe"), "" for none:
+// the file type Windows goes by.
+std::string lower_extension(const std::string& path);
+
 }  // namespace checker
