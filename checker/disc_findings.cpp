@@ -39,6 +39,12 @@ std::string program_of(const std::string& command) {
   return command.substr(0, command.find_first_of(" \t"));
 }
 
+// "autorun.inf (line 2)": a finding's own line is one of client.ini, so
+// the autorun file's line goes into the message.
+std::string autorun_at(const ProfileKey* key) {
+  return key ? "autorun.inf (line " + std::to_string(key->line) + ")" : "autorun.inf";
+}
+
 // Why the image does not hold the first missing component of `d_path`,
 // where it can be told; "" when it cannot.
 std::string why_lost(DiscTree& tree, const std::vector<std::string>& parts, size_t missing) {
@@ -119,18 +125,16 @@ void check_disc(DiscTree& tree, TreeCheck& result) {
           "autorun-open-missing",
           program.empty() ? "autorun.inf has no [autorun] open= line, so inserting the disc starts "
                             "nothing. Add open=launcher.exe."
-                          : "autorun.inf opens " + program + ", which is not a program on the disc, "
-                            "so inserting it starts nothing. Write open=launcher.exe.",
-          open ? std::optional<int>(open->line) : std::nullopt));
+                          : autorun_at(open) + " opens " + program + ", which is not a program "
+                            "on the disc, so inserting it starts nothing. Write open=launcher.exe."));
     } else {
       const auto named = full_path(path);
       if (named && !same_ansi_name(named->text, kLauncher)) {
         launcher = named->text;
         result.findings.push_back(finding(
             "autorun-not-launcher",
-            "autorun.inf opens " + named->text + ", not the launcher " + kLauncher +
-                ": make sure that program is the launcher (renamed) or starts it.",
-            open->line));
+            autorun_at(open) + " opens " + named->text + ", not the launcher " + kLauncher +
+                ": make sure that program is the launcher (renamed) or starts it."));
       }
     }
     const ProfileKey* icon = profile.find_key("autorun", "icon");
@@ -142,9 +146,8 @@ void check_disc(DiscTree& tree, TreeCheck& result) {
       if (tree.entry_at("D:\\" + file) != Tree::Entry::kFile) {
         result.findings.push_back(finding(
             "autorun-icon-missing",
-            "autorun.inf shows the icon of " + file + ", which is not on the disc. Write "
-            "icon=launcher.exe.",
-            icon->line));
+            autorun_at(icon) + " shows the icon of " + file + ", which is not on the disc. "
+            "Write icon=launcher.exe."));
       }
     }
   }

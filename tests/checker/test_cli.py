@@ -213,6 +213,11 @@ class Discs(unittest.TestCase):
                 found = {f["code"] for f in report["findings"]}
                 self.assertLessEqual(codes, found)
                 self.assertFalse(absent & found, found)
+                # A finding's line counts in client.ini; autorun.inf's is in the message.
+                for f in (f for f in report["findings"] if f["code"].startswith("autorun-")):
+                    self.assertIsNone(f["line"], f)
+                    if name.startswith("another"):
+                        self.assertRegex(f["message"], r"^autorun\.inf \(line [23]\) ")
 
 
 class HostileImages(unittest.TestCase):
