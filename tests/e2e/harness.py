@@ -148,24 +148,20 @@ class Wine:
         self.map_drive("x", self.root)
 
     def _make_prefix(self):
-        """Makes the prefix; a failed first try (seen once under load:
-        wineboot ended with status 53) is said on a RETRIED: line and made
-        again from nothing."""
-        for attempt in (1, 2):
-            with tempfile.TemporaryFile() as err:
-                code = subprocess.run([WINE, "wineboot", "-i"], stdin=subprocess.DEVNULL,
-                                      env=dict(self.env, WINEDEBUG="-all,err+all"),
-                                      stdout=subprocess.DEVNULL, stderr=err, timeout=900).returncode
-                subprocess.run([WINESERVER, "-w"], env=self.env, check=True, timeout=120)
-                err.seek(0)
-                said = " / ".join(err.read().decode(errors="replace").splitlines()[-3:])
-            if code == 0:
-                return
-            if attempt == 2:
-                raise RuntimeError(f"wineboot failed twice, last with status {code}: {said}")
-            print(f"RETRIED: wineboot ended with status {code} ({said or 'no message'}): "
-                  "making the prefix again", flush=True)
+        """Makes the prefix; should wineboot fail (seen once under load:
+        status 53), the prefix is made again from nothing."""
+        def wait_for_server():
+            subprocess.run([WINESERVER, "-w"], env=self.env, check=True, timeout=120)
+
+        def remove_prefix():
+            wait_for_server()
             shutil.rmtree(self.prefix, ignore_errors=True)
+
+        code, _, errors = start_under_wine([WINE, "wineboot", "-i"], self.env,
+                                           before_retry=remove_prefix, timeout=900)
+        wait_for_server()
+        if code != 0:
+            raise RuntimeError(f"wineboot failed twice, last with status {code}: {errors}")
 
     def close(self):
         subprocess.run([WINESERVER, "-k"], env=self.env, check=False, timeout=60)
@@ -301,7 +297,7 @@ class Wine:
 
 
 def start_under_wine(args, env, finished=lambda code, output: code == 0,
-                     before_retry=lambda: None):
+                     before_retry=lambda: None, timeout=600):
     """Runs a Windows program under Wine to its end: (status, its output,
     Wine's errors). When it did not get to its own end (`finished(status,
     output)` false: no report, no status of its own), Wine itself failed,
@@ -317,7 +313,7 @@ def start_under_wine(args, env, finished=lambda code, output: code == 0,
         # the side can keep a case waiting for the end of its output.
         with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
             code = subprocess.run(args, env=env, stdin=subprocess.DEVNULL, stdout=out,
-                                  stderr=err, timeout=600).returncode
+                                  stderr=err, timeout=timeout).returncode
             out.seek(0)
             err.seek(0)
             return code, out.read().decode(errors="replace"), err.read().decode(errors="replace")

@@ -23,16 +23,15 @@ MAKE_ISO = harness.REPO / "scripts/make-iso"
 LONG = "release candidate of the english edition"
 
 
-def example(tree):
-    example_trees.stage("cd", tree, harness.helpers_dir() / "stand_in.exe")
+def example(tree, wine):
+    example_trees.stage("cd", tree, wine.stand_in())
 
 
-def long_folder(tree):
-    harness.write_profile(tree, "[95]\r\nENGLISH=D:\\products\\" + LONG.replace("/", "\\")
-                          + "\\setup.exe\r\nGERMAN=D:\\products\\deu\\setup.exe\r\n")
+def long_folder(tree, wine):
+    harness.write_profile(tree, f"[95]\r\nENGLISH=D:\\products\\{LONG}\\setup.exe\r\n"
+                          "GERMAN=D:\\products\\deu\\setup.exe\r\n")
     for program in [example_trees.ICON_TOOL, f"products/{LONG}/setup.exe", "products/deu/setup.exe"]:
-        (tree / program).parent.mkdir(parents=True, exist_ok=True)
-        (tree / program).write_bytes((harness.helpers_dir() / "stand_in.exe").read_bytes())
+        harness.place_program(wine, tree, program)
 
 
 # name: (tree builder, Joliet names, {language: exit status the check must predict})
@@ -66,7 +65,7 @@ class DiscAgreesWithTheLauncher(Agreement, unittest.TestCase):
                 work = Path(tempfile.mkdtemp(dir=self.wine.root, prefix="disc-"))
                 tree, disc, iso = work / "tree", work / "disc", work / "image.iso"
                 tree.mkdir()
-                build(tree)
+                build(tree, self.wine)
                 harness.place_launcher(tree)
                 self.master(tree, iso, joliet)
                 self.extract(iso, disc, joliet)
