@@ -80,7 +80,8 @@ class Release(unittest.TestCase, Executable):
         # A key without a password (as kept in a CI secret) signs.
         done = self.make_sign("plain")
         self.assertEqual(done.returncode, 0, done.stderr.decode())
-        self.assertTrue(SIGNED.exists())
+        verified = run("osslsigncode", "verify", "-in", SIGNED, "-CAfile", self.keys / "plain.pem")
+        self.assertEqual(verified.returncode, 0, verified.stdout.decode() + verified.stderr.decode())
         SIGNED.unlink()
         done = self.make_sign("author", HOSTILE_PASSWORD)
         self.assertEqual(done.returncode, 0, done.stderr.decode())
