@@ -330,6 +330,17 @@ def start_under_wine(args, env, finished=lambda code, output: code == 0,
     return once()
 
 
+BEST_FIT_DUMP = REPO / "build/win64/tests/e2e/best_fit_dump.exe"
+
+
+def best_fit_table(wine):
+    """checker/best_fit_1252.inc as the real WideCharToMultiByte makes it."""
+    code, output, errors = start_under_wine([WINE, str(BEST_FIT_DUMP)], wine.env)
+    if code != 0:
+        raise RuntimeError(f"best_fit_dump ended with status {code}: {errors}")
+    return output.replace("\r\n", "\n").encode()
+
+
 _shared = None
 
 

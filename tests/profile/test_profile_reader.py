@@ -24,7 +24,6 @@ import corpus  # noqa: E402
 import harness  # noqa: E402
 
 HOST_TOOL = REPO / "build/host/tests/profile_query"
-BEST_FIT_DUMP = REPO / "build/win64/tests/e2e/best_fit_dump.exe"
 BEST_FIT_TABLE = REPO / "checker/best_fit_1252.inc"
 # The profiles whose answers change when the reader reads as Windows, not
 # as Wine, by the byte-order marks: Windows NT does not decode a UTF-8 mark
@@ -93,12 +92,9 @@ class ProfileReaderAgreesWithWindows(unittest.TestCase):
             self.assertEqual(differ, expected, reading)
 
     def test_best_fit_table_is_the_real_conversion(self):
-        self.assertTrue(BEST_FIT_DUMP.exists(), f"{BEST_FIT_DUMP} is missing: run 'make build'")
-        wine = harness.shared_wine()
-        code, output, errors = harness.start_under_wine([harness.WINE, str(BEST_FIT_DUMP)],
-                                                        wine.env)
-        self.assertEqual(code, 0, errors)
-        table = output.replace("\r\n", "\n").encode()
+        self.assertTrue(harness.BEST_FIT_DUMP.exists(),
+                        f"{harness.BEST_FIT_DUMP} is missing: run 'make build'")
+        table = harness.best_fit_table(harness.shared_wine())
         self.assertEqual(table, BEST_FIT_TABLE.read_bytes(),
                          "checker/best_fit_1252.inc is not what WideCharToMultiByte gives: "
                          "make best-fit-table")
