@@ -12,16 +12,10 @@ namespace checker {
 
 namespace {
 
-std::wstring wide(const std::u32string& text) {
+// A component as UTF-16: every character of code page 1252 is one unit.
+std::wstring wide(const std::string& ansi) {
   std::wstring out;
-  for (const char32_t c : text) {
-    if (c < 0x10000) {
-      out.push_back(static_cast<wchar_t>(c));
-    } else {
-      out.push_back(static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10)));
-      out.push_back(static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    }
-  }
+  for (const char32_t c : decode_ansi(ansi)) out.push_back(static_cast<wchar_t>(c));
   return out;
 }
 
@@ -97,7 +91,7 @@ class WindowsTree final : public Tree {
   // of the tree (code page 1252, as on Linux), not of this machine.
   std::wstring on_host(const std::vector<std::string>& parts) const {
     std::wstring path = root_literal_;
-    for (const std::string& part : parts) path += L"\\" + wide(decode_ansi(part));
+    for (const std::string& part : parts) path += L"\\" + wide(part);
     if (parts.empty()) path += L"\\";
     return path;
   }
