@@ -16,6 +16,7 @@ add_executable(launcher
     launcher/entry_windows.cpp
     platform/windows_platform.cpp
     platform/dll_search.cpp
+    platform/kernel32_function.cpp
     platform/freestanding.cpp)
 target_include_directories(launcher PRIVATE ${PROJECT_SOURCE_DIR})
 target_compile_definitions(launcher PRIVATE WIN32_LEAN_AND_MEAN)

@@ -31,6 +31,18 @@ LocaleRead read_resource_locale(platform::Platform& os, char (&locale)[kLocaleSi
   return LocaleRead::kOk;
 }
 
+LocaleRead display_language_as_locale(platform::Platform& os, char (&locale)[kLocaleSize]) {
+  uint32_t id = os.display_language();
+  if (id == 0) return LocaleRead::kUnreadable;
+  constexpr uint32_t kDigits = kCodeOffset + kCodeLength;
+  for (uint32_t i = kDigits; i-- > 0; id >>= 4) {
+    const char digit = static_cast<char>(id & 0xF);
+    locale[i] = static_cast<char>(digit < 10 ? '0' + digit : 'A' - 10 + digit);
+  }
+  locale[kDigits] = '\0';
+  return LocaleRead::kOk;
+}
+
 const LanguageRow* select_language(platform::Platform& os, const char* locale) {
   // Only a remainder of exactly two characters can equal a code; checking the
   // length first also keeps a short value from being read past its end.

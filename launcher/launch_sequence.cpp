@@ -53,7 +53,10 @@ int exit_status_for_launch(intptr_t result) {
   rebase_onto_drive(b.icon.tool_path, b.own_path);
 
   platform::RegKey key = nullptr;
-  if (read_resource_locale(os, b.locale, &key) != LocaleRead::kOk) return kExitFailed;
+  if (read_resource_locale(os, b.locale, &key) != LocaleRead::kOk &&
+      display_language_as_locale(os, b.locale) != LocaleRead::kOk) {
+    return kExitFailed;
+  }
   const LanguageRow* row = select_language(os, b.locale);
   if (row == nullptr) {
     os.format_text(b.message, kNoLanguageMessage);
@@ -70,7 +73,7 @@ int exit_status_for_launch(intptr_t result) {
   read_group_name(os, b.icon, *row, b.profile_path);
   run_icon_tool(os, b.icon);
   rebase_onto_drive(b.setup_path, b.own_path);
-  os.close_key(key);
+  if (key != nullptr) os.close_key(key);
 
   if (!os.file_exists(b.setup_path, b.found_path)) return kExitFailed;
   return exit_status_for_launch(os.start_program(b.found_path, tail, "", show));

@@ -34,10 +34,17 @@ constexpr int kExitOutOfMemory = 8;  // SE_ERR_OOM
 enum class LocaleRead { kOk, kUnreadable };
 
 // Reads the unnamed value of HKCU\Control Panel\Desktop\ResourceLocale into
-// `locale` (kLocaleSize bytes, always terminated). On kOk, `key` is the open
-// "Control Panel\Desktop" key, which the caller closes.
+// `locale` (kLocaleSize bytes, always terminated). `key` is the open
+// "Control Panel\Desktop" key, which the caller closes, or nullptr when it
+// could not be opened.
 LocaleRead read_resource_locale(platform::Platform& os, char (&locale)[kLocaleSize],
                                 platform::RegKey* key);
+
+// Where the registry holds no resource locale (Windows 2000 and later keep
+// none), the user's display language written as one: its language id as
+// eight upper-case hex digits. kUnreadable where the system has no display
+// language to give (Windows 95, 98, NT 4.0).
+LocaleRead display_language_as_locale(platform::Platform& os, char (&locale)[kLocaleSize]);
 
 // The row whose code equals the locale value from its seventh character on,
 // compared without regard to case; nullptr when none does.

@@ -32,11 +32,15 @@ class Platform {
   // The launcher's own full path; returns the length written, 0 on failure.
   virtual uint32_t own_path(char* buffer, uint32_t size) = 0;
 
-  // Opens a subkey of HKEY_CURRENT_USER; 0 on success.
+  // Opens a subkey of HKEY_CURRENT_USER; 0 on success. `*key` is the open
+  // key, or nullptr when it could not be opened.
   virtual long open_user_key(const char* subkey, RegKey* key) = 0;
   // Reads the unnamed value of a subkey of an open key; 0 on success.
   virtual long query_value(RegKey key, const char* subkey, char* data, long* size) = 0;
   virtual void close_key(RegKey key) = 0;
+  // The user's display language, a language id (GetUserDefaultUILanguage,
+  // Windows 2000, ME and later); 0 where the system has no such call.
+  virtual uint16_t display_language() = 0;
 
   // Case-insensitive text comparison; 0 when equal.
   virtual int compare_no_case(const char* a, const char* b) = 0;

@@ -3,10 +3,17 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/kernel32_function.h"
+
 namespace platform {
 
 static_assert(sizeof(OFSTRUCT::szPathName) == kFoundPathSize);
 static_assert(sizeof(CPINFO::LeadByte) == kLeadByteTableSize);
+
+namespace {
+using GetUserDefaultUILanguageFunction = LANGID(WINAPI*)();
+static_assert(__is_same(GetUserDefaultUILanguageFunction, decltype(&GetUserDefaultUILanguage)));
+}  // namespace
 
 const char* WindowsPlatform::command_line() { return GetCommandLineA(); }
 
@@ -34,7 +41,8 @@ uint32_t WindowsPlatform::own_path(char* buffer, uint32_t size) {
 long WindowsPlatform::open_user_key(const char* subkey, RegKey* key) {
   HKEY opened = nullptr;
   const LONG result = RegOpenKeyA(HKEY_CURRENT_USER, subkey, &opened);
-  *key = opened;
+  // What a failed open leaves in its handle is not promised anywhere.
+  *key = result == ERROR_SUCCESS ? opened : nullptr;
   return result;
 }
 
@@ -46,6 +54,11 @@ long WindowsPlatform::query_value(RegKey key, const char* subkey, char* data, lo
 }
 
 void WindowsPlatform::close_key(RegKey key) { RegCloseKey(static_cast<HKEY>(key)); }
+
+uint16_t WindowsPlatform::display_language() {
+  const FARPROC found = kernel32_function("GetUserDefaultUILanguage");
+  return found == nullptr ? 0 : as_function<GetUserDefaultUILanguageFunction>(found)();
+}
 
 int WindowsPlatform::compare_no_case(const char* a, const char* b) { return lstrcmpiA(a, b); }
 

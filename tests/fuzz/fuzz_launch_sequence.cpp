@@ -47,26 +47,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(rest.empty() && status == -1);
     return 0;
   }
-  if (!os.open_ok) {
-    FUZZ_CHECK(rest == "open_user_key " && status == -1);
-    return 0;
-  }
-  if (!os.query_ok) {
-    FUZZ_CHECK(rest == "open_user_key query_value " && status == -1);
+  // The registry's locale, else the display language; neither ends silently.
+  const bool from_registry = os.open_ok && os.query_ok;
+  std::string locale_ops = os.open_ok ? "open_user_key query_value " : "open_user_key ";
+  if (!from_registry) locale_ops += "display_language ";
+  FUZZ_CHECK(rest.rfind(locale_ops, 0) == 0);
+  if (!from_registry && os.ui_language == 0) {
+    FUZZ_CHECK(rest == locale_ops && status == -1);
     return 0;
   }
   // Up to six comparisons, then either the box or the launch proper.
-  size_t i = 6;
+  size_t i = 4 + (os.open_ok ? 2 : 1) + (from_registry ? 0 : 1);
   size_t compares = 0;
   while (i < ops.size() && ops[i] == "compare_no_case") ++i, ++compares;
   FUZZ_CHECK(compares <= 6);
+  if (!from_registry) {
+    // Eight digits, whose last two are the language's primary id.
+    const int primary = os.ui_language & 0xFF;
+    const bool known = primary == 0x16 || primary == 0x09 || primary == 0x0C ||
+                       primary == 0x10 || primary == 0x07 || primary == 0x0A;
+    FUZZ_CHECK(compares >= 1 && os.last_compare_equal == known);
+  }
   const std::string after = joined(ops, i);
   if (!os.last_compare_equal) {
     FUZZ_CHECK(after == "format_text message_box " && status == -1);
     FUZZ_CHECK(os.start_files.empty());
     return 0;
   }
-  FUZZ_CHECK(after.rfind("profile_setup profile_group start_program close_key file_exists ", 0) == 0);
+  const std::string close = os.open_ok ? "close_key " : "";
+  const std::string launch = "profile_setup profile_group start_program " + close + "file_exists ";
+  FUZZ_CHECK(after.rfind(launch, 0) == 0);
 
   // The icon tool: on the install drive, minimised, prefix plus at most 14 bytes.
   const std::string drive = os.own_path_text.substr(0, 2);
@@ -80,12 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(os.tested_path.rfind(drive, 0) == 0);
 
   if (!os.exists_result) {
-    FUZZ_CHECK(after == "profile_setup profile_group start_program close_key file_exists ");
+    FUZZ_CHECK(after == launch);
     FUZZ_CHECK(status == -1 && os.start_files.size() == 1);
     return 0;
   }
   // Setup: started only now, by the found path, with the tail and show state.
-  FUZZ_CHECK(after == "profile_setup profile_group start_program close_key file_exists start_program ");
+  FUZZ_CHECK(after == launch + "start_program ");
   FUZZ_CHECK(os.start_files.size() == 2);
   FUZZ_CHECK(os.start_files[1] == os.found_path);
   FUZZ_CHECK(os.start_directories[1].empty());

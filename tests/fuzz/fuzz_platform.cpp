@@ -74,9 +74,8 @@ long FuzzPlatform::open_user_key(const char* subkey, platform::RegKey* key) {
   ops.push_back("open_user_key");
   FUZZ_CHECK(std::strcmp(subkey, "Control Panel\\Desktop") == 0);
   open_ok = in_.ConsumeBool();
-  if (!open_ok) return in_.ConsumeIntegralInRange<long>(1, 1000);
-  *key = key_;
-  return 0;
+  *key = open_ok ? key_ : nullptr;
+  return open_ok ? 0 : in_.ConsumeIntegralInRange<long>(1, 1000);
 }
 
 long FuzzPlatform::query_value(platform::RegKey key, const char* subkey, char* data, long* size) {
@@ -96,7 +95,18 @@ long FuzzPlatform::query_value(platform::RegKey key, const char* subkey, char* d
 
 void FuzzPlatform::close_key(platform::RegKey key) {
   ops.push_back("close_key");
-  FUZZ_CHECK(key == key_);
+  FUZZ_CHECK(open_ok && key == key_);
+}
+
+uint16_t FuzzPlatform::display_language() {
+  ops.push_back("display_language");
+  // Often one of the table's languages or none at all, else any id.
+  switch (in_.ConsumeIntegralInRange(0, 2)) {
+    case 0: ui_language = 0; break;
+    case 1: ui_language = static_cast<uint16_t>(0x0400 | in_.PickValueInArray({0x16, 0x09, 0x0C, 0x10, 0x07, 0x0A})); break;
+    default: ui_language = in_.ConsumeIntegral<uint16_t>(); break;
+  }
+  return ui_language;
 }
 
 int FuzzPlatform::compare_no_case(const char* a, const char* b) {

@@ -26,6 +26,7 @@ class FuzzPlatform final : public platform::Platform {
   bool own_path_read = false;
   bool open_ok = false;
   bool query_ok = false;
+  uint16_t ui_language = 0;  // what display_language gave
   bool last_compare_equal = false;
   bool exists_result = false;
   std::string found_path;
@@ -44,6 +45,7 @@ class FuzzPlatform final : public platform::Platform {
   long open_user_key(const char* subkey, platform::RegKey* key) override;
   long query_value(platform::RegKey key, const char* subkey, char* data, long* size) override;
   void close_key(platform::RegKey key) override;
+  uint16_t display_language() override;
   int compare_no_case(const char* a, const char* b) override;
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,

@@ -38,7 +38,7 @@ uint32_t FakePlatform::own_path(char* buffer, uint32_t size) {
 
 long FakePlatform::open_user_key(const char* subkey, platform::RegKey* key) {
   log.push_back(std::string("open_user_key(") + subkey + ")");
-  if (open_result == 0) *key = opened_key;
+  *key = open_result == 0 ? opened_key : nullptr;
   return open_result;
 }
 
@@ -62,6 +62,11 @@ long FakePlatform::query_value(platform::RegKey key, const char* subkey, char* d
 
 void FakePlatform::close_key(platform::RegKey key) {
   log.push_back(std::string("close_key(") + (key == opened_key ? "opened" : "other") + ")");
+}
+
+uint16_t FakePlatform::display_language() {
+  log.push_back("display_language");
+  return ui_language;
 }
 
 int FakePlatform::compare_no_case(const char* a, const char* b) {

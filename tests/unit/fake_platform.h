@@ -34,6 +34,7 @@ class FakePlatform final : public platform::Platform {
   long query_result = 0;
   std::string locale = "00000409";  // the registry value, bytes as stored
   bool locale_without_terminator = false;  // fill the whole buffer, no terminator
+  uint16_t ui_language = 0x0409;  // the display language; 0: no such call (9x, NT 4.0)
   // profile files by path: section -> key -> value (names without case)
   std::map<std::string, std::map<std::string, std::map<std::string, std::string>>> profiles;
   std::set<std::string> existing_files;
@@ -62,6 +63,7 @@ class FakePlatform final : public platform::Platform {
   long open_user_key(const char* subkey, platform::RegKey* key) override;
   long query_value(platform::RegKey key, const char* subkey, char* data, long* size) override;
   void close_key(platform::RegKey key) override;
+  uint16_t display_language() override;
   int compare_no_case(const char* a, const char* b) override;
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,

@@ -40,6 +40,41 @@ TEST(LanguageSelection, LastTwoDigitsOfAnEightDigitValue) {
   EXPECT_EQ(chosen("00000490"), "none");  // digits swapped
 }
 
+// Where the registry has no value, the display language stands in as one.
+TEST(DisplayLanguage, EveryIdOfTheSixLanguagesSelectsItsRow) {
+  struct Case {
+    uint16_t id;
+    const char* locale;
+    const char* language;
+  };
+  const Case cases[] = {
+      {0x0416, "00000416", "PORTUGESE"}, {0x0816, "00000816", "PORTUGESE"},
+      {0x0409, "00000409", "ENGLISH"},   {0x0809, "00000809", "ENGLISH"},
+      {0x040C, "0000040C", "FRENCH"},    {0x0C0C, "00000C0C", "FRENCH"},
+      {0x0410, "00000410", "ITALIAN"},   {0x0810, "00000810", "ITALIAN"},
+      {0x0407, "00000407", "GERMAN"},    {0x0807, "00000807", "GERMAN"},
+      {0x0C07, "00000C07", "GERMAN"},    {0x040A, "0000040A", "SPANISH"},
+      {0x080A, "0000080A", "SPANISH"},   {0x0C0A, "00000C0A", "SPANISH"},
+      {0x0411, "00000411", "none"},      {0x0413, "00000413", "none"},
+      {0xFFFF, "0000FFFF", "none"},      {0x0001, "00000001", "none"},
+  };
+  for (const Case& c : cases) {
+    fake::FakePlatform os;
+    os.ui_language = c.id;
+    char locale[launcher::kLocaleSize];
+    // What a failed registry read may leave behind must not show through.
+    for (char& ch : locale) ch = '7';
+    ASSERT_EQ(launcher::display_language_as_locale(os, locale), launcher::LocaleRead::kOk);
+    EXPECT_STREQ(locale, c.locale);
+    EXPECT_EQ(chosen(locale), c.language) << c.locale;
+  }
+  fake::FakePlatform without;  // Windows 95, 98, NT 4.0
+  without.ui_language = 0;
+  char locale[launcher::kLocaleSize] = {};
+  EXPECT_EQ(launcher::display_language_as_locale(without, locale),
+            launcher::LocaleRead::kUnreadable);
+}
+
 TEST(LanguageSelection, OnlyExactlyEightCharactersCanMatch) {
   EXPECT_EQ(chosen(""), "none");
   EXPECT_EQ(chosen("00009"), "none");

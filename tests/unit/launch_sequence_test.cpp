@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -87,17 +88,70 @@ TEST_F(LaunchSequence, ExitStatusFollowsTheLaunchResult) {
   EXPECT_EQ(launcher::exit_status_for_launch(-1), -1);
 }
 
-TEST_F(LaunchSequence, UnreadableLocaleEndsSilentlyBeforeTheProfile) {
-  os.open_result = 2;
-  EXPECT_EQ(run(), -1);
-  EXPECT_EQ(os.log.back(), "open_user_key(Control Panel\\Desktop)");
-
-  fake::FakePlatform other;
-  other.query_result = 234;  // value too long
-  EXPECT_EQ(launcher::run_launch_sequence(other, "", 1), -1);
-  EXPECT_EQ(other.log.back(), "query_value(opened,ResourceLocale,80)");  // key left open
-  EXPECT_TRUE(other.boxes.empty());
-  EXPECT_TRUE(other.starts.empty());
+// The registry's value first; only where it cannot be read (Windows 2000
+// and later keep none) the display language, and without that, a silent end.
+TEST_F(LaunchSequence, TheUsersLanguageComesFromTheRegistryElseTheDisplayLanguage) {
+  const std::string open = "open_user_key(Control Panel\\Desktop)";
+  const std::string query = "query_value(opened,ResourceLocale,80)";
+  struct Case {
+    const char* name;
+    long open_result;
+    long query_result;
+    const char* registry;
+    uint16_t display;
+    Log locale_reads;      // the log from the key's open on
+    const char* compared;  // the code compared next; nullptr: nothing more
+    int status;
+    bool box;
+    bool closed;  // the key is closed before the file test
+  };
+  const Case cases[] = {
+      {"value wins over another display language", 0, 0, "00000407", 0x040C,
+       {open, query}, "07", 0, false, true},
+      {"unmatched value shows the box", 0, 0, "00000411", 0x0409, {open, query}, "11", -1,
+       true, false},
+      {"no value: the display language", 0, 2, "", 0x0C07,
+       {open, query, "display_language"}, "07", 0, false, true},
+      {"value too long: the display language", 0, 234, "", 0x0410,
+       {open, query, "display_language"}, "10", 0, false, true},
+      {"no key: the display language, nothing to close", 2, 0, "", 0x080A,
+       {open, "display_language"}, "0A", 0, false, false},
+      {"display language with no row shows the box", 0, 2, "", 0x0411,
+       {open, query, "display_language"}, "11", -1, true, false},
+      {"no value and no display language ends silently", 0, 2, "", 0,
+       {open, query, "display_language"}, nullptr, -1, false, false},
+      {"no key and no display language ends silently", 2, 0, "", 0,
+       {open, "display_language"}, nullptr, -1, false, false},
+  };
+  for (const Case& c : cases) {
+    fake::FakePlatform fresh;
+    fresh.own_path_text = "E:\\launcher.exe";
+    fresh.existing_files.insert(kDefaultOnE);
+    fresh.open_result = c.open_result;
+    fresh.query_result = c.query_result;
+    fresh.locale = c.registry;
+    fresh.ui_language = c.display;
+    EXPECT_EQ(launcher::run_launch_sequence(fresh, "", 1), c.status) << c.name;
+    Log expected = {"own_path(260)"};
+    expected.insert(expected.end(), c.locale_reads.begin(), c.locale_reads.end());
+    if (c.compared != nullptr) expected.push_back(std::string("compare_no_case(") + c.compared + ",16)");
+    const Log head(fresh.log.begin(), fresh.log.begin() + std::min(fresh.log.size(), expected.size()));
+    EXPECT_EQ(head, expected) << c.name;
+    if (c.compared == nullptr) {
+      EXPECT_EQ(fresh.log.size(), expected.size()) << c.name;
+    }
+    EXPECT_EQ(fresh.boxes.size(), c.box ? 1u : 0u) << c.name;
+    EXPECT_EQ(fresh.starts.size(), c.status == 0 ? 2u : 0u) << c.name;
+    // Only a key that was opened is closed, and then before the file test.
+    const auto close = std::find_if(fresh.log.begin(), fresh.log.end(), [](const std::string& e) {
+      return e.rfind("close_key", 0) == 0;
+    });
+    EXPECT_EQ(close != fresh.log.end(), c.closed) << c.name;
+    if (c.closed) {
+      EXPECT_EQ(*close, "close_key(opened)") << c.name;
+      EXPECT_EQ(*(close + 1), "file_exists(" + std::string(kDefaultOnE) + ")") << c.name;
+    }
+  }
 }
 
 TEST_F(LaunchSequence, UnmatchedLanguageShowsTheStopBox) {

@@ -1,0 +1,9 @@
+#include "platform/kernel32_function.h"
+
+namespace platform {
+
+FARPROC kernel32_function(const char* name) {
+  return GetProcAddress(GetModuleHandleA("kernel32.dll"), name);
+}
+
+}  // namespace platform
