@@ -14,7 +14,8 @@ namespace checker {
 namespace {
 
 constexpr size_t kLargeValue = 65536;
-constexpr char kUnmatchedLocale[] = "00000000";
+// Japanese: a language a user may have that the launcher has no row for.
+constexpr char kUnmatchedLocale[] = "00000411";
 
 std::string upper(std::string text) {
   for (char& c : text) {
@@ -75,14 +76,23 @@ bool is_known_key(const std::string& key) {
                      });
 }
 
+// The user a double-click meets for `locale` (eight hex digits, unless
+// it comes from --locale, which always stands in the registry).
+UserLanguage user_language(const std::string& locale, LanguageSource source) {
+  if (source == LanguageSource::kRegistry) return {locale, 0};
+  return {std::nullopt, static_cast<uint16_t>(std::stoul(locale, nullptr, 16))};
+}
+
 // One double-click of the launcher for `locale`, on `windows`.
 struct Launch {
   int exit_status;
   TreePlatform os;
 };
 
-Launch launch(Tree& tree, const std::string& locale, Windows windows, ProfileMarks marks) {
-  Launch run{0, TreePlatform(tree, locale, windows, marks)};
+Launch launch(Tree& tree, const std::string& locale, Windows windows, ProfileMarks marks,
+              const CheckOptions& options) {
+  const UserLanguage user = user_language(locale, language_source(windows, options));
+  Launch run{0, TreePlatform(tree, user, windows, marks)};
   run.exit_status = launcher::launcher_main(run.os);
   return run;
 }
@@ -138,7 +148,8 @@ void check_profile(const Profile* profile, const std::string& bytes, TreeCheck& 
 
 // A byte-order mark that some Windows does not decode: the launch as the
 // author meant it (the text decoded) against the launch on each family.
-void check_encoding(Tree& tree, const std::vector<std::string>& locales, TreeCheck& result) {
+void check_encoding(Tree& tree, const std::vector<std::string>& locales,
+                    const CheckOptions& options, TreeCheck& result) {
   if (result.profile_encoding != "utf-8" && result.profile_encoding != "utf-16le" &&
       result.profile_encoding != "utf-16be") {
     return;
@@ -146,8 +157,8 @@ void check_encoding(Tree& tree, const std::vector<std::string>& locales, TreeChe
   std::vector<Windows> changed;
   for (const Windows windows : kAllWindows) {
     const bool differs = std::any_of(locales.begin(), locales.end(), [&](const std::string& l) {
-      return outcome(launch(tree, l, windows, kWineMarks)) !=
-             outcome(launch(tree, l, windows, marks_of(windows)));
+      return outcome(launch(tree, l, windows, kWineMarks, options)) !=
+             outcome(launch(tree, l, windows, marks_of(windows), options));
     });
     if (differs) changed.push_back(windows);
   }
@@ -302,13 +313,14 @@ LanguageCheck run_locale(Tree& tree, const Profile* profile, const std::string& 
                          const CheckOptions& options) {
   LanguageCheck check;
   check.locale = locale;
-  Launch run = launch(tree, locale, options.windows, marks_of(options.windows));
+  Launch run = launch(tree, locale, options.windows, marks_of(options.windows), options);
   check.exit_status = run.exit_status;
   check.starts = run.os.starts;
   check.boxes = run.os.boxes;
   for (const Windows w : kAllWindows) {
     check.exit_by_windows[w] =
-        w == options.windows ? run.exit_status : launch(tree, locale, w, marks_of(w)).exit_status;
+        w == options.windows ? run.exit_status
+                             : launch(tree, locale, w, marks_of(w), options).exit_status;
   }
   const launcher::LanguageRow* row = launcher::select_language(run.os, locale.c_str());
   if (row == nullptr) return check;
@@ -331,6 +343,10 @@ LanguageCheck run_locale(Tree& tree, const Profile* profile, const std::string& 
 }
 
 }  // namespace
+
+LanguageSource language_source(Windows windows, const CheckOptions& options) {
+  return options.locale ? LanguageSource::kRegistry : usual_language_source(windows);
+}
 
 bool TreeCheck::all_start() const {
   return !languages.empty() &&
@@ -366,6 +382,7 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
   result.tree = root;
   result.medium = tree.medium();
   result.windows = options.windows;
+  for (const Windows w : kAllWindows) result.language_source[w] = language_source(w, options);
   const std::optional<std::string> bytes = tree.read_file(kProfileDPath, Tree::kWholeFile);
   std::optional<Profile> profile;
   if (bytes) profile.emplace(*bytes, marks_of(options.windows));
@@ -397,7 +414,7 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
       locales.push_back(std::string("000004") + row.locale_code);
     }
   }
-  if (bytes) check_encoding(tree, locales, result);
+  if (bytes) check_encoding(tree, locales, options, result);
   for (const std::string& locale : locales) {
     result.languages.push_back(run_locale(tree, parsed, locale, options));
   }

@@ -20,7 +20,9 @@ namespace checker {
 // One launch, as the launcher would make it for one locale.
 struct LanguageCheck {
   std::string language;  // the setup key, e.g. "ENGLISH"; "" when no row matches
-  std::string locale;    // the resource-locale value checked, e.g. "00000409"
+  // The user's language checked, as the launcher selects by it: the
+  // resource-locale value, or the display language as one (e.g. "00000409").
+  std::string locale;
   std::string setup_key;
   std::string group_key;
   std::optional<std::string> setup_value;  // as read from the profile; none when missing
@@ -41,6 +43,7 @@ struct TreeCheck {
   std::string tree;
   std::string medium;  // Tree::medium(): "folder", or "iso9660", "joliet", "udf"
   Windows windows = Windows::kNt64;  // the family predicted
+  std::map<Windows, LanguageSource> language_source;  // where each family has the language
   bool profile_found = false;
   std::string profile_encoding;  // "ansi", "utf-8", "utf-16le", "utf-16be", "utf-16 without mark"
   std::vector<Finding> findings;  // about the tree as a whole
@@ -52,12 +55,18 @@ struct TreeCheck {
 };
 
 struct CheckOptions {
-  std::optional<std::string> locale;  // one resource-locale value, else each language
+  // One value of the registry's ResourceLocale, there on every family;
+  // else each language, in the registry on 9x and as the display language
+  // on NT, which keeps no ResourceLocale.
+  std::optional<std::string> locale;
   Windows windows = Windows::kNt64;
   // The languages (setup keys) the tree provides; the others are expected
   // to fall back to the default setup program. None: all six.
   std::optional<std::vector<std::string>> languages;
 };
+
+// Where the launcher has the user's language from on `windows` in this check.
+LanguageSource language_source(Windows windows, const CheckOptions& options);
 
 // A built-in path of the launcher as it sees it when started from the root
 // of drive D: (the launcher's own constants, rebased).

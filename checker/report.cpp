@@ -118,6 +118,29 @@ std::vector<std::pair<std::string, const Finding*>> all_findings(const TreeCheck
   return all;
 }
 
+// "Windows 95/98/ME and 32-bit Windows 10": the families `source` serves.
+std::string families_using(const TreeCheck& check, LanguageSource source) {
+  std::vector<Windows> families;
+  for (const Windows w : kAllWindows) {
+    if (check.language_source.at(w) == source) families.push_back(w);
+  }
+  std::string out;
+  for (size_t i = 0; i < families.size(); ++i) {
+    out += (i == 0 ? "" : i + 1 == families.size() ? " and " : ", ");
+    out += windows_title(families[i]);
+  }
+  return out;
+}
+
+// One line: where each family has the user's language from.
+std::string language_source_line(const TreeCheck& check) {
+  const std::string display = families_using(check, LanguageSource::kDisplayLanguage);
+  if (display.empty()) return "Language: the registry's ResourceLocale, on every Windows (--locale)";
+  return "Language: the registry's ResourceLocale on " +
+         families_using(check, LanguageSource::kRegistry) + "; the display language on " +
+         display + ", which keep none";
+}
+
 std::string pad(const std::string& text, size_t width) {
   const size_t shown = decode_ansi(text).size();
   return ansi_to_utf8(text) + std::string(shown < width ? width - shown : 0, ' ');
@@ -133,6 +156,12 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   out += "  \"version\": " + quoted(version) + ",\n";
   out += "  \"tree\": " + quoted(check.tree) + ",\n";
   out += "  \"windows\": " + quoted(windows_name(check.windows)) + ",\n";
+  std::string sources;
+  for (const Windows w : kAllWindows) {
+    sources += (sources.empty() ? "{" : ", ") + quoted(windows_name(w)) + ": " +
+               quoted(language_source_name(check.language_source.at(w)));
+  }
+  out += "  \"language_source\": " + sources + "},\n";
   out += "  \"medium\": " + quoted(check.medium) + ",\n";
   out += "  \"profile\": {\"path\": " + quoted(kProfileDPath) + ", \"found\": " +
          (check.profile_found ? "true" : "false") + ", \"encoding\": " +
@@ -155,7 +184,8 @@ std::string text_report(const TreeCheck& check) {
                     " as drive D:, on " + windows_title(check.windows) +
                     " (--windows " + windows_name(check.windows) + ")\n";
   out += "Profile " + kProfileDPath + ": " +
-         (check.profile_found ? "found (" + check.profile_encoding + ")" : "missing") + "\n\n";
+         (check.profile_found ? "found (" + check.profile_encoding + ")" : "missing") + "\n";
+  out += language_source_line(check) + "\n\n";
   const std::vector<std::string> head = {"Language", "Locale", "Setup program (found path)",
                                          "Length", "Group", "Exit", "Elsewhere"};
   std::vector<std::vector<std::string>> rows = {head};
@@ -185,7 +215,7 @@ std::string text_report(const TreeCheck& check) {
   }
   if (check.unmatched) {
     const LanguageCheck& u = *check.unmatched;
-    out += "Any other locale: " +
+    out += "Any other language: " +
            (u.boxes.empty() ? std::string("no message box")
                             : "message box \"" + ansi_to_utf8(u.boxes.front()) + "\"") +
            ", nothing started, exit " + std::to_string(u.exit_status) + "\n";

@@ -7,6 +7,7 @@
 namespace checker {
 
 namespace {
+constexpr long kNotFound = 2;    // ERROR_FILE_NOT_FOUND
 constexpr long kMoreData = 234;  // ERROR_MORE_DATA
 }  // namespace
 
@@ -35,11 +36,14 @@ long TreePlatform::open_user_key(const char*, platform::RegKey* key) {
   return 0;
 }
 
-// RegQueryValueA: the value with its terminator, if it fits.
+// RegQueryValueA: the value with its terminator, if it fits. "Control
+// Panel\Desktop" is there on every Windows; ResourceLocale may not be.
 long TreePlatform::query_value(platform::RegKey, const char*, char* data, long* size) {
-  const long needed = static_cast<long>(locale_.size()) + 1;
+  if (!user_.resource_locale) return kNotFound;
+  const std::string& value = *user_.resource_locale;
+  const long needed = static_cast<long>(value.size()) + 1;
   if (needed > *size) return kMoreData;
-  std::memcpy(data, locale_.c_str(), static_cast<size_t>(needed));
+  std::memcpy(data, value.c_str(), static_cast<size_t>(needed));
   *size = needed;
   return 0;
 }

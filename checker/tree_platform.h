@@ -1,12 +1,14 @@
 // The launcher's platform, answered from an installation tree for one
 // family of Windows: the launcher lies at the root of drive D: and is
-// double-clicked, the registry holds the locale being checked, the profile
-// and file calls go to the tree, and program starts and message boxes are
+// double-clicked, the user's language is the one being checked (in the
+// registry or as the display language), the profile and file calls go to
+// the tree, and program starts and message boxes are
 // recorded instead of made.
 #pragma once
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,15 @@ struct ProgramStart {
   StartKind kind;
 };
 
+// The user's language as the launcher meets it.
+struct UserLanguage {
+  // HKCU\Control Panel\Desktop\ResourceLocale; none: the user's profile
+  // holds no such value (Windows 2000 and later).
+  std::optional<std::string> resource_locale;
+  // GetUserDefaultUILanguage; 0 where Windows lacks the call (95, 98, NT 4.0).
+  uint16_t display_language = 0;
+};
+
 // The profile marks a family of Windows decodes.
 ProfileMarks marks_of(Windows windows);
 
@@ -37,11 +48,9 @@ class TreePlatform final : public platform::Platform {
   // Double-clicked: the command line is the quoted path, shown normally.
   static constexpr char kCommandLine[] = "\"D:\\launcher.exe\"";
 
-  TreePlatform(Tree& tree, std::string locale, Windows windows)
-      : TreePlatform(tree, std::move(locale), windows, marks_of(windows)) {}
   // With the profile read as a reader that decodes `marks` reads it.
-  TreePlatform(Tree& tree, std::string locale, Windows windows, ProfileMarks marks)
-      : tree_(tree), locale_(std::move(locale)), windows_(windows), marks_(marks) {}
+  TreePlatform(Tree& tree, UserLanguage user, Windows windows, ProfileMarks marks)
+      : tree_(tree), user_(std::move(user)), windows_(windows), marks_(marks) {}
 
   std::vector<ProgramStart> starts;
   std::vector<std::string> boxes;
@@ -55,6 +64,7 @@ class TreePlatform final : public platform::Platform {
   long open_user_key(const char* subkey, platform::RegKey* key) override;
   long query_value(platform::RegKey key, const char* subkey, char* data, long* size) override;
   void close_key(platform::RegKey) override {}
+  uint16_t display_language() override { return user_.display_language; }
   int compare_no_case(const char* a, const char* b) override;
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,
@@ -66,7 +76,7 @@ class TreePlatform final : public platform::Platform {
 
  private:
   Tree& tree_;
-  std::string locale_;
+  UserLanguage user_;
   Windows windows_;
   ProfileMarks marks_;
   // Each profile read once, by its full path (nullptr: missing).

@@ -27,4 +27,12 @@ std::optional<Windows> windows_named(const std::string& name) {
   return std::nullopt;
 }
 
+const char* language_source_name(LanguageSource source) {
+  return source == LanguageSource::kRegistry ? "registry" : "display-language";
+}
+
+LanguageSource usual_language_source(Windows windows) {
+  return windows == Windows::k9x ? LanguageSource::kRegistry : LanguageSource::kDisplayLanguage;
+}
+
 }  // namespace checker

@@ -19,4 +19,16 @@ const char* windows_name(Windows windows);
 const char* windows_title(Windows windows);
 std::optional<Windows> windows_named(const std::string& name);
 
+// Where the launcher finds the user's language: the registry's
+// ResourceLocale, which only Windows 95/98/ME keep in a user's profile, or,
+// where the registry holds none, the user's display language (Windows 2000
+// and later).
+enum class LanguageSource { kRegistry, kDisplayLanguage };
+
+// "registry", "display-language": the names of the JSON report.
+const char* language_source_name(LanguageSource source);
+// Where a family's users have their language when nobody wrote the
+// registry value by hand.
+LanguageSource usual_language_source(Windows windows);
+
 }  // namespace checker
