@@ -12,8 +12,8 @@ FARPROC kernel32_function(const char* name);
 
 // Calls through a pointer from GetProcAddress hide the calling convention
 // from the compiler; on i386 it is part of the type, and a pointer declared
-// without WINAPI would unbalance the stack. Checked against the SDK's
-// declaration (decltype imports nothing).
+// without WINAPI would unbalance the stack. Each caller checks its type
+// against the SDK's declaration with decltype, which imports nothing.
 template <typename Function>
 Function as_function(FARPROC found) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(found));

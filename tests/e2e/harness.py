@@ -35,6 +35,27 @@ PROBE_STATUS = 0x95
 I386 = 0x14C
 
 
+# The display language Wine gives a process for its POSIX locale (read off
+# GetUserDefaultUILanguage under Wine 8): the language id and the locale.
+# Wine has none for 0x040A, traditional Spanish: es_ES gives 0x0C0A.
+DISPLAY_LANGUAGES = {
+    0x0416: "pt_BR.UTF-8", 0x0816: "pt_PT.UTF-8", 0x0409: "en_US.UTF-8", 0x0809: "en_GB.UTF-8",
+    0x040C: "fr_FR.UTF-8", 0x0C0C: "fr_CA.UTF-8", 0x0410: "it_IT.UTF-8", 0x0810: "it_CH.UTF-8",
+    0x0407: "de_DE.UTF-8", 0x0C07: "de_AT.UTF-8", 0x0C0A: "es_ES.UTF-8", 0x080A: "es_MX.UTF-8",
+    0x0413: "nl_NL.UTF-8", 0x0411: "ja_JP.UTF-8",
+}
+
+
+def unix_locale_for(language_id):
+    """The POSIX locale that gives Wine's processes `language_id` as their
+    display language, else one of the same primary language, which selects
+    the same row."""
+    if language_id in DISPLAY_LANGUAGES:
+        return DISPLAY_LANGUAGES[language_id]
+    return next(name for id, name in DISPLAY_LANGUAGES.items()
+                if id & 0xFF == language_id & 0xFF)
+
+
 def smoke_rows(rows):
     """All of a test's table, or only its first row in a smoke run (where
     32-bit programs are emulated and each launch takes about a minute)."""
@@ -221,11 +242,33 @@ class Wine:
         for key, value in entries:
             self.call("reg", "add", key, "/ve", "/d", value, "/f")
 
-    def run(self, exe, command_line, show=None, locale=None, named_locale=None, code_page=None):
+    def posix_locale_env(self, name):
+        """The environment that gives a process the POSIX locale `name`.
+        Wine takes a process's display language (and ANSI code page) from
+        LC_ALL even where Linux lacks that locale, but then reads file names
+        as ASCII, not UTF-8, and a tree's non-ASCII names are lost. So each
+        locale is compiled once for this run, into a folder of its own
+        (LOCPATH; C.UTF-8 is always there)."""
+        env = dict(LC_ALL=name, LOCPATH=str(self.root / "locales"))
+        if name != "C.UTF-8" and not (self.root / "locales" / name).is_dir():
+            language, charset = name.split(".")
+            (self.root / "locales").mkdir(exist_ok=True)
+            done = subprocess.run(["localedef", "-i", language, "-f", charset,
+                                   str(self.root / "locales" / name)], capture_output=True)
+            if not (self.root / "locales" / name).is_dir():
+                raise RuntimeError(f"localedef could not make {name} (status {done.returncode}: "
+                                   f"{done.stderr.decode(errors='replace').strip()}); it needs "
+                                   "Debian's locales package")
+        return env
+
+    def run(self, exe, command_line, show=None, locale=None, named_locale=None,
+            unix_locale="C.UTF-8"):
         """Starts the launcher at Windows path `exe` with the exact bytes of
         `command_line`; `show` None gives no show state in the start-up
-        information; `locale` None removes the registry value; `code_page`
-        932 runs it with Japanese as the system's ANSI code page."""
+        information; `locale` None removes the registry value. Wine takes
+        the process's display language and ANSI code page from its POSIX
+        locale, `unix_locale` (see DISPLAY_LANGUAGES; C.UTF-8 gives 0x0409,
+        "ja_JP.UTF-8" Japanese and code page 932)."""
         record = self.root / "record.txt"
         if record.exists():
             record.unlink()
@@ -236,11 +279,7 @@ class Wine:
             args += ["--locale", locale.hex() if isinstance(locale, bytes) else locale.encode().hex()]
         if named_locale is not None:
             args += ["--named-locale", named_locale.encode().hex()]
-        env = dict(self.env, E2E_RECORD=r"X:\record.txt")
-        if code_page == 932:
-            env["LC_ALL"] = "ja_JP.UTF-8"  # Wine takes its ANSI code page from the locale
-        elif code_page is not None:
-            raise ValueError(f"no locale known for code page {code_page}")
+        env = dict(self.env, E2E_RECORD=r"X:\record.txt", **self.posix_locale_env(unix_locale))
         code, output, errors = start_under_wine(args, env, lambda code, out: "exit=" in out,
                                                 before_retry=lambda: record.unlink(missing_ok=True))
         if code != 0:

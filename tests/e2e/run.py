@@ -13,10 +13,13 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 SKIPPED = 77
-# A language match, the message box, the tail and show state handed on, a
-# failed launch's exit status: one launch each.
+# A language match, the message box, the display language where the
+# registry has no value, and the registry's value over it, the tail and
+# show state handed on, a failed launch's exit status: one launch each.
 SMOKE = ["test_launcher.Languages.test_each_language_and_sublanguages",
          "test_launcher.Languages.test_unmatched_locale_shows_the_stop_box",
+         "test_launcher.DisplayLanguage.test_without_the_registry_value_the_display_language_chooses",
+         "test_launcher.DisplayLanguage.test_a_readable_registry_value_wins_over_the_display_language",
          "test_launcher.CommandLine.test_tail_is_handed_on_unchanged",
          "test_launcher.Profile.test_setup_that_exists_but_cannot_start_gives_the_launch_error"]
 

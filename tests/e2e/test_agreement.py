@@ -1,6 +1,9 @@
 """The tree checker's prediction against the real launcher under Wine: for
 the example trees and for trees broken on purpose, every locale the checker
-reports is run for real, and what the launcher started (programs,
+reports is run for real, with the user's language where the checker says
+the launcher finds it (without --locale, the display language, as Windows
+2000 and later give it; with --locale, the registry value), and what the
+launcher started (programs,
 parameters, show state), its message box and its exit status must be what
 the checker said. The checker's Windows build (the Windows file calls) must
 give the same report: its 64-bit twin everywhere, the shipped 32-bit file
@@ -118,24 +121,37 @@ class Agreement:
         self.assertTrue(CHECKER.exists(), f"{CHECKER} is missing: run 'make build'")
         self.wine = harness.shared_wine()
 
-    def predict(self, tree):
-        done = subprocess.run([str(CHECKER), "--json", str(tree)], capture_output=True, timeout=120)
+    def predict(self, tree, *args):
+        done = subprocess.run([str(CHECKER), "--json", *args, str(tree)], capture_output=True,
+                              timeout=120)
         self.assertIn(done.returncode, (0, 1), done.stderr.decode())
         return json.loads(done.stdout)
 
+    def user_language(self, report, locale):
+        """The user of the checker's prediction, under Wine: a registry that
+        holds `locale` (and a display language with no row, so that only the
+        value can choose), or none and `locale` as the display language."""
+        source = report["language_source"][report["windows"]]
+        if source == "registry":
+            return dict(locale=locale, unix_locale=harness.DISPLAY_LANGUAGES[0x0413])
+        self.assertEqual(source, "display-language")
+        return dict(locale=None, unix_locale=harness.unix_locale_for(int(locale, 16)))
+
     def assertAgrees(self, tree, wine_differs=None, report=None, windows_build=True):
         """Runs the launcher from drive E: (`tree`) for every locale the
-        checker reports (on `tree`, or `report` when given). `wine_differs`
+        checker reports (on `tree`, or `report` when given), with the
+        language where the checker says the launcher finds it. `wine_differs`
         ({language: Wine's exit status}) names the languages where Wine,
         unlike Windows, does something else."""
         report = report or self.predict(tree)
         before = harness.snapshot(tree)
-        runs = report["languages"] + [report["unmatched_locale"]]
-        self.assertEqual(len(runs), 7)
+        unmatched = report["unmatched_locale"]
+        runs = report["languages"] + ([unmatched] if unmatched else [])
+        self.assertEqual(len(runs), 7 if unmatched else 1)
         for predicted in runs:
             with self.subTest(tree=tree.name, locale=predicted["locale"]):
                 result = self.wine.run(r"E:\launcher.exe", b'"E:\\launcher.exe"', show=SHOW_NORMAL,
-                                       locale=predicted["locale"])
+                                       **self.user_language(report, predicted["locale"]))
                 if predicted["language"] in (wine_differs or {}):
                     self.assertEqual(result.exit_code, wine_differs[predicted["language"]])
                     continue
@@ -181,7 +197,12 @@ class Agreement:
 class CheckerAgreesWithTheLauncher(Agreement, unittest.TestCase):
     def test_example_trees(self):
         tree, _ = harness.example_tree(self.wine, name="cd")
-        self.assertTrue(self.assertAgrees(tree)["all_start"])
+        report = self.assertAgrees(tree)
+        self.assertTrue(report["all_start"])
+        # The registry's value, as 95/98/ME hold it and --locale names it.
+        for locale in [l["locale"] for l in report["languages"]] + ["00000411"]:
+            self.assertAgrees(tree, report=self.predict(tree, "--locale", locale),
+                              windows_build=False)
         tree, _ = harness.example_tree(self.wine, name="cd-mistakes")
         report = self.assertAgrees(tree)
         codes = {f["code"] for f in report["findings"]}

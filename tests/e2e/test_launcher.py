@@ -98,15 +98,54 @@ class Languages(LauncherCase):
                 self.assertEqual(box.buttons, "OK")
                 self.assertTrue(box.icon)
 
-    def test_unreadable_locale_ends_silently(self):
-        runs = {"no value": dict(locale=None),
-                "named value instead of subkey": dict(locale=None, named_locale="00000409"),
-                "too long for 80 bytes": dict(locale="0" * 78 + "09")}
-        for name, kw in runs.items():
+
+
+class DisplayLanguage(LauncherCase):
+    """Windows 2000 and later keep no ResourceLocale in a user's profile;
+    there the launcher takes the user's display language. Wine, like NT,
+    always answers GetUserDefaultUILanguage (from the POSIX locale), so the
+    cases that once ended silently for want of a readable value (no value, a
+    named value instead of the subkey's, a value too long for 80 bytes) now
+    take the display language: on purpose. The silent end where Windows has
+    neither (95, 98, NT 4.0) cannot happen under Wine; the unit tests hold it."""
+
+    def launch_as(self, display, **kw):
+        return self.launch(unix_locale=harness.DISPLAY_LANGUAGES[display], **{"locale": None, **kw})
+
+    def test_without_the_registry_value_the_display_language_chooses(self):
+        cases = [(0x0C07, "GERMAN"), (0x0416, "PORTUGESE"), (0x0816, "PORTUGESE"),
+                 (0x0409, "ENGLISH"), (0x0809, "ENGLISH"), (0x040C, "FRENCH"),
+                 (0x0C0C, "FRENCH"), (0x0410, "ITALIAN"), (0x0810, "ITALIAN"),
+                 (0x0C0A, "SPANISH"), (0x080A, "SPANISH")]
+        for display, key in harness.smoke_rows(cases):
+            with self.subTest(display=hex(display)):
+                result = self.launch_as(display)
+                self.assertStarted(result, f"E:\\products\\{LANGUAGES[key]}\\setup.exe",
+                                   f"{key.title()} Group".encode()[:14])
+
+    def test_a_display_language_without_a_row_shows_the_box(self):
+        for display in harness.smoke_rows([0x0411, 0x0413]):
+            with self.subTest(display=hex(display)):
+                result = self.launch_as(display)
+                self.assertEqual((result.exit_code, result.starts), (-1, []))
+                self.assertEqual([b.text for b in result.boxes], [b"Unable to find Language - 2"])
+                # The default caption is the display language's, not "Error".
+                self.assertNotEqual(result.boxes[0].caption, b"Error")
+
+    def test_a_readable_registry_value_wins_over_the_display_language(self):
+        cases = {"value of another language": (dict(locale="0000040C"), "FRENCH"),
+                 "value without a row: no second chance": (dict(locale="00000411"), None),
+                 "named value instead of the subkey's": (dict(named_locale="0000040C"), "GERMAN"),
+                 "value too long for 80 bytes": (dict(locale="0" * 78 + "0C"), "GERMAN")}
+        for name, (kw, key) in harness.smoke_rows(cases):
             with self.subTest(name):
-                result = self.launch(**kw)
-                self.assertEqual((result.exit_code, result.starts, result.boxes), (-1, [], []))
-                self.assertEqual(result.processes, 1)
+                result = self.launch_as(0x0C07, **kw)
+                if key is None:
+                    self.assertEqual(result.exit_code, -1)
+                    self.assertEqual([b.caption for b in result.boxes], [b"Fehler"])
+                else:
+                    self.assertStarted(result, f"E:\\products\\{LANGUAGES[key]}\\setup.exe",
+                                       f"{key.title()} Group".encode()[:14])
 
 
 class Profile(LauncherCase):
@@ -216,7 +255,7 @@ class CommandLine(LauncherCase):
                  (b'"E:\\\x95\x5c" /c', b"/c")]  # the trail byte is a backslash
         for line, tail in cases:
             with self.subTest(line=line):
-                result = self.launch(command_line=line, code_page=932)
+                result = self.launch(command_line=line, unix_locale="ja_JP.UTF-8")
                 self.assertStarted(result, r"E:\products\enu\setup.exe", b"English Group", tail)
 
     def test_show_state_is_handed_on(self):
