@@ -24,16 +24,6 @@ std::string upper(std::string text) {
   return text;
 }
 
-// "Windows 95/98/ME and 32-bit Windows 10".
-std::string titles(const std::vector<Windows>& families) {
-  std::string out;
-  for (size_t i = 0; i < families.size(); ++i) {
-    out += (i == 0 ? "" : i + 1 == families.size() ? " and " : ", ");
-    out += windows_title(families[i]);
-  }
-  return out;
-}
-
 // A key's value as the launcher's profile read gives it (quotes dropped,
 // cut at a NUL), uncut; none when the key is missing.
 std::optional<std::string> profile_value(const Profile* profile, const char* key) {
@@ -172,7 +162,7 @@ void check_encoding(Tree& tree, const std::vector<std::string>& locales,
                 " byte-order mark, which Windows does not decode (Wine does): ";
   result.findings.push_back(finding(
       here ? "profile-encoding-changes-launch" : "profile-encoding",
-      what + titles(changed) + " read" + (changed.size() == 1 ? "s" : "") +
+      what + windows_titles(changed) + " read" + (changed.size() == 1 ? "s" : "") +
           " the raw bytes, the mark part of the first line, and the launch changes (other keys, "
           "other groups, or the defaults). Save it as ANSI (Windows-1252) text without a mark.",
       1));
@@ -196,7 +186,7 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
       start.push_back(w);
     }
   }
-  const std::string elsewhere = start.empty() ? "" : " It starts on " + titles(start) + ".";
+  const std::string elsewhere = start.empty() ? "" : " It starts on " + windows_titles(start) + ".";
   if (setup.result == kBadFormat) {
     const bool nothing = setup.kind == StartKind::kNoProgram;
     findings.push_back(finding(
@@ -223,8 +213,8 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
   if (!refuse.empty()) {
     findings.push_back(finding(
         "setup-not-on-every-windows",
-        setup.file + " starts on " + windows_title(chosen) + ", but not on " + titles(refuse) +
-            ": " + refused.note + " (the launcher ends with " +
+        setup.file + " starts on " + windows_title(chosen) + ", but not on " +
+            windows_titles(refuse) + ": " + refused.note + " (the launcher ends with " +
             std::to_string(launcher::exit_status_for_launch(refused.result)) + " there).",
         line));
   }

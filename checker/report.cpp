@@ -118,24 +118,21 @@ std::vector<std::pair<std::string, const Finding*>> all_findings(const TreeCheck
   return all;
 }
 
-// "Windows 95/98/ME and 32-bit Windows 10": the families `source` serves.
+// The families that have the user's language from `source`.
 std::string families_using(const TreeCheck& check, LanguageSource source) {
   std::vector<Windows> families;
   for (const Windows w : kAllWindows) {
     if (check.language_source.at(w) == source) families.push_back(w);
   }
-  std::string out;
-  for (size_t i = 0; i < families.size(); ++i) {
-    out += (i == 0 ? "" : i + 1 == families.size() ? " and " : ", ");
-    out += windows_title(families[i]);
-  }
-  return out;
+  return windows_titles(families);
 }
 
 // One line: where each family has the user's language from.
 std::string language_source_line(const TreeCheck& check) {
   const std::string display = families_using(check, LanguageSource::kDisplayLanguage);
-  if (display.empty()) return "Language: the registry's ResourceLocale, on every Windows (--locale)";
+  if (display.empty()) {
+    return "Language: the registry's ResourceLocale, on every Windows (--locale)";
+  }
   return "Language: the registry's ResourceLocale on " +
          families_using(check, LanguageSource::kRegistry) + "; the display language on " +
          display + ", which keep none";

@@ -20,6 +20,15 @@ const char* windows_title(Windows windows) {
   return "64-bit Windows 10 and 11";
 }
 
+std::string windows_titles(const std::vector<Windows>& families) {
+  std::string out;
+  for (size_t i = 0; i < families.size(); ++i) {
+    out += (i == 0 ? "" : i + 1 == families.size() ? " and " : ", ");
+    out += windows_title(families[i]);
+  }
+  return out;
+}
+
 std::optional<Windows> windows_named(const std::string& name) {
   for (const Windows w : kAllWindows) {
     if (name == windows_name(w)) return w;

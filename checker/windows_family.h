@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace checker {
 
@@ -18,6 +19,8 @@ const char* windows_name(Windows windows);
 // "Windows 95/98/ME", "32-bit Windows 10", "64-bit Windows 10 and 11".
 const char* windows_title(Windows windows);
 std::optional<Windows> windows_named(const std::string& name);
+// "Windows 95/98/ME and 32-bit Windows 10": the titles, listed as prose.
+std::string windows_titles(const std::vector<Windows>& families);
 
 // Where the launcher finds the user's language: the registry's
 // ResourceLocale, which only Windows 95/98/ME keep in a user's profile, or,

@@ -101,9 +101,10 @@ void FuzzPlatform::close_key(platform::RegKey key) {
 uint16_t FuzzPlatform::display_language() {
   ops.push_back("display_language");
   // Often one of the table's languages or none at all, else any id.
+  constexpr int kPrimaries[] = {0x16, 0x09, 0x0C, 0x10, 0x07, 0x0A};
   switch (in_.ConsumeIntegralInRange(0, 2)) {
     case 0: ui_language = 0; break;
-    case 1: ui_language = static_cast<uint16_t>(0x0400 | in_.PickValueInArray({0x16, 0x09, 0x0C, 0x10, 0x07, 0x0A})); break;
+    case 1: ui_language = static_cast<uint16_t>(0x0400 | in_.PickValueInArray(kPrimaries)); break;
     default: ui_language = in_.ConsumeIntegral<uint16_t>(); break;
   }
   return ui_language;

@@ -134,8 +134,11 @@ TEST_F(LaunchSequence, TheUsersLanguageComesFromTheRegistryElseTheDisplayLanguag
     EXPECT_EQ(launcher::run_launch_sequence(fresh, "", 1), c.status) << c.name;
     Log expected = {"own_path(260)"};
     expected.insert(expected.end(), c.locale_reads.begin(), c.locale_reads.end());
-    if (c.compared != nullptr) expected.push_back(std::string("compare_no_case(") + c.compared + ",16)");
-    const Log head(fresh.log.begin(), fresh.log.begin() + std::min(fresh.log.size(), expected.size()));
+    if (c.compared != nullptr) {
+      expected.push_back(std::string("compare_no_case(") + c.compared + ",16)");
+    }
+    const size_t shown = std::min(fresh.log.size(), expected.size());
+    const Log head(fresh.log.begin(), fresh.log.begin() + static_cast<std::ptrdiff_t>(shown));
     EXPECT_EQ(head, expected) << c.name;
     if (c.compared == nullptr) {
       EXPECT_EQ(fresh.log.size(), expected.size()) << c.name;
