@@ -287,11 +287,14 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
             "it ends with -1. Move the program to a shorter path.",
         setup_line));
   }
-  if (!check.found_path) {
-    const bool folder = tree.entry_at(check.setup_path) == Tree::Entry::kFolder;
+  const Tree::Entry setup_entry = tree.entry_at(check.setup_path);
+  if (!check.found_path && setup_entry == Tree::Entry::kUnreadable) {
+    check.findings.push_back(unreadable(tree, check.setup_path));
+  } else if (!check.found_path) {
+    const bool folder = setup_entry == Tree::Entry::kFolder;
     check.findings.push_back(finding(
         "setup-not-found", "The setup program " + check.setup_path +
-                               (folder ? " is a folder, not a file" : " is not in the tree") +
+                               (folder ? " is a folder, not a file" : " is not " + tree.where()) +
                                ", so the launcher ends with -1. Put it there, or correct " + key +
                                "= in client.ini.",
         setup_line));
@@ -333,6 +336,13 @@ LanguageCheck run_locale(Tree& tree, const Profile* profile, const std::string& 
 }
 
 }  // namespace
+
+Finding unreadable(const Tree& tree, const std::string& d_path) {
+  const auto full = full_path(d_path);
+  return finding("file-unreadable", "Cannot tell what the launcher does: " +
+                                        (full ? full->text : d_path) + " is " + tree.where() +
+                                        " but cannot be read. Check the medium, or master it again.");
+}
 
 LanguageSource language_source(Windows windows, const CheckOptions& options) {
   return options.locale ? LanguageSource::kRegistry : usual_language_source(windows);
@@ -378,8 +388,16 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
   if (bytes) profile.emplace(*bytes, marks_of(options.windows));
   const Profile* parsed = profile ? &*profile : nullptr;
   result.profile_found = bytes.has_value();
-  check_profile(parsed, bytes.value_or(""), result);
+  const Tree::Entry profile_entry = tree.entry_at(kProfileDPath);
+  if (!bytes && (profile_entry == Tree::Entry::kFile || profile_entry == Tree::Entry::kUnreadable)) {
+    result.findings.push_back(unreadable(tree, kProfileDPath));
+  } else {
+    check_profile(parsed, bytes.value_or(""), result);
+  }
   switch (tree.entry_at(kIconToolDPath)) {
+    case Tree::Entry::kUnreadable:
+      result.findings.push_back(unreadable(tree, kIconToolDPath));
+      break;
     case Tree::Entry::kMissing:
       result.findings.push_back(finding(
           "icon-tool-missing", "The icon tool " + kIconToolDPath +

@@ -39,6 +39,13 @@ struct LanguageCheck {
   std::vector<Finding> findings;
 };
 
+// What one release of Windows reads on a disc image.
+struct DiscReading {
+  std::string reader;       // "Windows 98/ME"
+  std::string name;         // "98-me"
+  std::string file_system;  // "iso9660", "joliet", "udf"; "" when it reads none
+};
+
 struct TreeCheck {
   std::string tree;
   std::string medium;  // Tree::medium(): "folder", or "iso9660", "joliet", "udf"
@@ -49,6 +56,10 @@ struct TreeCheck {
   std::vector<Finding> findings;  // about the tree as a whole
   std::vector<LanguageCheck> languages;
   std::optional<LanguageCheck> unmatched;  // what a locale with no row gets
+  // For a disc image: what each release of Windows reads, oldest first, and
+  // the UDF revision ("2.01") where the image has UDF.
+  std::vector<DiscReading> disc_readings;
+  std::string udf_revision;
 
   // True when every language checked would start its setup program.
   bool all_start() const;
@@ -77,6 +88,10 @@ inline const std::string kIconToolDPath = on_drive_d(launcher::kIconToolPath);
 // With a locale, checks that one resource-locale value; without, each of
 // the six languages in table order and then a locale that matches none.
 TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options);
+
+// "Cannot tell what the launcher does: ... cannot be read", for a file the
+// tree lists at `d_path` but cannot read.
+Finding unreadable(const Tree& tree, const std::string& d_path);
 
 // The known profile key nearest to `key`, when one is close (a typo).
 std::optional<std::string> nearest_known_key(const std::string& key);

@@ -1,6 +1,7 @@
 #include "checker/code_page.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 
 namespace checker {
@@ -134,6 +135,39 @@ std::string encode_utf8(const std::u32string& text) {
       out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
       out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
       out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+std::u32string decode_utf16be(const std::string& bytes) {
+  std::u32string text;
+  const auto unit = [&](size_t i) -> char32_t {
+    return static_cast<unsigned char>(bytes[i]) << 8 | static_cast<unsigned char>(bytes[i + 1]);
+  };
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const char32_t c = unit(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+        unit(i + 2) <= 0xDFFF) {
+      text.push_back(0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00));
+      i += 2;
+    } else {
+      text.push_back(c >= 0xD800 && c <= 0xDFFF ? U'\uFFFD' : c);
+    }
+  }
+  return text;
+}
+
+std::string ansi_text(const std::string& utf8) {
+  std::string out;
+  for (const char32_t c : decode_utf8(utf8)) {
+    const char byte = to_ansi(c);
+    if (from_ansi(static_cast<unsigned char>(byte)) == c) {
+      out.push_back(byte);
+    } else {
+      char code[16];
+      std::snprintf(code, sizeof(code), "<U+%04X>", static_cast<unsigned>(c));
+      out += code;
     }
   }
   return out;

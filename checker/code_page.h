@@ -28,5 +28,12 @@ bool same_ansi_name(const std::string& a, const std::string& b);
 // surrogates included), as Windows decodes UTF-8.
 std::u32string decode_utf8(const std::string& bytes);
 std::string encode_utf8(const std::u32string& text);
+// A UTF-8 name (of a disc) for the checker's ANSI messages: each character
+// as its own ANSI byte, "<U+03A9>" for one the code page lacks, so that
+// nothing is encoded twice or lost.
+std::string ansi_text(const std::string& utf8);
+// Big-endian UTF-16 (Joliet names): a pair of surrogates is one character,
+// a lone one U+FFFD; an odd last byte is dropped.
+std::u32string decode_utf16be(const std::string& bytes);
 
 }  // namespace checker

@@ -52,10 +52,11 @@ std::string why_lost(DiscTree& tree, const std::vector<std::string>& parts, size
   const std::string& name = parts[missing];
   if (missing >= kIsoDepth) {
     const auto root = tree.names({});
-    for (const std::string& entry : root.value_or(std::vector<std::string>())) {
-      if (same_file_name(entry, "RR_MOVED")) {
+    for (const DiscName& entry : root.value_or(std::vector<DiscName>())) {
+      if (same_file_name(entry.name, "RR_MOVED")) {
         return "ISO 9660 allows " + std::to_string(kIsoDepth) +
-               " levels of folders, and the mastering tool moved the deeper ones to \\" + entry;
+               " levels of folders, and the mastering tool moved the deeper ones to \\" +
+               ansi_text(entry.name);
       }
     }
   }
@@ -72,10 +73,10 @@ std::string why_lost(DiscTree& tree, const std::vector<std::string>& parts, size
   }
   if (tree.file_system() == DiscFileSystem::kJoliet && decode_ansi(name).size() > kJolietName) {
     const auto names = tree.names(folder);
-    for (const std::string& entry : names.value_or(std::vector<std::string>())) {
-      if (decode_utf8(entry) == decode_ansi(name).substr(0, kJolietName)) {
+    for (const DiscName& entry : names.value_or(std::vector<DiscName>())) {
+      if (decode_utf8(entry.name) == decode_ansi(name).substr(0, kJolietName)) {
         return "Joliet names hold at most 64 characters, and the mastering tool cut \"" + name +
-               "\" to \"" + entry + "\"";
+               "\" to \"" + ansi_text(entry.name) + "\"";
       }
     }
   }
@@ -100,107 +101,109 @@ void check_names(DiscTree& tree, const std::string& d_path, const std::string& w
   }
 }
 
-}  // namespace
+// The section a family reads: 64-bit Windows takes [AutoRun.Amd64] where
+// there is one, and then ignores [AutoRun].
+std::string autorun_section(const Profile& autorun, Windows windows) {
+  if (reads_autorun_amd64(windows) && autorun.find_section("autorun.amd64") != nullptr) {
+    return "autorun.amd64";
+  }
+  return "autorun";
+}
 
-void check_disc(DiscTree& tree, TreeCheck& result) {
+// What inserting the disc starts: shellexecute= (the shell's start, any
+// file type) where the family honours it and the line is there, else
+// open= (a process: a program file only). Returns the D: path it starts,
+// "" when it starts nothing, and the line that says so.
+std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCheck& result,
+                                  const ProfileKey** said) {
+  const std::string section = autorun_section(autorun, result.windows);
+  const ProfileKey* shell = honours_shellexecute(result.windows)
+                                ? autorun.find_key(section, "shellexecute") : nullptr;
+  const bool by_shell = shell && shell->value && !program_of(*shell->value).empty();
+  const ProfileKey* line = by_shell ? shell : autorun.find_key(section, "open");
+  *said = line;
+  const std::string program = line && line->value ? program_of(*line->value) : "";
+  const std::string key = by_shell ? "shellexecute=" : "open=";
+  if (program.empty()) {
+    result.findings.push_back(finding(
+        "autorun-open-missing", "autorun.inf has no [" + section + "] open= line, so inserting "
+                                "the disc starts nothing. Add open=launcher.exe."));
+    return "";
+  }
+  const std::string path = "D:\\" + program;
+  const PredictedStart start = by_shell ? predicted_start(tree, path, result.windows)
+                                        : predicted_process(tree, path, result.windows);
+  if (start.kind == StartKind::kUnreadable) {
+    result.findings.push_back(unreadable(tree, path));
+    return "";
+  }
+  if (start.result <= 32) {
+    result.findings.push_back(finding(
+        "autorun-open-missing", autorun_at(line) + " " + key + " names " + program + ": " +
+                                    start.note + ", so inserting the disc starts nothing on " +
+                                    windows_title(result.windows) + ". Write open=launcher.exe."));
+    return "";
+  }
+  const auto named = full_path(path);
+  return named ? named->text : path;
+}
 
-  // The autorun file, and the launcher it starts.
-  std::string launcher = kLauncher;
-  const auto autorun = tree.read_file(kAutorun, 1 << 16);
-  if (!autorun) {
+void check_autorun_icon(DiscTree& tree, const Profile& autorun, TreeCheck& result) {
+  const ProfileKey* icon = autorun.find_key(autorun_section(autorun, result.windows), "icon");
+  if (!icon || !icon->value) return;
+  std::string file = *icon->value;
+  const size_t comma = file.rfind(',');
+  if (comma != std::string::npos) file.resize(comma);
+  file = program_of(file);
+  if (tree.entry_at("D:\\" + file) != Tree::Entry::kFile) {
+    result.findings.push_back(finding(
+        "autorun-icon-missing", autorun_at(icon) + " shows the icon of " + file +
+                                    ", which is not on the disc. Write icon=launcher.exe."));
+  }
+}
+
+// The autorun file, read as the family reads it, and the program it starts;
+// returns the launcher's path as the disc starts it.
+std::string check_autorun(DiscTree& tree, TreeCheck& result) {
+  const Tree::Entry entry = tree.entry_at(kAutorun);
+  const auto bytes = tree.read_file(kAutorun, 1 << 16);
+  if (!bytes && entry != Tree::Entry::kMissing && entry != Tree::Entry::kFolder) {
+    result.findings.push_back(unreadable(tree, kAutorun));
+    return kLauncher;
+  }
+  if (!bytes) {
     result.findings.push_back(finding(
         "autorun-missing", "The disc has no autorun.inf at its root, so inserting it does not "
                            "start the launcher. Add one: [autorun] open=launcher.exe "
                            "icon=launcher.exe."));
-  } else {
-    const Profile profile(*autorun, kWindowsNtMarks);
-    const ProfileKey* open = profile.find_key("autorun", "open");
-    const std::string program = open && open->value ? program_of(*open->value) : "";
-    const std::string path = "D:\\" + program;
-    const bool starts = !program.empty() &&
-                        predicted_start(tree, path, result.windows).result > 32 &&
-                        (lower_extension(program) == ".exe" || lower_extension(program) == ".com");
-    if (!starts) {
-      result.findings.push_back(finding(
-          "autorun-open-missing",
-          program.empty() ? "autorun.inf has no [autorun] open= line, so inserting the disc starts "
-                            "nothing. Add open=launcher.exe."
-                          : autorun_at(open) + " opens " + program + ", which is not a program "
-                            "on the disc, so inserting it starts nothing. Write open=launcher.exe."));
-    } else {
-      const auto named = full_path(path);
-      if (named && !same_ansi_name(named->text, kLauncher)) {
-        launcher = named->text;
-        result.findings.push_back(finding(
-            "autorun-not-launcher",
-            autorun_at(open) + " opens " + named->text + ", not the launcher " + kLauncher +
-                ": make sure that program is the launcher (renamed) or starts it."));
-      }
-    }
-    const ProfileKey* icon = profile.find_key("autorun", "icon");
-    if (icon && icon->value) {
-      std::string file = *icon->value;
-      const size_t comma = file.rfind(',');
-      if (comma != std::string::npos) file.resize(comma);
-      file = program_of(file);
-      if (tree.entry_at("D:\\" + file) != Tree::Entry::kFile) {
-        result.findings.push_back(finding(
-            "autorun-icon-missing",
-            autorun_at(icon) + " shows the icon of " + file + ", which is not on the disc. "
-            "Write icon=launcher.exe."));
-      }
-    }
+    return kLauncher;
   }
+  const Profile autorun(*bytes, marks_of(result.windows));
+  check_autorun_icon(tree, autorun, result);
+  const ProfileKey* line = nullptr;
+  const std::string started = check_autorun_command(tree, autorun, result, &line);
+  if (started.empty() || same_ansi_name(started, kLauncher)) return kLauncher;
+  result.findings.push_back(finding(
+      "autorun-not-launcher", autorun_at(line) + " starts " + started + ", not the launcher " + kLauncher +
+                                  ": make sure that program is the launcher (renamed) or starts it."));
+  return started;
+}
+
+}  // namespace
+
+void check_disc(DiscTree& tree, TreeCheck& result) {
+  const std::string launcher = check_autorun(tree, result);
   if (tree.entry_at(launcher) != Tree::Entry::kFile) {
     result.findings.push_back(finding(
         "launcher-missing", "The launcher " + launcher + " is not at the root of the disc. Put "
                             "launcher.exe there."));
   }
-
   // Names the launcher needs that the image lost.
   check_names(tree, kProfileDPath, "The profile", result);
   check_names(tree, kIconToolDPath, "The icon tool", result);
   for (const LanguageCheck& l : result.languages) {
     if (!l.setup_path.empty()) check_names(tree, l.setup_path, l.language + "'s setup program", result);
   }
-}
-
-namespace {
-
-// What Windows 95, which reads the other tree of a UDF bridge, does
-// differently from `result` (a check of the UDF tree).
-void compare_windows_95(const TreeCheck& windows_95, TreeCheck& result) {
-  std::string differ;
-  for (size_t i = 0; i < result.languages.size() && i < windows_95.languages.size(); ++i) {
-    const LanguageCheck& a = result.languages[i];
-    const LanguageCheck& b = windows_95.languages[i];
-    if (a.exit_status != b.exit_status) {
-      differ += (differ.empty() ? "" : ", ") + (a.language.empty() ? a.locale : a.language) +
-                " ends with " + std::to_string(b.exit_status) + " there (" +
-                std::to_string(a.exit_status) + " here)";
-    }
-  }
-  if (differ.empty()) return;
-  result.findings.push_back(finding(
-      "disc-two-trees", "The image is a UDF bridge: Windows 98, ME and NT read its UDF tree (this "
-                        "report), Windows 95 its " + windows_95.medium + " tree, where the launch "
-                        "changes: " + differ + ". Give both trees the same names."));
-}
-
-}  // namespace
-
-std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& image,
-                                     const CheckOptions& options, std::string* error) {
-  const auto disc = open_disc_tree(path, image.read_by_98_and_later(), error);
-  if (!disc) return std::nullopt;
-  TreeCheck result = check_tree(*disc, path, options);
-  check_disc(*disc, result);
-  if (image.read_by_windows_95() != disc->file_system()) {
-    if (const auto other = open_disc_tree(path, image.read_by_windows_95(), error)) {
-      compare_windows_95(check_tree(*other, path, options), result);
-    }
-  }
-  return result;
 }
 
 }  // namespace checker

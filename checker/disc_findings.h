@@ -11,11 +11,4 @@ namespace checker {
 // Adds the disc's findings to `result`, a check run against `tree`.
 void check_disc(DiscTree& tree, TreeCheck& result);
 
-// The whole check of the image at `path`: the tree Windows 98 and later read,
-// the disc's findings, and, for a UDF bridge, what changes on Windows 95,
-// which reads the other tree. None, with `error` set, when the image cannot
-// be read.
-std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& image,
-                                     const CheckOptions& options, std::string* error);
-
 }  // namespace checker

@@ -2,6 +2,9 @@
 // is looked up without regard to case, as Windows does.
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <fstream>
@@ -19,14 +22,19 @@ class HostTree final : public Tree {
   explicit HostTree(std::string root) : root_(std::move(root)) {}
 
   Entry entry(const std::vector<std::string>& parts) override {
-    const auto host = host_path(parts);
+    bool unreadable = false;
+    const auto host = host_path(parts, &unreadable);
     struct stat info {};
-    if (!host || stat(host->c_str(), &info) != 0) return Entry::kMissing;
-    return S_ISDIR(info.st_mode) ? Entry::kFolder : S_ISREG(info.st_mode) ? Entry::kFile : Entry::kMissing;
+    if (!host) return unreadable ? Entry::kUnreadable : Entry::kMissing;
+    if (stat(host->c_str(), &info) != 0) return errno == EACCES ? Entry::kUnreadable : Entry::kMissing;
+    if (!S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode)) return Entry::kMissing;
+    if (access(host->c_str(), S_ISDIR(info.st_mode) ? R_OK | X_OK : R_OK) != 0) return Entry::kUnreadable;
+    return S_ISDIR(info.st_mode) ? Entry::kFolder : Entry::kFile;
   }
 
   std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) override {
-    const auto host = host_path(parts);
+    bool unreadable = false;
+    const auto host = host_path(parts, &unreadable);
     struct stat info {};
     if (!host || stat(host->c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     if (limit == Tree::kWholeFile && static_cast<uint64_t>(info.st_size) > kLargestRead) {
@@ -43,8 +51,9 @@ class HostTree final : public Tree {
  private:
   // The host path of the components: each found in its folder by its exact
   // name, else by the first name that differs only in case. Names on disk
-  // are UTF-8; the components are ANSI.
-  std::optional<std::string> host_path(const std::vector<std::string>& parts) const {
+  // are UTF-8; the components are ANSI. `unreadable` is set where a folder
+  // on the way is there but cannot be listed.
+  std::optional<std::string> host_path(const std::vector<std::string>& parts, bool* unreadable) const {
     std::string path = root_;
     for (const std::string& part : parts) {
       const std::string exact = encode_utf8(decode_ansi(part));
@@ -54,7 +63,10 @@ class HostTree final : public Tree {
         continue;
       }
       DIR* folder = opendir(path.c_str());
-      if (folder == nullptr) return std::nullopt;
+      if (folder == nullptr) {
+        *unreadable = errno == EACCES;
+        return std::nullopt;
+      }
       std::optional<std::string> found;
       while (const dirent* entry = readdir(folder)) {
         const std::string name = entry->d_name;

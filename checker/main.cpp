@@ -9,7 +9,8 @@
 #ifndef _WIN32
 #include <sys/stat.h>
 
-#include "checker/disc_findings.h"
+#include "checker/disc_check.h"
+#include "checker/library_log.h"
 #endif
 #include "checker/report.h"
 #include "checker/tree.h"
@@ -57,6 +58,9 @@ int usage_error(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifndef _WIN32
+  checker::route_library_logs();
+#endif
   std::string format = "text";
   checker::CheckOptions options;
   std::optional<std::string> root;

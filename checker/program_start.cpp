@@ -89,7 +89,10 @@ std::string lower_extension(const std::string& path) {
 PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows) {
   switch (tree.entry_at(d_path)) {
     case Tree::Entry::kMissing: return {kFileNotFound, "not in the tree"};
-    case Tree::Entry::kFolder: return {kStarted, "a folder: the shell opens it in Explorer"};
+    case Tree::Entry::kFolder:
+      return {kStarted, "a folder: the shell opens it in Explorer", StartKind::kFolder};
+    case Tree::Entry::kUnreadable:
+      return {kFileNotFound, tree.where() + " but cannot be read", StartKind::kUnreadable};
     case Tree::Entry::kFile: break;
   }
   // The type is that of the name Windows resolved ("setup.exe." is an .exe).
@@ -117,6 +120,17 @@ PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows wi
   }
   return {kNoAssociation, extension.empty() ? "a file without an extension: no program opens it"
                                             : "no program opens " + extension + " files out of the box"};
+}
+
+PredictedStart predicted_process(Tree& tree, const std::string& d_path, Windows windows) {
+  PredictedStart start = predicted_start(tree, d_path, windows);
+  const auto full = full_path(d_path);
+  const std::string extension = lower_extension(full ? full->text : d_path);
+  if (start.result > 32 && (extension != ".exe" && extension != ".com")) {
+    start.result = kBadFormat;
+    start.note = start.kind == StartKind::kFolder ? "a folder, not a program" : "not a program file";
+  }
+  return start;
 }
 
 }  // namespace checker

@@ -20,9 +20,11 @@ constexpr intptr_t kNoAssociation = 31;  // SE_ERR_NOASSOC: no program opens it
 
 // What the file is, as far as the findings care.
 enum class StartKind {
-  kProgram,    // a program, batch file, package or folder: it starts, or its header is refused
+  kProgram,    // a program, batch file or package: it starts, or its header is refused
+  kFolder,     // a folder: the shell opens it in Explorer
   kNoProgram,  // an .exe or .com that is no program at all (empty, damaged, no header)
   kDocument,   // a text file or a shortcut: something else starts
+  kUnreadable,  // listed, but cannot be read: nobody can tell
 };
 
 struct PredictedStart {
@@ -34,6 +36,9 @@ struct PredictedStart {
 };
 
 PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows);
+// The same file started as a process (CreateProcess, as autorun.inf's open=
+// is): only a program file (.exe, .com) whose header Windows runs starts.
+PredictedStart predicted_process(Tree& tree, const std::string& d_path, Windows windows);
 
 // The extension of a path's last name in lower case (".exe"), "" for none:
 // the file type Windows goes by.

@@ -147,6 +147,20 @@ std::string pad(const std::string& text, size_t width) {
 
 std::string ansi_to_utf8(const std::string& text) { return encode_utf8(decode_ansi(text)); }
 
+// "File systems: Windows 95 reads Joliet; ...; Windows Vista and later UDF 2.01".
+std::string file_systems_line(const TreeCheck& check) {
+  std::string out = "File systems:";
+  for (size_t i = 0; i < check.disc_readings.size(); ++i) {
+    const DiscReading& r = check.disc_readings[i];
+    const std::string fs = r.file_system == "udf"       ? "UDF " + check.udf_revision
+                           : r.file_system == "joliet"  ? "Joliet"
+                           : r.file_system == "iso9660" ? "ISO 9660"
+                                                        : "nothing";
+    out += (i == 0 ? " " : "; ") + r.reader + (i == 0 ? " reads " : " ") + fs;
+  }
+  return out;
+}
+
 std::string json_report(const TreeCheck& check, const std::string& version) {
   std::string out = "{\n";
   out += "  \"checker\": \"launcher-check\",\n";
@@ -160,6 +174,16 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   }
   out += "  \"language_source\": " + sources + "},\n";
   out += "  \"medium\": " + quoted(check.medium) + ",\n";
+  if (!check.disc_readings.empty()) {
+    std::string readings;
+    for (const DiscReading& r : check.disc_readings) {
+      readings += (readings.empty() ? "{" : ", ") + quoted(r.name) + ": " +
+                  (r.file_system.empty() ? "null" : quoted(r.file_system));
+    }
+    out += "  \"file_systems\": " + readings + "},\n";
+    out += "  \"udf_revision\": " +
+           (check.udf_revision.empty() ? "null" : quoted(check.udf_revision)) + ",\n";
+  }
   out += "  \"profile\": {\"path\": " + quoted(kProfileDPath) + ", \"found\": " +
          (check.profile_found ? "true" : "false") + ", \"encoding\": " +
          (check.profile_encoding.empty() ? "null" : quoted(check.profile_encoding)) + "},\n";
@@ -182,7 +206,9 @@ std::string text_report(const TreeCheck& check) {
                     " (--windows " + windows_name(check.windows) + ")\n";
   out += "Profile " + kProfileDPath + ": " +
          (check.profile_found ? "found (" + check.profile_encoding + ")" : "missing") + "\n";
-  out += language_source_line(check) + "\n\n";
+  out += language_source_line(check) + "\n";
+  if (!check.disc_readings.empty()) out += file_systems_line(check) + "\n";
+  out += "\n";
   const std::vector<std::string> head = {"Language", "Locale", "Setup program (found path)",
                                          "Length", "Group", "Exit", "Elsewhere"};
   std::vector<std::vector<std::string>> rows = {head};

@@ -16,7 +16,8 @@ namespace checker {
 
 class Tree {
  public:
-  enum class Entry { kMissing, kFile, kFolder };
+  // kUnreadable: listed, but it, or a folder on its way, cannot be read.
+  enum class Entry { kMissing, kFile, kFolder, kUnreadable };
 
   virtual ~Tree() = default;
 
@@ -28,6 +29,9 @@ class Tree {
 
   // What the tree is read from: "folder", or a disc image's file system.
   virtual std::string medium() const { return "folder"; }
+  virtual bool on_disc() const { return false; }
+  // "on the disc", "in the tree": where a finding says a file is.
+  std::string where() const { return on_disc() ? "on the disc" : "in the tree"; }
 
   // What a path on drive D: names, once Windows has made it a full path.
   Entry entry_at(const std::string& d_path);

@@ -44,4 +44,20 @@ LanguageSource usual_language_source(Windows windows) {
   return windows == Windows::k9x ? LanguageSource::kRegistry : LanguageSource::kDisplayLanguage;
 }
 
+const DiscReader kDiscReaders[5] = {
+    {"Windows 95", "95", Windows::k9x, 0},
+    {"Windows 98/ME", "98-me", Windows::k9x, 0x0102},
+    {"Windows 2000", "2000", Windows::kNt32, 0x0150},
+    {"Windows XP", "xp", Windows::kNt32, 0x0201},
+    {"Windows Vista and later", "vista-and-later", Windows::kNt64, 0x0260},
+};
+
+const DiscReader& disc_reader_of(Windows family) {
+  return family == Windows::k9x ? kDiscReaders[1] : kDiscReaders[4];
+}
+
+bool reads_autorun_amd64(Windows windows) { return windows == Windows::kNt64; }
+
+bool honours_shellexecute(Windows windows) { return windows != Windows::k9x; }
+
 }  // namespace checker

@@ -25,7 +25,9 @@ class WindowsTree final : public Tree {
 
   Entry entry(const std::vector<std::string>& parts) override {
     const DWORD attributes = GetFileAttributesW(on_host(parts).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return Entry::kMissing;
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      return GetLastError() == ERROR_ACCESS_DENIED ? Entry::kUnreadable : Entry::kMissing;
+    }
     return attributes & FILE_ATTRIBUTE_DIRECTORY ? Entry::kFolder : Entry::kFile;
   }
 

@@ -19,6 +19,7 @@ from pathlib import Path
 REPO = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO / "tests/e2e"))
 from harness import snapshot  # noqa: E402
+from test_disc_names import udf_201  # noqa: E402
 
 CHECKER = Path(os.environ.get("LAUNCHER_CHECK", REPO / "build/tools/launcher-check"))
 PROFILE = "install/quv/win/client.ini"
@@ -158,6 +159,21 @@ def both_endian(value):
     return value.to_bytes(4, "little") + value.to_bytes(4, "big")
 
 
+def udf_only(tree):
+    image = tree.with_suffix(".udf")
+    image.unlink(missing_ok=True)
+    udf_201(tree, image, [str(p.relative_to(tree)) for p in sorted(tree.rglob("*")) if p.is_file()])
+    return image.read_bytes()
+
+
+def unreadable_profile(tree):
+    """An image whose client.ini records, in both trees, point past its end."""
+    data = master(tree)
+    for name in [b"CLIENT.INI", "client.ini".encode("utf-16-be")]:
+        data = patched(data, data.index(name) - 31, both_endian(0x7FFFFF00))
+    return data
+
+
 class Discs(unittest.TestCase):
     """What a disc image holds as Windows reads it, and the disc findings."""
 
@@ -198,6 +214,11 @@ class Discs(unittest.TestCase):
             "UDF bridge without Joliet": (
                 lambda t: genisoimage(t, "-r", "-udf"), "udf", {"GERMAN": 0, "FRENCH": 0},
                 {"disc-two-trees"}, set()),
+            # Small files inside their ICB, read; 95 to 2000 read nothing.
+            "UDF 2.01 alone": (udf_only, "udf", {"FRENCH": 0}, {"disc-not-read-elsewhere"},
+                               {"profile-missing", "file-unreadable", "disc-two-trees"}),
+            "client.ini listed, its data past the end": (
+                unreadable_profile, "joliet", {"FRENCH": -1}, {"file-unreadable"}, {"profile-missing"}),
         }
         for name, (make, medium, exits, codes, absent) in cases.items():
             with self.subTest(name):
@@ -218,6 +239,32 @@ class Discs(unittest.TestCase):
                     self.assertIsNone(f["line"], f)
                     if name.startswith("another"):
                         self.assertRegex(f["message"], r"^autorun\.inf \(line [23]\) ")
+                if name == "UDF 2.01 alone":
+                    self.assertEqual(report["file_systems"], {"95": None, "98-me": None, "2000": None,
+                                                              "xp": "udf", "vista-and-later": "udf"})
+                    on_9x = json.loads(run("--json", "--windows", "9x", image).stdout)
+                    self.assertIn("disc-not-read", {f["code"] for f in on_9x["findings"]})
+
+    def test_autorun_as_each_family_reads_it(self):
+        autorun = (b"[autorun]\r\nopen=launcher.exe\r\n"
+                   b"[autorun.amd64]\r\nshellexecute=readme.txt\r\nopen=readme.txt\r\n")
+        tree = tree_with(b"[95]\r\n", [("autorun.inf", autorun), ("launcher.exe", program()),
+                                        ("readme.txt", b"hello")])
+        image = SCRATCH / "autorun.iso"
+        image.write_bytes(master(tree))
+        # family: what inserting the disc starts, by finding
+        expected = {"9x": set(), "nt32": set(), "nt64": {"autorun-not-launcher"}}
+        for windows, codes in expected.items():
+            with self.subTest(windows):
+                report = json.loads(run("--json", "--windows", windows, image).stdout)
+                found = {f["code"] for f in report["findings"] if f["code"].startswith("autorun-")}
+                self.assertEqual(found, codes)
+        # open= starts a process: a text file is no program.
+        tree = tree_with(b"[95]\r\n", [("autorun.inf", b"[autorun]\r\nopen=readme.txt\r\n"),
+                                        ("readme.txt", b"hello")])
+        image.write_bytes(master(tree))
+        report = json.loads(run("--json", "--windows", "9x", image).stdout)
+        self.assertIn("autorun-open-missing", {f["code"] for f in report["findings"]})
 
 
 class HostileImages(unittest.TestCase):

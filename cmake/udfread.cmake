@@ -1,0 +1,32 @@
+# libudfread (VideoLAN), the UDF reader of the checker: every UDF revision
+# up to 2.60, metadata partitions, files stored inside their ICB. Debian 12
+# ships it as a shared library only, and launcher-check is linked
+# statically, so it is built here from Debian's source of the same version.
+include(FetchContent)
+set(UDFREAD_SOURCE_URL
+    "http://deb.debian.org/debian/pool/main/libu/libudfread/libudfread_1.1.2.orig.tar.gz"
+    CACHE STRING "libudfread 1.1.2's source (Debian's orig tarball, or a local copy of it)")
+FetchContent_Declare(udfread
+    URL ${UDFREAD_SOURCE_URL}
+    URL_HASH SHA256=2bf16726ac98d093156195bb049a663e07d3323e079c26912546f4e05c77bac5
+    DOWNLOAD_EXTRACT_TIMESTAMP ON
+    # 1.1.2 lists a folder's deleted entries (file identifiers flagged
+    # deleted, as rewritable media keep them); Windows never shows them.
+    PATCH_COMMAND patch -p1 -i ${CMAKE_CURRENT_LIST_DIR}/udfread-skip-deleted.patch)
+FetchContent_GetProperties(udfread)
+if(NOT udfread_POPULATED)
+  FetchContent_Populate(udfread)
+endif()
+
+enable_language(C)
+add_library(udfread STATIC
+    ${udfread_SOURCE_DIR}/src/udfread.c
+    ${udfread_SOURCE_DIR}/src/ecma167.c
+    ${udfread_SOURCE_DIR}/src/default_blockinput.c)
+target_include_directories(udfread PUBLIC ${udfread_SOURCE_DIR}/src)
+target_compile_definitions(udfread PRIVATE HAVE_UNISTD_H HAVE_FCNTL_H _FILE_OFFSET_BITS=64)
+# Its complaints go to the checker's log (checker/library_log.h), never to a
+# terminal: the forced header turns its fprintf(stderr, ...) into a call there.
+target_compile_options(udfread PRIVATE -w
+    -include ${PROJECT_SOURCE_DIR}/checker/udfread_log_hook.h)
+set_target_properties(udfread PROPERTIES POSITION_INDEPENDENT_CODE ON)
