@@ -46,7 +46,7 @@ def xorriso(tree, image, *options):
 
 def udf_201(tree, image, files=("install/quv/win/client.ini", "products/Démarrage/setup.exe", "files/README")):
     """A UDF 2.01 file system made in a file, `files` of the tree written by
-    udfclient into the volume it lists at its root."""
+    udfclient into the volume it lists at its root, and one deleted."""
     subprocess.run(["mkudffs", "--media-type=hd", "--blocksize=2048", "--udfrev=2.01", "--label=DISC",
                     "--uuid=0123456789abcdef", str(image), "65536"], check=True, capture_output=True)
     listing = subprocess.run(["udfclient", "-W", "-b", "2048", str(image)], input=b"ls\nquit\n",
@@ -59,6 +59,9 @@ def udf_201(tree, image, files=("install/quv/win/client.ini", "products/Démarra
         for folder in folders:
             commands += [f"mkdir {folder}", f"cd {folder}"]
         commands.append(f"put {name} {file}")  # udfclient puts from its own folder
+    # A file put and removed leaves an entry flagged deleted, which Windows
+    # never shows.
+    commands += [f"cd /{volume}", f"put {files[0]} deleted.txt", "rm deleted.txt"]
     done = subprocess.run(["udfclient", "-W", "-b", "2048", str(image.resolve())], cwd=tree,
                           input=("\n".join(commands) + "\nquit\n").encode(), capture_output=True,
                           timeout=60)

@@ -1,19 +1,24 @@
-// The tree checker's reading of disc images (libcdio through our disc
-// trees) and the whole check on them, on images the fuzzer mutates from
+// The tree checker's reading of disc images (libcdio and libudfread
+// through our disc trees) and the whole check on them, on images the fuzzer mutates from
 // small mastered seeds (Joliet, ISO 9660 only, UDF bridge). Checks, beyond
 // the absence of crashes and leaks: a probe answers an image or an error,
 // never both; every file system the probe reports opens and gives a full
-// report; reads never return more than asked; exit statuses are those the
+// report; every name listed is valid UTF-8 and found again by its ANSI
+// form; reads never return more than asked; exit statuses are those the
 // launcher can end with; a started setup program was found by a path the
 // file test takes.
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include "checker/check.h"
+#include "checker/code_page.h"
+#include "checker/disc_check.h"
 #include "checker/disc_findings.h"
 #include "checker/image_tree.h"
+#include "checker/library_log.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {
@@ -22,9 +27,31 @@ bool possible_exit(int status) {
   return status == 0 || status == -1 || status == 2 || status == 11 || status == 31;
 }
 
+// Every name a folder lists is valid UTF-8, and one with an ANSI form is
+// found again by it, as what the listing says it is; folders are walked
+// down to a bounded depth.
+void check_names(checker::DiscTree& tree, std::vector<std::string>& parts, int depth) {
+  const auto names = tree.names(parts);
+  if (!names || depth > 3) return;
+  size_t seen = 0;
+  for (const checker::DiscName& entry : *names) {
+    if (++seen > 64) break;
+    const std::string ansi = checker::ansi_text(entry.name);
+    FUZZ_CHECK(checker::encode_utf8(checker::decode_utf8(entry.name)) == entry.name);
+    if (ansi.find("<U+") != std::string::npos) continue;
+    parts.push_back(ansi);
+    const auto found = tree.entry(parts);
+    FUZZ_CHECK(found != checker::Tree::Entry::kMissing);
+    // A second entry of the same name (in another case) may be found instead.
+    if (found == checker::Tree::Entry::kFolder && entry.folder) check_names(tree, parts, depth + 1);
+    parts.pop_back();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  checker::route_library_logs();
   static const int fd = memfd_create("image", 0);
   if (fd < 0 || ftruncate(fd, 0) != 0) return 0;
   if (size > 0 && pwrite(fd, data, size, 0) != static_cast<ssize_t>(size)) return 0;
@@ -46,6 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(tree->file_system() == fs);
     const auto head = tree->read({"install", "quv", "win", "client.ini"}, 7);
     FUZZ_CHECK(!head || head->size() <= 7);
+    std::vector<std::string> parts;
+    check_names(*tree, parts, 0);
     checker::TreeCheck check = checker::check_tree(*tree, path, checker::CheckOptions{});
     checker::check_disc(*tree, check);
     FUZZ_CHECK(check.medium == checker::file_system_name(fs));
@@ -57,5 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
     }
   }
+  // The whole check, as the command runs it.
+  const auto whole = checker::check_image(path, *image, checker::CheckOptions{}, &error);
+  FUZZ_CHECK(!whole || whole->disc_readings.size() == 5);
   return 0;
 }
