@@ -294,7 +294,7 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
     const bool folder = setup_entry == Tree::Entry::kFolder;
     check.findings.push_back(finding(
         "setup-not-found", "The setup program " + check.setup_path +
-                               (folder ? " is a folder, not a file" : " is not " + tree.where()) +
+                               (folder ? " is a folder, not a file" : " is not in the tree") +
                                ", so the launcher ends with -1. Put it there, or correct " + key +
                                "= in client.ini.",
         setup_line));

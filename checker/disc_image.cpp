@@ -30,7 +30,6 @@ std::string udf_revision_name(uint16_t revision) {
 }
 
 std::optional<DiscImage> probe_image(const std::string& path, std::string* error) {
-  route_library_logs();
   take_library_message();
   error->clear();
   DiscImage image;

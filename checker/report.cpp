@@ -199,9 +199,9 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
 }
 
 std::string text_report(const TreeCheck& check) {
-  std::string out = (check.medium == "folder" ? "Tree " + check.tree
-                                              : "Image " + check.tree + ", its " + check.medium +
-                                                    " file system,") +
+  const std::string read_as = check.medium == "none" ? ", with no file system this Windows reads,"
+                                                     : ", its " + check.medium + " file system,";
+  std::string out = (check.medium == "folder" ? "Tree " + check.tree : "Image " + check.tree + read_as) +
                     " as drive D:, on " + windows_title(check.windows) +
                     " (--windows " + windows_name(check.windows) + ")\n";
   out += "Profile " + kProfileDPath + ": " +
