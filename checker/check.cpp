@@ -172,6 +172,10 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
                        std::vector<Finding>& findings, std::optional<int> line) {
   if (check.starts.size() < 2) return;
   const ProgramStart& setup = check.starts[1];
+  if (setup.kind == StartKind::kUnreadable) {
+    findings.push_back(unreadable(tree, setup.file));
+    return;
+  }
   // What the other families do with it.
   std::vector<Windows> refuse;
   std::vector<Windows> start;

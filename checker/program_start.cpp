@@ -30,7 +30,9 @@ std::string oldest_nt(uint32_t major, uint32_t minor) {
 
 // A program file (.exe, .com) by its header.
 PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windows windows) {
-  const std::string head = tree.read_file(d_path, 64).value_or("");
+  const auto read = tree.read_file(d_path, 64);
+  if (!read) return {kFileNotFound, tree.where() + " but cannot be read", StartKind::kUnreadable};
+  const std::string& head = *read;
   const bool nt64 = windows == Windows::kNt64;
   const auto dos = [&](const char* what) {
     // DOS and 16-bit Windows programs run on Windows 95/98/ME and 32-bit
