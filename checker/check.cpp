@@ -384,6 +384,10 @@ std::optional<std::string> language_key(const std::string& name) {
 TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options) {
   TreeCheck result;
   result.tree = root;
+  if (const auto full = full_path(kProfileDPath)) {
+    result.profile_location = tree.on_disc() ? root + ":" + full->text
+                                             : tree.host_file(full->parts).value_or("");
+  }
   result.medium = tree.medium();
   result.windows = options.windows;
   for (const Windows w : kAllWindows) result.language_source[w] = language_source(w, options);

@@ -47,7 +47,11 @@ struct DiscReading {
 };
 
 struct TreeCheck {
-  std::string tree;
+  std::string tree;  // the TREE argument, UTF-8
+  // Where client.ini is for an editor: the host path of the file found
+  // ("up/INSTALL/QUV/WIN/CLIENT.INI"), "IMAGE.iso:D:\install\quv\win\client.ini"
+  // in an image; "" where the tree says nothing of it.
+  std::string profile_location;
   std::string medium;  // Tree::medium(): "folder", or "iso9660", "joliet", "udf"
   Windows windows = Windows::kNt64;  // the family predicted
   std::map<Windows, LanguageSource> language_source;  // where each family has the language

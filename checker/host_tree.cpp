@@ -32,6 +32,11 @@ class HostTree final : public Tree {
     return S_ISDIR(info.st_mode) ? Entry::kFolder : Entry::kFile;
   }
 
+  std::optional<std::string> host_file(const std::vector<std::string>& parts) override {
+    bool unreadable = false;
+    return host_path(parts, &unreadable);
+  }
+
   std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) override {
     bool unreadable = false;
     const auto host = host_path(parts, &unreadable);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "checker/check.h"
+#include "checker/code_page.h"
 #ifndef _WIN32
 #include <sys/stat.h>
 
@@ -158,6 +159,10 @@ int main(int argc, char** argv) {
     }
     result = checker::check_tree(*tree, *root, options);
   }
+#ifdef _WIN32
+  // The report is UTF-8; Windows hands over TREE in the ANSI code page.
+  result->tree = checker::encode_utf8(checker::decode_ansi(*root));
+#endif
   const checker::TreeCheck& check = *result;
   const std::string report = format == "json"  ? checker::json_report(check, LAUNCHER_VERSION)
                              : format == "gcc" ? checker::gcc_report(check)

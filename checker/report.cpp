@@ -27,6 +27,37 @@ std::string quoted(const std::string& ansi) {
   return out + "\"";
 }
 
+// A string that is UTF-8 already (a host path): as it is, where valid; a
+// byte that is no part of UTF-8 as the text \xNN, never decoded as ANSI.
+std::string quoted_utf8(const std::string& utf8) {
+  std::string text;
+  for (size_t i = 0; i < utf8.size();) {
+    size_t length = 1;
+    while (i + length <= utf8.size() && length <= 4) {
+      const std::string unit = utf8.substr(i, length);
+      const std::u32string decoded = decode_utf8(unit);
+      if (decoded.size() == 1 && decoded[0] != U'\uFFFD' && encode_utf8(decoded) == unit) break;
+      ++length;
+    }
+    if (i + length > utf8.size() || length > 4) {
+      char escape[8];
+      std::snprintf(escape, sizeof(escape), "\\x%02X", static_cast<unsigned char>(utf8[i]));
+      text += escape;
+      length = 1;
+    } else if (utf8[i] == '"' || utf8[i] == '\\') {
+      text += std::string("\\") + utf8[i];
+    } else if (static_cast<unsigned char>(utf8[i]) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof(escape), "\\u%04x", static_cast<unsigned>(utf8[i]));
+      text += escape;
+    } else {
+      text += utf8.substr(i, length);
+    }
+    i += length;
+  }
+  return "\"" + text + "\"";
+}
+
 std::string optional_text(const std::optional<std::string>& text) {
   return text ? quoted(*text) : "null";
 }
@@ -165,7 +196,7 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   std::string out = "{\n";
   out += "  \"checker\": \"launcher-check\",\n";
   out += "  \"version\": " + quoted(version) + ",\n";
-  out += "  \"tree\": " + quoted(check.tree) + ",\n";
+  out += "  \"tree\": " + quoted_utf8(check.tree) + ",\n";
   out += "  \"windows\": " + quoted(windows_name(check.windows)) + ",\n";
   std::string sources;
   for (const Windows w : kAllWindows) {
@@ -264,6 +295,7 @@ std::string gcc_report(const TreeCheck& check) {
   while (tree.size() > 1 && (tree.back() == '/' || tree.back() == '\\')) tree.pop_back();
   std::string profile = tree + "/" + kProfileDPath.substr(3);
   std::replace(profile.begin() + static_cast<std::ptrdiff_t>(tree.size()), profile.end(), '\\', '/');
+  if (!check.profile_location.empty()) profile = check.profile_location;
   std::string out;
   for (const auto& [where, f] : all_findings(check)) {
     out += (f->line ? profile + ":" + std::to_string(*f->line) : tree) + ": " + f->severity +

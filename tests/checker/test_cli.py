@@ -422,6 +422,20 @@ class HostileTrees(unittest.TestCase):
             self.assertEqual((language["found_path"], language["exit_status"]), (None, -1))
         self.assertEqual(report["languages"][3]["exit_status"], 11)
 
+    def test_where_the_reports_say_a_finding_is(self):
+        root = SCRATCH / "josé"
+        (root / "INSTALL/QUV/WIN").mkdir(parents=True)
+        (root / "INSTALL/QUV/WIN/CLIENT.INI").write_bytes(b"[95]\r\nENGLISH=D:\\x\\setup.exe\r\n")
+        self.assertEqual(json.loads(run("--json", root).stdout)["tree"], str(root))
+        image = SCRATCH / "josé.iso"
+        image.write_bytes(master(root))
+        # The file an editor opens: the host's own names, or the path inside an image.
+        for tree, profile in [(root, f"{root}/INSTALL/QUV/WIN/CLIENT.INI"),
+                              (image, f"{image}:D:\\install\\quv\\win\\client.ini")]:
+            with self.subTest(tree=tree.name):
+                lines = run("--format", "gcc", tree).stdout.decode().splitlines()
+                self.assertIn(f"{profile}:2: error: ENGLISH: The setup program", "\n".join(lines))
+
     def test_huge_and_binary_profiles(self):
         big = b"".join(b"[s%d]\r\nk=%s\r\n" % (i, b"v" * 100) for i in range(60000))
         for profile in [big + b"[95]\r\nENGLISH_STARTUP=Big\r\n", bytes(range(256)) * 4000]:
