@@ -168,6 +168,51 @@ void check_encoding(Tree& tree, const std::vector<std::string>& locales,
       1));
 }
 
+// Each family other than `chosen` that does not start `file`, with its own
+// reason and the launcher's exit status there ("32-bit Windows 10: a
+// 64-bit program (the launcher ends with 11 there)"); the families that do
+// start it go to `start`.
+std::string refusals_elsewhere(Tree& tree, const std::string& file, Windows chosen,
+                               std::vector<Windows>* start) {
+  std::string refusals;
+  for (const Windows w : kAllWindows) {
+    if (w == chosen) continue;
+    const PredictedStart other = predicted_start(tree, file, w);
+    if (other.result > 32) {
+      start->push_back(w);
+      continue;
+    }
+    refusals += (refusals.empty() ? "" : "; ") + std::string(windows_title(w)) + ": " + other.note +
+                " (the launcher ends with " +
+                std::to_string(launcher::exit_status_for_launch(other.result)) + " there)";
+  }
+  return refusals;
+}
+
+// The icon tool as the shell starts it: where it does not start, no icon is
+// made (setup still starts).
+void check_icon_tool_start(Tree& tree, Windows chosen, std::vector<Finding>& findings) {
+  std::string fails;
+  for (const Windows w : kAllWindows) {
+    const PredictedStart start = predicted_start(tree, kIconToolDPath, w);
+    if (start.kind == StartKind::kUnreadable) {
+      findings.push_back(unreadable(tree, kIconToolDPath));
+      return;
+    }
+    if (start.result <= 32) {
+      fails += (fails.empty() ? "" : "; ") + std::string(windows_title(w)) + (w == chosen ? " (predicted)" : "") +
+               ": " + start.note;
+    }
+  }
+  if (!fails.empty()) {
+    findings.push_back(finding(
+        "icon-tool-does-not-start",
+        "The icon tool " + kIconToolDPath + " does not start as a program on every Windows, so no "
+        "start-group icon is made there (setup still starts): " + fails + ". Put the real "
+        "addiconw.exe there."));
+  }
+}
+
 void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
                        std::vector<Finding>& findings, std::optional<int> line) {
   if (check.starts.size() < 2) return;
@@ -176,21 +221,11 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
     findings.push_back(unreadable(tree, setup.file));
     return;
   }
-  // What the other families do with it.
-  std::vector<Windows> refuse;
   std::vector<Windows> start;
-  PredictedStart refused;  // the last refusal, for its reason and code
-  for (const Windows w : kAllWindows) {
-    if (w == chosen) continue;
-    const PredictedStart other = predicted_start(tree, setup.file, w);
-    if (other.result <= 32) {
-      refuse.push_back(w);
-      refused = other;
-    } else {
-      start.push_back(w);
-    }
-  }
+  const std::string refusals = refusals_elsewhere(tree, setup.file, chosen, &start);
   const std::string elsewhere = start.empty() ? "" : " It starts on " + windows_titles(start) + ".";
+  const std::string ends_with =
+      " the launcher ends with " + std::to_string(launcher::exit_status_for_launch(setup.result)) + ".";
   if (setup.result == kBadFormat) {
     const bool nothing = setup.kind == StartKind::kNoProgram;
     findings.push_back(finding(
@@ -198,7 +233,7 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
         setup.file + " is " + setup.note + ", so " +
             (nothing ? std::string("Windows cannot start it")
                      : std::string("it does not start on ") + windows_title(chosen)) +
-            " and the launcher ends with 11." +
+            " and" + ends_with +
             (nothing ? " Put the real setup program there." : elsewhere),
         line));
     return;
@@ -206,21 +241,18 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
   if (setup.result == kNoAssociation) {
     findings.push_back(finding(
         "setup-needs-association",
-        setup.file + ": " + setup.note + ", so on " + windows_title(chosen) +
-            " the launcher ends with 31." + elsewhere + " Point " + check.setup_key + "= at an .exe.",
+        setup.file + ": " + setup.note + ", so on " + windows_title(chosen) + ends_with + elsewhere + " Point " + check.setup_key + "= at an .exe.",
         line));
     return;
   }
   if (setup.kind == StartKind::kDocument) {
     findings.push_back(finding("setup-opens-document", setup.file + " is " + setup.note + ".", line));
   }
-  if (!refuse.empty()) {
-    findings.push_back(finding(
-        "setup-not-on-every-windows",
-        setup.file + " starts on " + windows_title(chosen) + ", but not on " +
-            windows_titles(refuse) + ": " + refused.note + " (the launcher ends with " +
-            std::to_string(launcher::exit_status_for_launch(refused.result)) + " there).",
-        line));
+  if (!refusals.empty()) {
+    findings.push_back(finding("setup-not-on-every-windows",
+                               setup.file + " starts on " + windows_title(chosen) +
+                                   ", but not on every Windows: " + refusals + ".",
+                               line));
   }
 }
 
@@ -419,7 +451,9 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
                                      "user did not ask for, and no icon is made. Put addiconw.exe "
                                      "there."));
       break;
-    case Tree::Entry::kFile: break;
+    case Tree::Entry::kFile:
+      check_icon_tool_start(tree, options.windows, result.findings);
+      break;
   }
 
   std::vector<std::string> locales;

@@ -35,6 +35,8 @@ const std::vector<FindingKind> kFindingKinds = {
     {"group-default-used", "warning", "the group key is missing: the group STARTUP"},
     {"icon-tool-missing", "warning", "no install\\quv\\win\\addiconw.exe"},
     {"icon-tool-is-folder", "warning", "addiconw.exe is a folder: Explorer opens it, no icon is made"},
+    {"icon-tool-does-not-start", "warning",
+     "a family of Windows does not start addiconw.exe as a program (named, with why): no icon is made"},
     {"disc-name-lost", "warning",
      "an image lacks a name the launcher needs, with why: no Joliet, a cut Joliet name, a moved folder"},
     {"disc-two-trees", "warning",

@@ -422,6 +422,21 @@ class HostileTrees(unittest.TestCase):
             self.assertEqual((language["found_path"], language["exit_status"]), (None, -1))
         self.assertEqual(report["languages"][3]["exit_status"], 11)
 
+    def test_the_icon_tool_as_each_family_starts_it(self):
+        # addiconw.exe: the families named in the finding (none: no finding)
+        cases = {"a program for all": (program(), []),
+                 "empty": (b"", ["Windows 95/98/ME", "32-bit Windows 10", "64-bit Windows 10 and 11"]),
+                 "64-bit": (program(machine=0x8664, magic=0x20B), ["Windows 95/98/ME", "32-bit Windows 10"]),
+                 "DOS": (program(pe=False), ["64-bit Windows 10 and 11"])}
+        for name, (tool, families) in cases.items():
+            with self.subTest(name):
+                root = tree_with(b"[95]\r\n", [(PROFILE.replace("client.ini", "addiconw.exe"), tool)])
+                found = [f["message"] for f in self.check(root)["findings"]
+                         if f["code"] == "icon-tool-does-not-start"]
+                named = [w for w in ["Windows 95/98/ME", "32-bit Windows 10", "64-bit Windows 10 and 11"]
+                         if found and w + ":" in found[0] or found and w + " (predicted):" in found[0]]
+                self.assertEqual(named, families)
+
     def test_where_the_reports_say_a_finding_is(self):
         root = SCRATCH / "josé"
         (root / "INSTALL/QUV/WIN").mkdir(parents=True)
