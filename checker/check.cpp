@@ -248,6 +248,9 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
   if (setup.kind == StartKind::kDocument) {
     findings.push_back(finding("setup-opens-document", setup.file + " is " + setup.note + ".", line));
   }
+  if (setup.kind == StartKind::kNeedsFeature) {
+    findings.push_back(finding("setup-needs-feature", setup.file + " is " + setup.note + ".", line));
+  }
   if (!refusals.empty()) {
     findings.push_back(finding("setup-not-on-every-windows",
                                setup.file + " starts on " + windows_title(chosen) +

@@ -19,6 +19,8 @@ const std::vector<FindingKind> kFindingKinds = {
     {"disc-not-read", "error", "the chosen Windows reads no file system of the image"},
     {"setup-not-on-every-windows", "warning",
      "another family of Windows does not start the setup program (named in the message)"},
+    {"setup-needs-feature", "warning",
+     "the chosen Windows starts the setup program only once the user installs an optional feature"},
     {"setup-opens-document", "warning",
      "the setup file is a text file or shortcut: it opens in Notepad or starts something else"},
     {"profile-encoding", "warning", "UTF-8 or UTF-16 text that some Windows reads differently"},

@@ -35,8 +35,17 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windo
   const std::string& head = *read;
   const bool nt64 = windows == Windows::kNt64;
   const auto dos = [&](const char* what) {
-    // DOS and 16-bit Windows programs run on Windows 95/98/ME and 32-bit
-    // NT (its NTVDM); 64-bit Windows refuses them.
+    // DOS and 16-bit Windows programs run on Windows 95/98/ME; 32-bit
+    // Windows 10 runs them through NTVDM, a feature on demand that is not
+    // installed out of the box ("NTVDM and 16-bit app support"); 64-bit
+    // Windows refuses them.
+    if (windows == Windows::kNt32) {
+      return PredictedStart{kStarted,
+                            std::string(what) + ", which 32-bit Windows 10 runs only through NTVDM, "
+                            "an optional feature that is off out of the box: the user is asked to "
+                            "install it first, which takes an administrator",
+                            StartKind::kNeedsFeature};
+    }
     return nt64 ? PredictedStart{kBadFormat, std::string(what) + ", which 64-bit Windows does not run"}
                 : PredictedStart{kStarted, what};
   };
@@ -100,28 +109,11 @@ PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows wi
   // The type is that of the name Windows resolved ("setup.exe." is an .exe).
   const auto full = full_path(d_path);
   const std::string extension = lower_extension(full ? full->text : d_path);
-  const bool nt = windows != Windows::k9x;
-  if (extension == ".exe" || extension == ".com") {
+  // A screen saver is a program the shell starts as one.
+  if (extension == ".exe" || extension == ".com" || extension == ".scr") {
     return program(tree, d_path, extension == ".com", windows);
   }
-  if (extension == ".bat") return {kStarted, "a batch file"};
-  if (extension == ".cmd") {
-    return nt ? PredictedStart{kStarted, "a batch file"}
-              : PredictedStart{kNoAssociation, ".cmd batch files run only on Windows NT"};
-  }
-  if (extension == ".lnk" || extension == ".pif") {
-    return {kStarted, "a shortcut: Windows starts what it points to", StartKind::kDocument};
-  }
-  if (extension == ".ini" || extension == ".txt" || extension == ".inf" || extension == ".log") {
-    return {kStarted, "a text file: it opens in Notepad, and nothing is installed",
-            StartKind::kDocument};
-  }
-  if (extension == ".msi") {
-    return nt ? PredictedStart{kStarted, "a Windows Installer package"}
-              : PredictedStart{kNoAssociation, "Windows 95/98/ME has no Windows Installer out of the box"};
-  }
-  return {kNoAssociation, extension.empty() ? "a file without an extension: no program opens it"
-                                            : "no program opens " + extension + " files out of the box"};
+  return associated_start(extension, windows);
 }
 
 PredictedStart predicted_process(Tree& tree, const std::string& d_path, Windows windows) {

@@ -24,6 +24,7 @@ enum class StartKind {
   kFolder,     // a folder: the shell opens it in Explorer
   kNoProgram,  // an .exe or .com that is no program at all (empty, damaged, no header)
   kDocument,   // a text file or a shortcut: something else starts
+  kNeedsFeature,  // a program Windows runs only once the user installs a feature
   kUnreadable,  // listed, but cannot be read: nobody can tell
 };
 
@@ -39,6 +40,10 @@ PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows wi
 // The same file started as a process (CreateProcess, as autorun.inf's open=
 // is): only a program file (.exe, .com) whose header Windows runs starts.
 PredictedStart predicted_process(Tree& tree, const std::string& d_path, Windows windows);
+
+// What the shell does, out of the box, with a file of a type that is not a
+// program file (file_types.cpp).
+PredictedStart associated_start(const std::string& extension, Windows windows);
 
 // The extension of a path's last name in lower case (".exe"), "" for none:
 // the file type Windows goes by.

@@ -13,6 +13,7 @@ add_executable(launcher-check
     checker/windows_tree.cpp
     checker/windows_family.cpp
     checker/program_start.cpp
+    checker/file_types.cpp
     checker/findings.cpp
     checker/tree_platform.cpp
     checker/check.cpp

@@ -422,6 +422,28 @@ class HostileTrees(unittest.TestCase):
             self.assertEqual((language["found_path"], language["exit_status"]), (None, -1))
         self.assertEqual(report["languages"][3]["exit_status"], 11)
 
+    def test_file_types_as_each_family_opens_them(self):
+        # extension: (exit status on 9x, nt32, nt64), and a finding on NT
+        cases = {".htm": ((31, 0, 0), "setup-opens-document"), ".url": ((31, 0, 0), "setup-opens-document"),
+                 ".hta": ((31, 0, 0), None), ".vbs": ((31, 0, 0), None), ".js": ((31, 0, 0), None),
+                 ".reg": ((0, 0, 0), "setup-opens-document"), ".rtf": ((0, 0, 0), "setup-opens-document"),
+                 ".wri": ((0, 0, 0), "setup-opens-document"), ".chm": ((31, 0, 0), "setup-opens-document"),
+                 ".hlp": ((0, 0, 0), "setup-opens-document"), ".msi": ((31, 0, 0), None),
+                 ".scr": ((0, 0, 0), None), ".xyz": ((31, 31, 31), "setup-needs-association")}
+        for extension, (exits, code) in cases.items():
+            with self.subTest(extension):
+                root = tree_with(b"[95]\r\nENGLISH=D:\\setup" + extension.encode() + b"\r\n",
+                                 [("setup" + extension, program())])
+                english = self.check(root, "--locale", "00000409")["languages"][0]
+                by_windows = english["exit_status_by_windows"]
+                self.assertEqual((by_windows["9x"], by_windows["nt32"], by_windows["nt64"]), exits)
+                codes = {f["code"] for f in english["findings"]}
+                self.assertEqual(code is not None and code in codes, code is not None, codes)
+        # A DOS program asks 32-bit Windows 10 for NTVDM first.
+        root = tree_with(b"[95]\r\nENGLISH=D:\\setup.exe\r\n", [("setup.exe", program(pe=False))])
+        english = self.check(root, "--locale", "00000409", "--windows", "nt32")["languages"][0]
+        self.assertIn("setup-needs-feature", {f["code"] for f in english["findings"]})
+
     def test_the_icon_tool_as_each_family_starts_it(self):
         # addiconw.exe: the families named in the finding (none: no finding)
         cases = {"a program for all": (program(), []),
