@@ -310,7 +310,8 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
                          std::to_string(check.group_value->size()) +
                          " characters as read); the icon tool gets only \"" + check.group + "\"" +
                          (check.group_value->size() > launcher::kGroupSlotSize - 1
-                              ? ", the 14 characters of the launcher's slot. Shorten it."
+                              ? ", the " + std::to_string(launcher::kGroupSlotSize - 1) +
+                                    " characters of the launcher's slot. Shorten it."
                               : ": a quoted value that fills the slot loses one more character. "
                                 "Shorten it, or drop the quotes."),
         group_line));
@@ -322,8 +323,9 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
     check.findings.push_back(finding(
         "setup-path-too-long",
         "The setup program's full path " + (full ? full->text : check.setup_path) + " has " +
-            std::to_string(length) + " characters; the launcher's file test takes at most 127, so "
-            "it ends with -1. Move the program to a shorter path.",
+            std::to_string(length) + " characters; the launcher's file test takes at most " +
+            std::to_string(platform::kFoundPathSize - 1) + ", so it ends with " +
+            std::to_string(launcher::kExitFailed) + ". Move the program to a shorter path.",
         setup_line));
   }
   const Tree::Entry setup_entry = tree.entry_at(check.setup_path);
@@ -334,7 +336,8 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
     check.findings.push_back(finding(
         "setup-not-found", "The setup program " + check.setup_path +
                                (folder ? " is a folder, not a file" : " is not in the tree") +
-                               ", so the launcher ends with -1. Put it there, or correct " + key +
+                               ", so the launcher ends with " + std::to_string(launcher::kExitFailed) +
+                               ". Put it there, or correct " + key +
                                "= in client.ini.",
         setup_line));
   }

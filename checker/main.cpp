@@ -15,6 +15,7 @@
 #endif
 #include "checker/report.h"
 #include "checker/tree.h"
+#include "launcher/launcher.h"
 
 #ifndef LAUNCHER_VERSION
 #define LAUNCHER_VERSION "unknown"
@@ -102,8 +103,11 @@ int main(int argc, char** argv) {
         const std::string name = list.substr(start, comma - start);
         const auto key = checker::language_key(name);
         if (!key) {
-          return usage_error("unknown language '" + name +
-                             "' in --languages: PORTUGESE, ENGLISH, FRENCH, ITALIAN, GERMAN, SPANISH");
+          std::string known;
+          for (const launcher::LanguageRow& row : launcher::kLanguages) {
+            known += (known.empty() ? "" : ", ") + std::string(row.setup_key);
+          }
+          return usage_error("unknown language '" + name + "' in --languages: " + known);
         }
         options.languages->push_back(*key);
         start = comma + 1;

@@ -97,7 +97,8 @@ std::string profile_encoding_name(const std::string& bytes) {
 }
 
 Profile::Profile(const std::string& bytes, ProfileMarks marks) {
-  const std::u32string text = decode(bytes, marks, &encoding_);
+  ProfileEncoding encoding = ProfileEncoding::kAnsi;
+  const std::u32string text = decode(bytes, marks, &encoding);
   sections_.push_back({});  // keys before the first section header: never found
   const char32_t* next = text.data();
   const char32_t* const end = text.data() + text.size();
@@ -128,7 +129,7 @@ Profile::Profile(const std::string& bytes, ProfileMarks marks) {
         const char32_t* name_end = close - 1;
         while (name < name_end && is_blank(*name)) ++name;
         while (name_end > name && is_blank(name_end[-1])) --name_end;
-        sections_.push_back({encode(name, name_end), {}, line});
+        sections_.push_back({encode(name, name_end), {}});
         section_has_keys = false;
         continue;
       }

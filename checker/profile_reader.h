@@ -39,7 +39,6 @@ struct ProfileKey {
 struct ProfileSection {
   std::string name;
   std::vector<ProfileKey> keys;
-  int line = 0;  // of its header; 0 for the keys before any header
 };
 
 class Profile {
@@ -47,11 +46,6 @@ class Profile {
   // Parses the whole file as a profile call that decodes `marks` does.
   Profile(const std::string& bytes, ProfileMarks marks);
 
-  ProfileEncoding encoding() const { return encoding_; }
-  // Sections in file order, duplicates included. Names and values are ANSI
-  // bytes and may hold NUL bytes; the profile call sees each only up to the
-  // first of them.
-  const std::vector<ProfileSection>& sections() const { return sections_; }
 
   // The section the profile call searches for `name`: the first whose name
   // matches; nullptr when none does.
@@ -65,7 +59,6 @@ class Profile {
   const ProfileKey* find_key(const std::string& section, const std::string& key) const;
 
  private:
-  ProfileEncoding encoding_ = ProfileEncoding::kAnsi;
   std::vector<ProfileSection> sections_;
 };
 

@@ -86,9 +86,9 @@ bool TreePlatform::file_exists(const char* path, char found[platform::kFoundPath
 }
 
 intptr_t TreePlatform::start_program(const char* file, const char* parameters,
-                                     const char* directory, int show) {
+                                     const char* /*directory: none, the launcher's*/, int show) {
   const PredictedStart start = predicted_start(tree_, file, windows_);
-  starts.push_back({file, parameters, directory, show, start.result, start.note, start.kind});
+  starts.push_back({file, parameters, show, start.result, start.note, start.kind});
   return start.result;
 }
 

@@ -23,7 +23,6 @@ namespace checker {
 struct ProgramStart {
   std::string file;
   std::string parameters;
-  std::string directory;
   int show;
   intptr_t result;   // the launch result the platform would give
   std::string note;  // what the start does, or why it fails (see PredictedStart)
