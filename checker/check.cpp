@@ -99,7 +99,7 @@ std::string outcome(const Launch& run) {
 void check_profile(const Profile* profile, const std::string& bytes, TreeCheck& result) {
   if (profile == nullptr) {
     result.findings.push_back(finding(
-        "profile-missing",
+        Code::kProfileMissing,
         "No profile at " + kProfileDPath + ": every language starts the default " +
             (launcher::kDefaultSetupPath + 2) + " with the program group STARTUP. Put client.ini "
             "there."));
@@ -108,7 +108,7 @@ void check_profile(const Profile* profile, const std::string& bytes, TreeCheck& 
   result.profile_encoding = profile_encoding_name(bytes);
   if (result.profile_encoding == "utf-16 without mark") {
     result.findings.push_back(finding(
-        "profile-encoding",
+        Code::kProfileEncoding,
         "client.ini looks like UTF-16 text without a byte-order mark, which no Windows decodes: "
         "it is read as raw bytes. Save it as ANSI (Windows-1252) text.",
         1));
@@ -116,7 +116,7 @@ void check_profile(const Profile* profile, const std::string& bytes, TreeCheck& 
   const ProfileSection* section = profile->find_section(launcher::kProfileSection);
   if (section == nullptr) {
     result.findings.push_back(finding(
-        "section-missing",
+        Code::kSectionMissing,
         std::string("client.ini has no [95] section, so every language starts the default ") +
             (launcher::kDefaultSetupPath + 2) + " with the program group STARTUP. Add a [95] "
             "section with the keys of each language."));
@@ -132,7 +132,7 @@ void check_profile(const Profile* profile, const std::string& bytes, TreeCheck& 
       message += ". It reads PORTUGESE (so spelt), ENGLISH, FRENCH, ITALIAN, GERMAN and SPANISH, "
                  "each with its _STARTUP key.";
     }
-    result.findings.push_back(finding("unknown-key", message, key.line));
+    result.findings.push_back(finding(Code::kUnknownKey, message, key.line));
   }
 }
 
@@ -161,7 +161,7 @@ void check_encoding(Tree& tree, const std::vector<std::string>& locales,
                 (result.profile_encoding == "utf-8" ? "UTF-8" : "UTF-16BE") +
                 " byte-order mark, which Windows does not decode (Wine does): ";
   result.findings.push_back(finding(
-      here ? "profile-encoding-changes-launch" : "profile-encoding",
+      here ? Code::kProfileEncodingChangesLaunch : Code::kProfileEncoding,
       what + windows_titles(changed) + " read" + (changed.size() == 1 ? "s" : "") +
           " the raw bytes, the mark part of the first line, and the launch changes (other keys, "
           "other groups, or the defaults). Save it as ANSI (Windows-1252) text without a mark.",
@@ -206,7 +206,7 @@ void check_icon_tool_start(Tree& tree, Windows chosen, std::vector<Finding>& fin
   }
   if (!fails.empty()) {
     findings.push_back(finding(
-        "icon-tool-does-not-start",
+        Code::kIconToolDoesNotStart,
         "The icon tool " + kIconToolDPath + " does not start as a program on every Windows, so no "
         "start-group icon is made there (setup still starts): " + fails + ". Put the real "
         "addiconw.exe there."));
@@ -229,7 +229,7 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
   if (setup.result == kBadFormat) {
     const bool nothing = setup.kind == StartKind::kNoProgram;
     findings.push_back(finding(
-        nothing ? "setup-not-a-program" : "setup-wrong-windows",
+        nothing ? Code::kSetupNotAProgram : Code::kSetupWrongWindows,
         setup.file + " is " + setup.note + ", so " +
             (nothing ? std::string("Windows cannot start it")
                      : std::string("it does not start on ") + windows_title(chosen)) +
@@ -240,19 +240,19 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
   }
   if (setup.result == kNoAssociation) {
     findings.push_back(finding(
-        "setup-needs-association",
+        Code::kSetupNeedsAssociation,
         setup.file + ": " + setup.note + ", so on " + windows_title(chosen) + ends_with + elsewhere + " Point " + check.setup_key + "= at an .exe.",
         line));
     return;
   }
   if (setup.kind == StartKind::kDocument) {
-    findings.push_back(finding("setup-opens-document", setup.file + " is " + setup.note + ".", line));
+    findings.push_back(finding(Code::kSetupOpensDocument, setup.file + " is " + setup.note + ".", line));
   }
   if (setup.kind == StartKind::kNeedsFeature) {
-    findings.push_back(finding("setup-needs-feature", setup.file + " is " + setup.note + ".", line));
+    findings.push_back(finding(Code::kSetupNeedsFeature, setup.file + " is " + setup.note + ".", line));
   }
   if (!refusals.empty()) {
-    findings.push_back(finding("setup-not-on-every-windows",
+    findings.push_back(finding(Code::kSetupNotOnEveryWindows,
                                setup.file + " starts on " + windows_title(chosen) +
                                    ", but not on every Windows: " + refusals + ".",
                                line));
@@ -274,7 +274,7 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
                                                          : "only one character";
     if (provided) {
       check.findings.push_back(finding(
-          "setup-default-used", key + " is " + why + ", so the launcher starts the default " +
+          Code::kSetupDefaultUsed, key + " is " + why + ", so the launcher starts the default " +
                                     (launcher::kDefaultSetupPath + 2) + " on its own drive. Write " +
                                     key + "=D:\\path\\to\\setup.exe.",
           setup_line));
@@ -283,14 +283,14 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
     const std::string& value = *check.setup_value;
     if (!launcher::has_install_drive(value.c_str(), static_cast<uint32_t>(value.size()))) {
       check.findings.push_back(finding(
-          "setup-no-drive-prefix", key + "=" + value + " does not begin with a drive: its first "
+          Code::kSetupNoDrivePrefix, key + "=" + value + " does not begin with a drive: its first "
                                        "two characters \"" + value.substr(0, 2) +
                                        "\" are replaced by the launcher's drive, giving " +
                                        check.setup_path + ". Begin the path with D:.",
           setup_line));
     } else if (upper(value.substr(0, 1)) != "D") {
       check.findings.push_back(finding(
-          "setup-other-drive", key + "=" + value + " names drive " + value.substr(0, 2) +
+          Code::kSetupOtherDrive, key + "=" + value + " names drive " + value.substr(0, 2) +
                                    ", but the launcher moves every path onto the drive it was "
                                    "started from, giving " + check.setup_path +
                                    ". Write D: to say what happens.",
@@ -300,13 +300,13 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
   if (!check.group_value) {
     if (provided) {
       check.findings.push_back(finding(
-          "group-default-used", check.group_key + " is missing from [95], so the icon goes to the "
+          Code::kGroupDefaultUsed, check.group_key + " is missing from [95], so the icon goes to the "
                                                   "program group STARTUP. Write " +
                                     check.group_key + "=<group name>."));
     }
   } else if (check.group_cut) {
     check.findings.push_back(finding(
-        "group-cut", check.group_key + " is \"" + *check.group_value + "\" (" +
+        Code::kGroupCut, check.group_key + " is \"" + *check.group_value + "\" (" +
                          std::to_string(check.group_value->size()) +
                          " characters as read); the icon tool gets only \"" + check.group + "\"" +
                          (check.group_value->size() > launcher::kGroupSlotSize - 1
@@ -321,7 +321,7 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
   const size_t length = full ? full->text.size() : check.setup_path.size();
   if (length >= platform::kFoundPathSize) {
     check.findings.push_back(finding(
-        "setup-path-too-long",
+        Code::kSetupPathTooLong,
         "The setup program's full path " + (full ? full->text : check.setup_path) + " has " +
             std::to_string(length) + " characters; the launcher's file test takes at most " +
             std::to_string(platform::kFoundPathSize - 1) + ", so it ends with " +
@@ -334,7 +334,7 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
   } else if (!check.found_path) {
     const bool folder = setup_entry == Tree::Entry::kFolder;
     check.findings.push_back(finding(
-        "setup-not-found", "The setup program " + check.setup_path +
+        Code::kSetupNotFound, "The setup program " + check.setup_path +
                                (folder ? " is a folder, not a file" : " is not in the tree") +
                                ", so the launcher ends with " + std::to_string(launcher::kExitFailed) +
                                ". Put it there, or correct " + key +
@@ -381,7 +381,7 @@ LanguageCheck run_locale(Tree& tree, const Profile* profile, const std::string& 
 
 Finding unreadable(const Tree& tree, const std::string& d_path) {
   const auto full = full_path(d_path);
-  return finding("file-unreadable", "Cannot tell what the launcher does: " +
+  return finding(Code::kFileUnreadable, "Cannot tell what the launcher does: " +
                                         (full ? full->text : d_path) + " is " + tree.where() +
                                         " but cannot be read. Check the medium, or master it again.");
 }
@@ -446,13 +446,13 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
       break;
     case Tree::Entry::kMissing:
       result.findings.push_back(finding(
-          "icon-tool-missing", "The icon tool " + kIconToolDPath +
+          Code::kIconToolMissing, "The icon tool " + kIconToolDPath +
                                    " is not in the tree: no start-group icon is made (setup still "
                                    "starts). Put addiconw.exe there."));
       break;
     case Tree::Entry::kFolder:
       result.findings.push_back(finding(
-          "icon-tool-is-folder", "The icon tool " + kIconToolDPath +
+          Code::kIconToolIsFolder, "The icon tool " + kIconToolDPath +
                                      " is a folder: the shell opens it in Explorer, a window the "
                                      "user did not ask for, and no icon is made. Put addiconw.exe "
                                      "there."));

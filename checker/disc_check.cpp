@@ -88,7 +88,7 @@ void report_not_read(const DiscReader& reader, const DiscImage& image, bool chos
                             (image.udf ? std::string(image.iso9660 ? " and " : "") + "UDF " +
                                              udf_revision_name(*image.udf) : "");
   result.findings.push_back(finding(
-      chosen ? "disc-not-read" : "disc-not-read-elsewhere",
+      chosen ? Code::kDiscNotRead : Code::kDiscNotReadElsewhere,
       std::string(reader.title) + " reads no file system of this image (" +
           (why.empty() ? "it holds " + holds + ", and " + reader.title + " reads " +
                              (reader.newest_udf == 0 ? std::string("no UDF")
@@ -130,7 +130,7 @@ std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& i
   }
   for (const auto& [fs, readers] : changed_on) {
     result.findings.push_back(finding(
-        "disc-two-trees", readers + " read" + (readers.find(',') == std::string::npos ? "s" : "") +
+        Code::kDiscTwoTrees, readers + " read" + (readers.find(',') == std::string::npos ? "s" : "") +
                               " the image's " + shown_file_system(image, fs) + " tree, not the " +
                               shown_file_system(image, chosen_fs) + " tree of this report, and "
                               "the launch changes there: " + change[fs] +

@@ -94,7 +94,7 @@ void check_names(DiscTree& tree, const std::string& d_path, const std::string& w
     const std::string why = why_lost(tree, full->parts, i);
     if (!why.empty()) {
       result.findings.push_back(finding(
-          "disc-name-lost", what + " " + full->text + " is not on the disc as Windows reads it: " +
+          Code::kDiscNameLost, what + " " + full->text + " is not on the disc as Windows reads it: " +
                                 why + ". Master the image with Joliet names that keep it."));
     }
     return;
@@ -126,7 +126,7 @@ std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCh
   const std::string key = by_shell ? "shellexecute=" : "open=";
   if (program.empty()) {
     result.findings.push_back(finding(
-        "autorun-open-missing", "autorun.inf has no [" + section + "] open= line, so inserting "
+        Code::kAutorunOpenMissing, "autorun.inf has no [" + section + "] open= line, so inserting "
                                 "the disc starts nothing. Add open=launcher.exe."));
     return "";
   }
@@ -139,7 +139,7 @@ std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCh
   }
   if (start.result <= 32) {
     result.findings.push_back(finding(
-        "autorun-open-missing", autorun_at(line) + " " + key + " names " + program + ": " +
+        Code::kAutorunOpenMissing, autorun_at(line) + " " + key + " names " + program + ": " +
                                     start.note + ", so inserting the disc starts nothing on " +
                                     windows_title(result.windows) + ". Write open=launcher.exe."));
     return "";
@@ -157,7 +157,7 @@ void check_autorun_icon(DiscTree& tree, const Profile& autorun, TreeCheck& resul
   file = program_of(file);
   if (tree.entry_at("D:\\" + file) != Tree::Entry::kFile) {
     result.findings.push_back(finding(
-        "autorun-icon-missing", autorun_at(icon) + " shows the icon of " + file +
+        Code::kAutorunIconMissing, autorun_at(icon) + " shows the icon of " + file +
                                     ", which is not on the disc. Write icon=launcher.exe."));
   }
 }
@@ -173,7 +173,7 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
   }
   if (!bytes) {
     result.findings.push_back(finding(
-        "autorun-missing", "The disc has no autorun.inf at its root, so inserting it does not "
+        Code::kAutorunMissing, "The disc has no autorun.inf at its root, so inserting it does not "
                            "start the launcher. Add one: [autorun] open=launcher.exe "
                            "icon=launcher.exe."));
     return kLauncher;
@@ -184,7 +184,7 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
   const std::string started = check_autorun_command(tree, autorun, result, &line);
   if (started.empty() || same_ansi_name(started, kLauncher)) return kLauncher;
   result.findings.push_back(finding(
-      "autorun-not-launcher", autorun_at(line) + " starts " + started + ", not the launcher " + kLauncher +
+      Code::kAutorunNotLauncher, autorun_at(line) + " starts " + started + ", not the launcher " + kLauncher +
                                   ": make sure that program is the launcher (renamed) or starts it."));
   return started;
 }
@@ -195,7 +195,7 @@ void check_disc(DiscTree& tree, TreeCheck& result) {
   const std::string launcher = check_autorun(tree, result);
   if (tree.entry_at(launcher) != Tree::Entry::kFile) {
     result.findings.push_back(finding(
-        "launcher-missing", "The launcher " + launcher + " is not at the root of the disc. Put "
+        Code::kLauncherMissing, "The launcher " + launcher + " is not at the root of the disc. Put "
                             "launcher.exe there."));
   }
   // Names the launcher needs that the image lost.

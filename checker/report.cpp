@@ -66,8 +66,8 @@ std::string findings_json(const std::vector<Finding>& findings, const std::strin
   if (findings.empty()) return "[]";
   std::string out = "[";
   for (size_t i = 0; i < findings.size(); ++i) {
-    out += (i ? ",\n" : "\n") + indent + "  {\"severity\": " + quoted(findings[i].severity) +
-           ", \"code\": " + quoted(findings[i].code) +
+    out += (i ? ",\n" : "\n") + indent + "  {\"severity\": " + quoted(severity_name(findings[i].severity())) +
+           ", \"code\": " + quoted(findings[i].name()) +
            ", \"message\": " + quoted(findings[i].message) + ", \"line\": " +
            (findings[i].line ? std::to_string(*findings[i].line) : "null") + "}";
   }
@@ -144,7 +144,7 @@ std::vector<std::pair<std::string, const Finding*>> all_findings(const TreeCheck
     for (const Finding& f : l.findings) all.emplace_back(l.language, &f);
   }
   std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
-    return a.second->severity == "error" && b.second->severity != "error";
+    return a.second->severity() == Severity::kError && b.second->severity() != Severity::kError;
   });
   return all;
 }
@@ -282,7 +282,8 @@ std::string text_report(const TreeCheck& check) {
 
   std::string findings;
   for (const auto& [where, f] : all_findings(check)) {
-    findings += "  " + f->severity + std::string(9 - f->severity.size(), ' ') + f->code + "  " +
+    const std::string severity = severity_name(f->severity());
+    findings += "  " + severity + std::string(9 - severity.size(), ' ') + f->name() + "  " +
                 (f->line ? "line " + std::to_string(*f->line) + ": " : "") +
                 (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + "\n";
   }
@@ -298,8 +299,8 @@ std::string gcc_report(const TreeCheck& check) {
   if (!check.profile_location.empty()) profile = check.profile_location;
   std::string out;
   for (const auto& [where, f] : all_findings(check)) {
-    out += (f->line ? profile + ":" + std::to_string(*f->line) : tree) + ": " + f->severity +
-           ": " + (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + " [" + f->code +
+    out += (f->line ? profile + ":" + std::to_string(*f->line) : tree) + ": " + severity_name(f->severity()) +
+           ": " + (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + " [" + f->name() +
            "]\n";
   }
   return out;
