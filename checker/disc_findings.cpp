@@ -39,10 +39,9 @@ std::string program_of(const std::string& command) {
   return command.substr(0, command.find_first_of(" \t"));
 }
 
-// "autorun.inf (line 2)": a finding's own line is one of client.ini, so
-// the autorun file's line goes into the message.
-std::string autorun_at(const ProfileKey* key) {
-  return key ? "autorun.inf (line " + std::to_string(key->line) + ")" : "autorun.inf";
+// A finding about a line of autorun.inf, or about the file.
+Finding autorun_finding(Code code, std::string message, const ProfileKey* key) {
+  return key ? finding_at(code, std::move(message), kAutorun, key->line) : finding(code, std::move(message));
 }
 
 // Why the image does not hold the first missing component of `d_path`,
@@ -138,10 +137,11 @@ std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCh
     return "";
   }
   if (start.result <= 32) {
-    result.findings.push_back(finding(
-        Code::kAutorunOpenMissing, autorun_at(line) + " " + key + " names " + program + ": " +
+    result.findings.push_back(autorun_finding(
+        Code::kAutorunOpenMissing, "autorun.inf's " + key + " names " + program + ": " +
                                     start.note + ", so inserting the disc starts nothing on " +
-                                    windows_title(result.windows) + ". Write open=launcher.exe."));
+                                    windows_title(result.windows) + ". Write open=launcher.exe.",
+        line));
     return "";
   }
   const auto named = full_path(path);
@@ -156,9 +156,10 @@ void check_autorun_icon(DiscTree& tree, const Profile& autorun, TreeCheck& resul
   if (comma != std::string::npos) file.resize(comma);
   file = program_of(file);
   if (tree.entry_at("D:\\" + file) != Tree::Entry::kFile) {
-    result.findings.push_back(finding(
-        Code::kAutorunIconMissing, autorun_at(icon) + " shows the icon of " + file +
-                                    ", which is not on the disc. Write icon=launcher.exe."));
+    result.findings.push_back(autorun_finding(
+        Code::kAutorunIconMissing, "autorun.inf shows the icon of " + file +
+                                       ", which is not on the disc. Write icon=launcher.exe.",
+        icon));
   }
 }
 
@@ -183,9 +184,11 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
   const ProfileKey* line = nullptr;
   const std::string started = check_autorun_command(tree, autorun, result, &line);
   if (started.empty() || same_ansi_name(started, kLauncher)) return kLauncher;
-  result.findings.push_back(finding(
-      Code::kAutorunNotLauncher, autorun_at(line) + " starts " + started + ", not the launcher " + kLauncher +
-                                  ": make sure that program is the launcher (renamed) or starts it."));
+  result.findings.push_back(autorun_finding(
+      Code::kAutorunNotLauncher,
+      "autorun.inf starts " + started + ", not the launcher " + std::string(kLauncher) +
+          ": make sure that program is the launcher (renamed) or starts it.",
+      line));
   return started;
 }
 

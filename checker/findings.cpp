@@ -1,6 +1,14 @@
 #include "checker/findings.h"
 
+#include "launcher/launch_sequence.h"
+
 namespace checker {
+
+Finding finding(Code code, std::string message, std::optional<int> line) {
+  // The launcher's own profile path, on drive D: as the tree is.
+  static const std::string profile = "D:" + std::string(launcher::kProfilePath + 2);
+  return {code, std::move(message), line, line ? profile : ""};
+}
 
 const char* severity_name(Severity severity) {
   return severity == Severity::kError ? "error" : "warning";

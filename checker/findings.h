@@ -134,14 +134,18 @@ const char* severity_name(Severity severity);
 struct Finding {
   Code code;
   std::string message;      // what is wrong and what to change
-  std::optional<int> line;  // the line of client.ini it is about
+  std::optional<int> line;  // the line it is about, in `file`
+  std::string file;         // the D: path of that file; "" without a line
 
   const char* name() const { return kind_of(code).name; }
   Severity severity() const { return kind_of(code).severity; }
 };
 
-inline Finding finding(Code code, std::string message, std::optional<int> line = std::nullopt) {
-  return {code, std::move(message), line};
+// A finding about the tree as a whole, or about a line of client.ini.
+Finding finding(Code code, std::string message, std::optional<int> line = std::nullopt);
+// A finding about a line of another file of the tree.
+inline Finding finding_at(Code code, std::string message, std::string file, int line) {
+  return {code, std::move(message), line, std::move(file)};
 }
 
 // The table as text: one line per kind, "severity  code  summary".

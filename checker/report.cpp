@@ -68,7 +68,8 @@ std::string findings_json(const std::vector<Finding>& findings, const std::strin
   for (size_t i = 0; i < findings.size(); ++i) {
     out += (i ? ",\n" : "\n") + indent + "  {\"severity\": " + quoted(severity_name(findings[i].severity())) +
            ", \"code\": " + quoted(findings[i].name()) +
-           ", \"message\": " + quoted(findings[i].message) + ", \"line\": " +
+           ", \"message\": " + quoted(findings[i].message) +
+           ", \"file\": " + (findings[i].file.empty() ? "null" : quoted(findings[i].file)) + ", \"line\": " +
            (findings[i].line ? std::to_string(*findings[i].line) : "null") + "}";
   }
   return out + "\n" + indent + "]";
@@ -229,6 +230,12 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   return out;
 }
 
+// "line 3" of client.ini; "autorun.inf line 2" of another file.
+std::string line_of(const Finding& f) {
+  const std::string where = f.file == kProfileDPath ? "" : f.file.substr(f.file.rfind('\\') + 1) + " ";
+  return where + "line " + std::to_string(*f.line);
+}
+
 std::string text_report(const TreeCheck& check) {
   const std::string read_as = check.medium == "none" ? ", with no file system this Windows reads,"
                                                      : ", its " + check.medium + " file system,";
@@ -284,22 +291,30 @@ std::string text_report(const TreeCheck& check) {
   for (const auto& [where, f] : all_findings(check)) {
     const std::string severity = severity_name(f->severity());
     findings += "  " + severity + std::string(9 - severity.size(), ' ') + f->name() + "  " +
-                (f->line ? "line " + std::to_string(*f->line) + ": " : "") +
+                (f->line ? line_of(*f) + ": " : "") +
                 (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + "\n";
   }
   out += findings.empty() ? "\nNo findings.\n" : "\nFindings:\n" + findings;
   return out;
 }
 
-std::string gcc_report(const TreeCheck& check) {
+// Where a file of the tree is for an editor: client.ini where the check
+// found it; else the path inside an image, or below the tree's folder.
+std::string editor_path(const TreeCheck& check, const std::string& d_path) {
+  if (d_path == kProfileDPath && !check.profile_location.empty()) return check.profile_location;
+  if (check.medium != "folder") return check.tree + ":" + d_path;
   std::string tree = check.tree;
   while (tree.size() > 1 && (tree.back() == '/' || tree.back() == '\\')) tree.pop_back();
-  std::string profile = tree + "/" + kProfileDPath.substr(3);
-  std::replace(profile.begin() + static_cast<std::ptrdiff_t>(tree.size()), profile.end(), '\\', '/');
-  if (!check.profile_location.empty()) profile = check.profile_location;
+  std::string path = tree + "/" + d_path.substr(3);
+  std::replace(path.begin() + static_cast<std::ptrdiff_t>(tree.size()), path.end(), '\\', '/');
+  return path;
+}
+
+std::string gcc_report(const TreeCheck& check) {
   std::string out;
   for (const auto& [where, f] : all_findings(check)) {
-    out += (f->line ? profile + ":" + std::to_string(*f->line) : tree) + ": " + severity_name(f->severity()) +
+    out += (f->line ? editor_path(check, f->file) + ":" + std::to_string(*f->line) : check.tree) +
+           ": " + severity_name(f->severity()) +
            ": " + (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + " [" + f->name() +
            "]\n";
   }
