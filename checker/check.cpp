@@ -259,14 +259,10 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
   }
 }
 
-void check_language(Tree& tree, const Profile* profile, const CheckOptions& options,
-                    LanguageCheck& check) {
+// The setup key's value: missing or too short (the default program), or a
+// drive the launcher replaces.
+void check_setup_value(LanguageCheck& check, bool provided, std::optional<int> setup_line) {
   const std::string& key = check.setup_key;
-  const auto setup_line = key_line(profile, check.setup_key.c_str());
-  const auto group_line = key_line(profile, check.group_key.c_str());
-  const bool provided =
-      !options.languages || std::find(options.languages->begin(), options.languages->end(),
-                                      check.setup_key) != options.languages->end();
   if (!check.setup_value || up_to_nul(*check.setup_value).size() < 2) {
     check.setup_default_used = true;
     const std::string why = !check.setup_value ? "missing from [95]"
@@ -297,6 +293,10 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
           setup_line));
     }
   }
+}
+
+// The group key: missing (STARTUP), or cut to the launcher's slot.
+void check_group(LanguageCheck& check, bool provided, std::optional<int> group_line) {
   if (!check.group_value) {
     if (provided) {
       check.findings.push_back(finding(
@@ -317,6 +317,12 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
         group_line));
   }
 
+}
+
+// The setup program the file test looks for: its path's length, and
+// whether it is there.
+void check_setup_found(Tree& tree, LanguageCheck& check, std::optional<int> setup_line) {
+  const std::string& key = check.setup_key;
   const auto full = full_path(check.setup_path);
   const size_t length = full ? full->text.size() : check.setup_path.size();
   if (length >= platform::kFoundPathSize) {
@@ -341,6 +347,17 @@ void check_language(Tree& tree, const Profile* profile, const CheckOptions& opti
                                "= in client.ini.",
         setup_line));
   }
+}
+
+void check_language(Tree& tree, const Profile* profile, const CheckOptions& options,
+                    LanguageCheck& check) {
+  const auto setup_line = key_line(profile, check.setup_key.c_str());
+  const bool provided =
+      !options.languages || std::find(options.languages->begin(), options.languages->end(),
+                                      check.setup_key) != options.languages->end();
+  check_setup_value(check, provided, setup_line);
+  check_group(check, provided, key_line(profile, check.group_key.c_str()));
+  check_setup_found(tree, check, setup_line);
   check_setup_start(check, tree, options.windows, check.findings, setup_line);
 }
 

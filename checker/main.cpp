@@ -57,120 +57,154 @@ int usage_error(const std::string& message) {
   return 2;
 }
 
+int tree_error(const std::string& message) {
+  std::fprintf(stderr, "launcher-check: %s\n", message.c_str());
+  return 2;
+}
+
+struct Arguments {
+  std::string format = "text";
+  checker::CheckOptions options;
+  std::optional<std::string> root;
+  std::optional<int> done;  // an exit status: the run ends before a check
+};
+
+// "ENGLISH,GERMAN" as setup keys; a usage error names the launcher's own
+// languages.
+std::optional<int> parse_languages(const std::string& list, checker::CheckOptions& options) {
+  options.languages.emplace();
+  for (size_t start = 0; start <= list.size();) {
+    const size_t comma = std::min(list.find(',', start), list.size());
+    const std::string name = list.substr(start, comma - start);
+    const auto key = checker::language_key(name);
+    if (!key) {
+      std::string known;
+      for (const launcher::LanguageRow& row : launcher::kLanguages) {
+        known += (known.empty() ? "" : ", ") + std::string(row.setup_key);
+      }
+      return usage_error("unknown language '" + name + "' in --languages: " + known);
+    }
+    options.languages->push_back(*key);
+    start = comma + 1;
+  }
+  return std::nullopt;
+}
+
+// An option that takes a value; an exit status when it is wrong.
+std::optional<int> parse_value(const std::string& option, const std::string& value, Arguments& a) {
+  if (option == "--format") {
+    a.format = value;
+    if (value != "text" && value != "json" && value != "gcc") {
+      return usage_error("--format takes text, json or gcc");
+    }
+  } else if (option == "--windows") {
+    const auto windows = checker::windows_named(value);
+    if (!windows) return usage_error("--windows takes 9x, nt32 or nt64");
+    a.options.windows = *windows;
+  } else if (option == "--languages") {
+    return parse_languages(value, a.options);
+  } else {
+    a.options.locale = value;
+    // The launcher reads at most 79 characters of it.
+    if (value.size() > 79) return usage_error("a resource-locale value has at most 79 characters");
+  }
+  return std::nullopt;
+}
+
+// An option that ends the run at once (--help, --version, --list-findings).
+std::optional<int> answer_at_once(const std::string& arg) {
+  if (arg == "--help" || arg == "-h") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (arg == "--version") {
+    std::printf("launcher-check %s\n", LAUNCHER_VERSION);
+    return 0;
+  }
+  if (arg == "--list-findings") {
+    const std::string table = checker::findings_table();
+    std::fwrite(table.data(), 1, table.size(), stdout);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+Arguments parse_arguments(int argc, char** argv) {
+  Arguments a;
+  for (int i = 1; i < argc && !a.done; ++i) {
+    const std::string arg = argv[i];
+    const bool takes_value = arg == "--locale" || arg == "--format" || arg == "--windows" ||
+                             arg == "--languages";
+    if ((a.done = answer_at_once(arg))) break;
+    if (takes_value && i + 1 >= argc) {
+      a.done = usage_error(arg + " needs a value");
+    } else if (takes_value) {
+      a.done = parse_value(arg, argv[++i], a);
+    } else if (arg == "--json") {
+      a.format = "json";
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "--") {
+      a.done = usage_error("unknown option " + arg);
+    } else if (arg == "--" && i + 1 >= argc) {
+      break;
+    } else if (a.root) {
+      a.done = usage_error("one TREE only");
+    } else {
+      a.root = argv[arg == "--" ? ++i : i];
+    }
+  }
+  if (!a.done && !a.root) {
+    a.done = usage_error("which TREE? Name the folder that is the root of the medium");
+  }
+  return a;
+}
+
+// The check of TREE: a disc image read as Windows reads the disc, else a
+// folder; none, with the message printed, when it cannot be read.
+std::optional<checker::TreeCheck> check(const std::string& root, const checker::CheckOptions& options) {
+  std::string error;
+#ifndef _WIN32
+  const auto image = checker::probe_image(root, &error);
+  if (!error.empty()) {
+    tree_error(error);
+    return std::nullopt;
+  }
+  struct stat info {};
+  if (!image && stat(root.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+    tree_error(root + " is neither a folder nor a disc image (ISO 9660, Joliet, UDF)");
+    return std::nullopt;
+  }
+  if (image) {
+    auto result = checker::check_image(root, *image, options, &error);
+    if (!result) tree_error(error);
+    return result;
+  }
+#endif
+  const auto tree = checker::open_tree(root, &error);
+  if (!tree) {
+    tree_error(error);
+    return std::nullopt;
+  }
+  auto result = checker::check_tree(*tree, root, options);
+#ifdef _WIN32
+  // The report is UTF-8; Windows hands over TREE in the ANSI code page.
+  result.tree = checker::encode_utf8(checker::decode_ansi(root));
+#endif
+  return result;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
 #ifndef _WIN32
   checker::route_library_logs();
 #endif
-  std::string format = "text";
-  checker::CheckOptions options;
-  std::optional<std::string> root;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
-    if (arg == "--version") {
-      std::printf("launcher-check %s\n", LAUNCHER_VERSION);
-      return 0;
-    }
-    if (arg == "--list-findings") {
-      const std::string table = checker::findings_table();
-      std::fwrite(table.data(), 1, table.size(), stdout);
-      return 0;
-    }
-    const bool takes_value = arg == "--locale" || arg == "--format" || arg == "--windows" ||
-                             arg == "--languages";
-    if (takes_value && i + 1 >= argc) return usage_error(arg + " needs a value");
-    if (arg == "--json") {
-      format = "json";
-    } else if (arg == "--format") {
-      format = argv[++i];
-      if (format != "text" && format != "json" && format != "gcc") {
-        return usage_error("--format takes text, json or gcc");
-      }
-    } else if (arg == "--windows") {
-      const auto windows = checker::windows_named(argv[++i]);
-      if (!windows) return usage_error("--windows takes 9x, nt32 or nt64");
-      options.windows = *windows;
-    } else if (arg == "--languages") {
-      const std::string list = argv[++i];
-      options.languages.emplace();
-      for (size_t start = 0; start <= list.size();) {
-        const size_t comma = std::min(list.find(',', start), list.size());
-        const std::string name = list.substr(start, comma - start);
-        const auto key = checker::language_key(name);
-        if (!key) {
-          std::string known;
-          for (const launcher::LanguageRow& row : launcher::kLanguages) {
-            known += (known.empty() ? "" : ", ") + std::string(row.setup_key);
-          }
-          return usage_error("unknown language '" + name + "' in --languages: " + known);
-        }
-        options.languages->push_back(*key);
-        start = comma + 1;
-      }
-    } else if (arg == "--locale") {
-      options.locale = argv[++i];
-      // The launcher reads at most 79 characters of it.
-      if (options.locale->size() > 79) {
-        return usage_error("a resource-locale value has at most 79 characters");
-      }
-    } else if (arg.size() > 1 && arg[0] == '-' && arg != "--") {
-      return usage_error("unknown option " + arg);
-    } else {
-      if (arg == "--") {
-        if (i + 1 >= argc) break;
-        ++i;
-      }
-      if (root) return usage_error("one TREE only");
-      root = argv[i];
-    }
-  }
-  if (!root) return usage_error("which TREE? Name the folder that is the root of the medium");
-
-  std::string error;
-  std::optional<checker::TreeCheck> result;
-#ifndef _WIN32
-  // A disc image, read as Windows reads the disc.
-  const auto image = checker::probe_image(*root, &error);
-  if (!error.empty()) {
-    std::fprintf(stderr, "launcher-check: %s\n", error.c_str());
-    return 2;
-  }
-  struct stat info {};
-  if (!image && stat(root->c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-    std::fprintf(stderr,
-                 "launcher-check: %s is neither a folder nor a disc image (ISO 9660, Joliet, UDF)\n",
-                 root->c_str());
-    return 2;
-  }
-  if (image) {
-    result = checker::check_image(*root, *image, options, &error);
-    if (!result) {
-      std::fprintf(stderr, "launcher-check: %s\n", error.c_str());
-      return 2;
-    }
-  }
-#endif
-  if (!result) {
-    const auto tree = checker::open_tree(*root, &error);
-    if (!tree) {
-      std::fprintf(stderr, "launcher-check: %s\n", error.c_str());
-      return 2;
-    }
-    result = checker::check_tree(*tree, *root, options);
-  }
-#ifdef _WIN32
-  // The report is UTF-8; Windows hands over TREE in the ANSI code page.
-  result->tree = checker::encode_utf8(checker::decode_ansi(*root));
-#endif
-  const checker::TreeCheck& check = *result;
-  const std::string report = format == "json"  ? checker::json_report(check, LAUNCHER_VERSION)
-                             : format == "gcc" ? checker::gcc_report(check)
-                                               : checker::text_report(check);
+  const Arguments a = parse_arguments(argc, argv);
+  if (a.done) return *a.done;
+  const auto result = check(*a.root, a.options);
+  if (!result) return 2;
+  const std::string report = a.format == "json"  ? checker::json_report(*result, LAUNCHER_VERSION)
+                             : a.format == "gcc" ? checker::gcc_report(*result)
+                                                 : checker::text_report(*result);
   std::fwrite(report.data(), 1, report.size(), stdout);
-  return check.all_start() ? 0 : 1;
+  return result->all_start() ? 0 : 1;
 }
