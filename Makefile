@@ -2,8 +2,9 @@
 #   make build     both Windows executables
 #   make test      every test suite (installs missing Debian packages as root)
 #   make demo      runs the launcher under Wine on the example tree, and the checker
-#   make check-tree TREE=path   what the launcher will do on a tree (or a disc image)
-#   make iso TREE=path [ISO=file] [LABEL=text] [FORCE=1]
+#   make check-tree TREE=path [CHECK_ARGS=options]
+#                  what the launcher will do on a tree (or a disc image)
+#   make iso TREE=path [ISO=file] [LABEL=text] [FORCE=1] [CHECK_ARGS=options]
 #                  masters a disc image of the tree and checks it
 #   make dist      the release folder and zip for tree authors, in dist/
 #   make sign CERT=cert.pem KEY=key.pem [TIMESTAMP_URL=...]
@@ -89,15 +90,19 @@ test: deps build build-host build-sanitize
 # A bundled example (examples/*) holds no programs: its check runs on a copy
 # with the stand-in programs the demo uses, in build/examples/.
 STAND_IN = build/win32/tests/e2e/stand_in.exe
+# The Windows build the examples' stand-ins come from; its log is shown when
+# it fails.
+BUILD_STAND_INS = { mkdir -p build && $(MAKE) -s --no-print-directory build-win32 >build/build-win32.log 2>&1 || \
+  { cat build/build-win32.log >&2; echo "make: the Windows build failed (above)" >&2; false; }; }
 check-tree: build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make check-tree TREE=path/to/tree" >&2; exit 2; }
 	@tree="$(TREE)"; \
 	if scripts/example_trees.py --is-example "$$tree"; then \
-	  $(MAKE) -s --no-print-directory build-win32 >/dev/null && \
+	  $(BUILD_STAND_INS) && \
 	  tree=$$(scripts/example_trees.py "$$tree" build/examples $(STAND_IN)) || exit 2; \
 	  echo "$(TREE) is a bundled example without its programs: checking a copy with stand-ins."; \
 	fi; \
-	build/tools/launcher-check "$$tree"
+	build/tools/launcher-check $(CHECK_ARGS) "$$tree"
 
 # A disc image of a tree, checked as Windows reads it. A bundled example is
 # staged first, with stand-ins and the launcher at its root.
@@ -107,12 +112,12 @@ iso: deps-release build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make iso TREE=path/to/tree" >&2; exit 2; }
 	@tree="$(TREE)"; \
 	if scripts/example_trees.py --is-example "$$tree"; then \
-	  $(MAKE) -s --no-print-directory build-win32 >/dev/null && \
+	  $(BUILD_STAND_INS) && \
 	  tree=$$(scripts/example_trees.py "$$tree" build/examples $(STAND_IN)) || exit 2; \
 	  cp build/win32/launcher.exe "$$tree/"; \
 	  echo "$(TREE) is a bundled example: mastering a copy with stand-ins and the launcher."; \
 	fi; \
-	scripts/make-iso "$$tree" "$(ISO)" "$(LABEL)"
+	CHECK_ARGS="$(CHECK_ARGS)" scripts/make-iso "$$tree" "$(ISO)" "$(LABEL)"
 
 dist: deps-release build-win32 build-tools
 	scripts/make-dist --out "$(DIST)"
