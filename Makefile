@@ -18,14 +18,14 @@
 #   make fuzz-coverage  launcher lines the fuzz corpora reach
 
 BUILD_TYPE ?= MinSizeRel
-VERSION := $(shell grep -o 'launcher VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+VERSION := $(shell cat VERSION)
 DIST ?= dist
 RELEASE = $(DIST)/launcher-$(VERSION)
 JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence profile image
 
-.PHONY: iso best-fit-table dist sign all deps deps-release build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
+.PHONY: iso best-fit-table dist sign all deps deps-release deps-unit build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
 all: build
 
@@ -62,7 +62,10 @@ build-sanitize:
 	    -DLAUNCHER_SANITIZE=ON -DLAUNCHER_FUZZ=ON -DFUZZ_SECONDS=20 >/dev/null
 	cmake --build build/sanitize -j $(JOBS)
 
-test-unit: deps build-host
+deps-unit:
+	@scripts/ensure-deps unit
+
+test-unit: deps-unit build-host
 	ctest --test-dir build/host --output-on-failure -L unit
 
 # LAUNCHER_EXE=path/to/launcher.exe checks another build (either
