@@ -105,8 +105,8 @@ void check_profile(const Profile* profile, const std::string& bytes, TreeCheck& 
             "there."));
     return;
   }
-  result.profile_encoding = profile_encoding_name(bytes);
-  if (result.profile_encoding == "utf-16 without mark") {
+  result.profile_text = profile_text(bytes);
+  if (result.profile_text == ProfileText::kUtf16WithoutMark) {
     result.findings.push_back(finding(
         Code::kProfileEncoding,
         "client.ini looks like UTF-16 text without a byte-order mark, which no Windows decodes: "
@@ -140,8 +140,8 @@ void check_profile(const Profile* profile, const std::string& bytes, TreeCheck& 
 // author meant it (the text decoded) against the launch on each family.
 void check_encoding(Tree& tree, const std::vector<std::string>& locales,
                     const CheckOptions& options, TreeCheck& result) {
-  if (result.profile_encoding != "utf-8" && result.profile_encoding != "utf-16le" &&
-      result.profile_encoding != "utf-16be") {
+  const ProfileText text = result.profile_text;
+  if (text != ProfileText::kUtf8 && text != ProfileText::kUtf16Le && text != ProfileText::kUtf16Be) {
     return;
   }
   std::vector<Windows> changed;
@@ -155,10 +155,10 @@ void check_encoding(Tree& tree, const std::vector<std::string>& locales,
   if (changed.empty()) return;
   const bool here = std::find(changed.begin(), changed.end(), result.windows) != changed.end();
   const std::string what =
-      result.profile_encoding == "utf-16le"
+      text == ProfileText::kUtf16Le
           ? "client.ini is UTF-16 text with a byte-order mark: Windows NT decodes it, but "
           : std::string("client.ini starts with a ") +
-                (result.profile_encoding == "utf-8" ? "UTF-8" : "UTF-16BE") +
+                (text == ProfileText::kUtf8 ? "UTF-8" : "UTF-16BE") +
                 " byte-order mark, which Windows does not decode (Wine does): ";
   result.findings.push_back(finding(
       here ? Code::kProfileEncodingChangesLaunch : Code::kProfileEncoding,

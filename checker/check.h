@@ -56,7 +56,7 @@ struct TreeCheck {
   Windows windows = Windows::kNt64;  // the family predicted
   std::map<Windows, LanguageSource> language_source;  // where each family has the language
   bool profile_found = false;
-  std::string profile_encoding;  // "ansi", "utf-8", "utf-16le", "utf-16be", "utf-16 without mark"
+  ProfileText profile_text = ProfileText::kAnsi;  // what client.ini's bytes are, when found
   std::vector<Finding> findings;  // about the tree as a whole
   std::vector<LanguageCheck> languages;
   std::optional<LanguageCheck> unmatched;  // what a locale with no row gets

@@ -78,11 +78,22 @@ std::string trimmed_request(const char* name) {
 
 std::string up_to_nul(const std::string& text) { return text.substr(0, text.find('\0')); }
 
-std::string profile_encoding_name(const std::string& bytes) {
+const char* profile_text_name(ProfileText text) {
+  switch (text) {
+    case ProfileText::kUtf8: return "utf-8";
+    case ProfileText::kUtf16Le: return "utf-16le";
+    case ProfileText::kUtf16Be: return "utf-16be";
+    case ProfileText::kUtf16WithoutMark: return "utf-16 without mark";
+    case ProfileText::kAnsi: break;
+  }
+  return "ansi";
+}
+
+ProfileText profile_text(const std::string& bytes) {
   switch (marked_encoding(bytes)) {
-    case ProfileEncoding::kUtf8: return "utf-8";
-    case ProfileEncoding::kUtf16Le: return "utf-16le";
-    case ProfileEncoding::kUtf16Be: return "utf-16be";
+    case ProfileEncoding::kUtf8: return ProfileText::kUtf8;
+    case ProfileEncoding::kUtf16Le: return ProfileText::kUtf16Le;
+    case ProfileEncoding::kUtf16Be: return ProfileText::kUtf16Be;
     case ProfileEncoding::kAnsi: break;
   }
   // UTF-16 without a mark: Latin text in it has a NUL in every other byte.
@@ -91,9 +102,9 @@ std::string profile_encoding_name(const std::string& bytes) {
   for (size_t i = 0; i < bytes.size(); ++i) (i % 2 == 0 ? even : odd) += bytes[i] == '\0';
   const size_t half = bytes.size() / 2;
   if (half >= 4 && std::max(even, odd) * 10 >= half * 9 && std::min(even, odd) * 10 < half) {
-    return "utf-16 without mark";
+    return ProfileText::kUtf16WithoutMark;
   }
-  return "ansi";
+  return ProfileText::kAnsi;
 }
 
 Profile::Profile(const std::string& bytes, ProfileMarks marks) {

@@ -72,9 +72,12 @@ uint32_t read_profile_string(const std::optional<std::string>& bytes, ProfileMar
                              const char* section, const char* key, const char* fallback,
                              char* out, uint32_t size);
 
-// The mark a profile starts with: "utf-8", "utf-16le" or "utf-16be"; else
-// "utf-16 without mark" for text that looks like UTF-16, else "ansi".
-std::string profile_encoding_name(const std::string& bytes);
+// What a profile's bytes are: the mark it starts with, else UTF-16 without
+// a mark for text that looks like it, else ANSI.
+enum class ProfileText { kAnsi, kUtf8, kUtf16Le, kUtf16Be, kUtf16WithoutMark };
+ProfileText profile_text(const std::string& bytes);
+// "ansi", "utf-8", "utf-16le", "utf-16be", "utf-16 without mark".
+const char* profile_text_name(ProfileText text);
 
 // The text as the profile call compares and copies it: up to its first NUL.
 std::string up_to_nul(const std::string& text);

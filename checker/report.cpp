@@ -218,7 +218,7 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   }
   out += "  \"profile\": {\"path\": " + quoted(kProfileDPath) + ", \"found\": " +
          (check.profile_found ? "true" : "false") + ", \"encoding\": " +
-         (check.profile_encoding.empty() ? "null" : quoted(check.profile_encoding)) + "},\n";
+         (check.profile_found ? quoted(profile_text_name(check.profile_text)) : "null") + "},\n";
   out += "  \"findings\": " + findings_json(check.findings, "  ") + ",\n";
   out += "  \"languages\": [";
   for (size_t i = 0; i < check.languages.size(); ++i) {
@@ -243,7 +243,9 @@ std::string text_report(const TreeCheck& check) {
                     " as drive D:, on " + windows_title(check.windows) +
                     " (--windows " + windows_name(check.windows) + ")\n";
   out += "Profile " + kProfileDPath + ": " +
-         (check.profile_found ? "found (" + check.profile_encoding + ")" : "missing") + "\n";
+         (check.profile_found ? "found (" + std::string(profile_text_name(check.profile_text)) + ")"
+                              : "missing") +
+         "\n";
   out += language_source_line(check) + "\n";
   if (!check.disc_readings.empty()) out += file_systems_line(check) + "\n";
   out += "\n";
