@@ -17,6 +17,7 @@ add_executable(launcher-check
     checker/findings.cpp
     checker/tree_platform.cpp
     checker/check.cpp
+    checker/setup_rules.cpp
     checker/report.cpp)
 target_include_directories(launcher-check PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(launcher-check PRIVATE launcher_core_hosted)
