@@ -44,6 +44,7 @@ struct DiscReading {
   std::string reader;       // "Windows 98/ME"
   std::string name;         // "98-me"
   std::string file_system;  // "iso9660", "joliet", "udf"; "" when it reads none
+  std::string shown;        // "ISO 9660", "Joliet", "UDF 2.01"; "nothing"
 };
 
 struct TreeCheck {

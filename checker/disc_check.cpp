@@ -115,7 +115,8 @@ std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& i
   std::map<DiscFileSystem, std::string> change;
   for (const DiscReader& reader : kDiscReaders) {
     const auto fs = image.read_by(reader.newest_udf);
-    result.disc_readings.push_back({reader.title, reader.name, fs ? file_system_name(*fs) : ""});
+    result.disc_readings.push_back({reader.title, reader.name, fs ? file_system_name(*fs) : "",
+                                    fs ? shown_file_system(image, fs) : "nothing"});
     std::string why;
     const TreeCheck* there = fs == chosen_fs ? nullptr : trees.check(fs, reader.family, &why);
     if (!fs || (fs != chosen_fs && there == nullptr)) {

@@ -184,11 +184,7 @@ std::string file_systems_line(const TreeCheck& check) {
   std::string out = "File systems:";
   for (size_t i = 0; i < check.disc_readings.size(); ++i) {
     const DiscReading& r = check.disc_readings[i];
-    const std::string fs = r.file_system == "udf"       ? "UDF " + check.udf_revision
-                           : r.file_system == "joliet"  ? "Joliet"
-                           : r.file_system == "iso9660" ? "ISO 9660"
-                                                        : "nothing";
-    out += (i == 0 ? " " : "; ") + r.reader + (i == 0 ? " reads " : " ") + fs;
+    out += (i == 0 ? " " : "; ") + r.reader + (i == 0 ? " reads " : " ") + r.shown;
   }
   return out;
 }

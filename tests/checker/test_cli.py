@@ -241,6 +241,9 @@ class Discs(unittest.TestCase):
                 if name == "UDF 2.01 alone":
                     self.assertEqual(report["file_systems"], {"95": None, "98-me": None, "2000": None,
                                                               "xp": "udf", "vista-and-later": "udf"})
+                    self.assertIn("File systems: Windows 95 reads nothing; Windows 98/ME nothing; Windows "
+                                  "2000 nothing; Windows XP UDF 2.01; Windows Vista and later UDF 2.01\n",
+                                  run(image).stdout.decode())
                     on_9x = json.loads(run("--json", "--windows", "9x", image).stdout)
                     self.assertIn("disc-not-read", {f["code"] for f in on_9x["findings"]})
 
