@@ -5,16 +5,16 @@
 #include <cstring>
 #include <string>
 
-#include "checker/check.h"
-#include "checker/code_page.h"
+#include "checker/rules/check.h"
+#include "checker/windows/code_page.h"
 #ifndef _WIN32
 #include <sys/stat.h>
 
-#include "checker/disc_check.h"
-#include "checker/library_log.h"
+#include "checker/rules/disc_check.h"
+#include "checker/source/disc/library_log.h"
 #endif
-#include "checker/report.h"
-#include "checker/tree.h"
+#include "checker/report/report.h"
+#include "checker/source/tree.h"
 #include "launcher/launcher.h"
 
 #ifndef LAUNCHER_VERSION

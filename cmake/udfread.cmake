@@ -25,8 +25,8 @@ add_library(udfread STATIC
     ${udfread_SOURCE_DIR}/src/default_blockinput.c)
 target_include_directories(udfread PUBLIC ${udfread_SOURCE_DIR}/src)
 target_compile_definitions(udfread PRIVATE HAVE_UNISTD_H HAVE_FCNTL_H _FILE_OFFSET_BITS=64)
-# Its complaints go to the checker's log (checker/library_log.h), never to a
+# Its complaints go to the checker's log (checker/source/disc/library_log.h), never to a
 # terminal: the forced header turns its fprintf(stderr, ...) into a call there.
 target_compile_options(udfread PRIVATE -w
-    -include ${PROJECT_SOURCE_DIR}/checker/udfread_log_hook.h)
+    -include ${PROJECT_SOURCE_DIR}/checker/source/disc/udfread_log_hook.h)
 set_target_properties(udfread PROPERTIES POSITION_INDEPENDENT_CODE ON)

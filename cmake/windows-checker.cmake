@@ -6,19 +6,19 @@ target_include_directories(launcher_core_hosted PUBLIC ${PROJECT_SOURCE_DIR})
 
 add_executable(launcher-check
     checker/main.cpp
-    checker/code_page.cpp
-    checker/profile_reader.cpp
-    checker/path_rules.cpp
-    checker/tree.cpp
-    checker/windows_tree.cpp
-    checker/windows_family.cpp
-    checker/program_start.cpp
-    checker/file_types.cpp
-    checker/findings.cpp
-    checker/tree_platform.cpp
-    checker/check.cpp
-    checker/setup_rules.cpp
-    checker/report.cpp)
+    checker/source/tree.cpp
+    checker/source/windows_tree.cpp
+    checker/windows/code_page.cpp
+    checker/windows/path_rules.cpp
+    checker/windows/profile_reader.cpp
+    checker/windows/windows_family.cpp
+    checker/windows/program_start.cpp
+    checker/windows/file_types.cpp
+    checker/windows/tree_platform.cpp
+    checker/rules/findings.cpp
+    checker/rules/check.cpp
+    checker/rules/setup_rules.cpp
+    checker/report/report.cpp)
 target_include_directories(launcher-check PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(launcher-check PRIVATE launcher_core_hosted)
 target_compile_definitions(launcher-check PRIVATE LAUNCHER_VERSION="${PROJECT_VERSION}")

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "checker/code_page.h"
-#include "checker/image_tree.h"
-#include "checker/library_log.h"
+#include "checker/windows/code_page.h"
+#include "checker/source/disc/image_tree.h"
+#include "checker/source/disc/library_log.h"
 
 namespace {
 

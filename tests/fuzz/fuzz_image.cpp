@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "checker/check.h"
-#include "checker/code_page.h"
-#include "checker/disc_check.h"
-#include "checker/disc_findings.h"
-#include "checker/image_tree.h"
-#include "checker/library_log.h"
+#include "checker/rules/check.h"
+#include "checker/windows/code_page.h"
+#include "checker/rules/disc_check.h"
+#include "checker/rules/disc_rules.h"
+#include "checker/source/disc/image_tree.h"
+#include "checker/source/disc/library_log.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "checker/profile_reader.h"
+#include "checker/windows/profile_reader.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #else
 #include <optional>
 
-#include "checker/profile_reader.h"
+#include "checker/windows/profile_reader.h"
 #endif
 
 namespace {

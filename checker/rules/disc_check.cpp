@@ -1,0 +1,152 @@
+#include "checker/rules/disc_check.h"
+
+#include <map>
+#include <memory>
+
+#include "checker/rules/disc_rules.h"
+
+namespace checker {
+
+namespace {
+
+// The disc as a release that reads none of its file systems sees it.
+class NothingRead final : public Tree {
+ public:
+  Entry entry(const std::vector<std::string>&) override { return Entry::kMissing; }
+  std::optional<std::string> read(const std::vector<std::string>&, size_t) override {
+    return std::nullopt;
+  }
+  std::string medium() const override { return "none"; }
+  bool on_disc() const override { return true; }
+};
+
+std::string shown_file_system(const DiscImage& image, std::optional<DiscFileSystem> fs) {
+  if (!fs) return "no file system";
+  switch (*fs) {
+    case DiscFileSystem::kIso9660: return "ISO 9660";
+    case DiscFileSystem::kJoliet: return "Joliet";
+    case DiscFileSystem::kUdf: break;
+  }
+  return "UDF " + udf_revision_name(image.udf.value_or(0));
+}
+
+// The image's trees, each opened once, and the checks run on them.
+class DiscTrees {
+ public:
+  DiscTrees(const std::string& path, const CheckOptions& options) : path_(path), options_(options) {}
+
+  // The tree of `fs` (none: the disc as nothing read); nullptr with `error`
+  // set when the image says it has that file system but it cannot be read.
+  Tree* tree(std::optional<DiscFileSystem> fs, std::string* error) {
+    if (!fs) return &nothing_;
+    auto& slot = trees_[*fs];
+    if (!slot) slot = open_disc_tree(path_, *fs, error);
+    return slot.get();
+  }
+
+  // The check of that tree with `family` predicted.
+  const TreeCheck* check(std::optional<DiscFileSystem> fs, Windows family, std::string* error) {
+    const auto key = std::make_pair(fs, family);
+    const auto done = checks_.find(key);
+    if (done != checks_.end()) return &done->second;
+    Tree* on = tree(fs, error);
+    if (on == nullptr) return nullptr;
+    CheckOptions options = options_;
+    options.windows = family;
+    return &checks_.emplace(key, check_tree(*on, path_, options)).first->second;
+  }
+
+ private:
+  std::string path_;
+  CheckOptions options_;
+  NothingRead nothing_;
+  std::map<DiscFileSystem, std::unique_ptr<DiscTree>> trees_;
+  std::map<std::pair<std::optional<DiscFileSystem>, Windows>, TreeCheck> checks_;
+};
+
+// How the launch on `family` differs between two trees: "ENGLISH ends with
+// -1 there (0 here)"; "" when it does not.
+std::string launch_changes(const TreeCheck& here, const TreeCheck& there, Windows family) {
+  std::string differ;
+  for (size_t i = 0; i < here.languages.size() && i < there.languages.size(); ++i) {
+    const LanguageCheck& a = here.languages[i];
+    const LanguageCheck& b = there.languages[i];
+    const int at_a = a.exit_by_windows.at(family);
+    const int at_b = b.exit_by_windows.at(family);
+    if (at_a != at_b) {
+      differ += (differ.empty() ? "" : ", ") + (a.language.empty() ? a.locale : a.language) +
+                " ends with " + std::to_string(at_b) + " there (" + std::to_string(at_a) + " here)";
+    }
+  }
+  return differ;
+}
+
+void report_not_read(const DiscReader& reader, const DiscImage& image, bool chosen,
+                     const std::string& why, TreeCheck& result) {
+  const std::string holds = std::string(image.iso9660 ? "ISO 9660" : "") +
+                            (image.joliet ? " with Joliet" : "") +
+                            (image.udf ? std::string(image.iso9660 ? " and " : "") + "UDF " +
+                                             udf_revision_name(*image.udf) : "");
+  result.findings.push_back(finding(
+      chosen ? Code::kDiscNotRead : Code::kDiscNotReadElsewhere,
+      std::string(reader.title) + " reads no file system of this image (" +
+          (why.empty() ? "it holds " + holds + ", and " + reader.title + " reads " +
+                             (reader.newest_udf == 0 ? std::string("no UDF")
+                                                     : "UDF up to " + udf_revision_name(reader.newest_udf))
+                       : why) +
+          "), so the launcher cannot start there. Master ISO 9660 and Joliet beside UDF, with UDF "
+          "1.02 for Windows 98/ME."));
+}
+
+}  // namespace
+
+std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& image,
+                                     const CheckOptions& options, std::string* error) {
+  DiscTrees trees(path, options);
+  const DiscReader& chosen_reader = disc_reader_of(options.windows);
+  const auto chosen_fs = image.read_by(chosen_reader.newest_udf);
+  Tree* chosen = trees.tree(chosen_fs, error);
+  if (chosen == nullptr) return std::nullopt;
+  TreeCheck result = check_tree(*chosen, path, options);
+  if (chosen_fs) check_disc(static_cast<DiscTree&>(*chosen), result);
+  if (image.udf) result.udf_revision = udf_revision_name(*image.udf);
+
+  std::map<DiscFileSystem, std::string> changed_on;  // readers of another tree, and the change
+  std::map<DiscFileSystem, std::string> change;
+  for (const DiscReader& reader : kDiscReaders) {
+    const auto fs = image.read_by(reader.newest_udf);
+    result.disc_readings.push_back({reader.title, reader.name, fs ? file_system_name(*fs) : "",
+                                    fs ? shown_file_system(image, fs) : "nothing"});
+    std::string why;
+    const TreeCheck* there = fs == chosen_fs ? nullptr : trees.check(fs, reader.family, &why);
+    if (!fs || (fs != chosen_fs && there == nullptr)) {
+      report_not_read(reader, image, &reader == &chosen_reader, why, result);
+      continue;
+    }
+    if (there == nullptr) continue;
+    const std::string differ = launch_changes(result, *there, reader.family);
+    if (differ.empty()) continue;
+    changed_on[*fs] += (changed_on[*fs].empty() ? "" : ", ") + std::string(reader.title);
+    change[*fs] = differ;
+  }
+  for (const auto& [fs, readers] : changed_on) {
+    result.findings.push_back(finding(
+        Code::kDiscTwoTrees, readers + " read" + (readers.find(',') == std::string::npos ? "s" : "") +
+                              " the image's " + shown_file_system(image, fs) + " tree, not the " +
+                              shown_file_system(image, chosen_fs) + " tree of this report, and "
+                              "the launch changes there: " + change[fs] +
+                              ". Give every tree of the image the same names."));
+  }
+  // Each family's exit status, from the tree it reads.
+  for (const Windows family : kAllWindows) {
+    const auto fs = image.read_by(disc_reader_of(family).newest_udf);
+    std::string ignored;
+    const TreeCheck* there = fs == chosen_fs ? nullptr : trees.check(fs, family, &ignored);
+    for (size_t i = 0; there != nullptr && i < result.languages.size(); ++i) {
+      result.languages[i].exit_by_windows[family] = there->languages[i].exit_by_windows.at(family);
+    }
+  }
+  return result;
+}
+
+}  // namespace checker

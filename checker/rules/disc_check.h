@@ -1,0 +1,21 @@
+// The whole check of a disc image, as each release of Windows reads it: the
+// family predicted reads one file system (UDF of a revision it knows, else
+// Joliet, else ISO 9660); the others may read another, or none.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "checker/rules/check.h"
+#include "checker/source/disc/image_tree.h"
+
+namespace checker {
+
+// The check of the tree the family predicted reads, with the disc's
+// findings, what each release reads, and where the launch changes on a
+// release that reads another tree. None, with `error` set, when a tree the
+// image says it has cannot be read.
+std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& image,
+                                     const CheckOptions& options, std::string* error);
+
+}  // namespace checker

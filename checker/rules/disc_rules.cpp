@@ -1,0 +1,212 @@
+#include "checker/rules/disc_rules.h"
+
+#include "checker/windows/code_page.h"
+#include "checker/windows/path_rules.h"
+#include "checker/windows/profile_reader.h"
+#include "checker/windows/program_start.h"
+
+namespace checker {
+
+namespace {
+
+constexpr char kAutorun[] = "D:\\autorun.inf";
+constexpr char kLauncher[] = "D:\\launcher.exe";
+constexpr size_t kIsoDepth = 8;    // folder levels ISO 9660 allows
+constexpr size_t kJolietName = 64;  // characters of a Joliet name
+constexpr size_t kJolietPath = 120;  // characters of a Joliet path (240 bytes)
+
+bool is_8_3(const std::string& name) {
+  const size_t dot = name.find('.');
+  const std::string base = name.substr(0, dot);
+  const std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
+  const auto plain = [](const std::string& part) {
+    for (const char c : part) {
+      const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+      if (!ok) return false;
+    }
+    return true;
+  };
+  return !base.empty() && base.size() <= 8 && extension.size() <= 3 &&
+         extension.find('.') == std::string::npos && plain(base) && plain(extension);
+}
+
+// The program of an autorun command ("launcher.exe /x", "\"a b.exe\"").
+std::string program_of(const std::string& command) {
+  if (!command.empty() && command[0] == '"') {
+    const size_t close = command.find('"', 1);
+    return command.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+  }
+  return command.substr(0, command.find_first_of(" \t"));
+}
+
+// A finding about a line of autorun.inf, or about the file.
+Finding autorun_finding(Code code, std::string message, const ProfileKey* key) {
+  return key ? finding_at(code, std::move(message), kAutorun, key->line) : finding(code, std::move(message));
+}
+
+// Why the image does not hold the first missing component of `d_path`,
+// where it can be told; "" when it cannot.
+std::string why_lost(DiscTree& tree, const std::vector<std::string>& parts, size_t missing) {
+  const std::vector<std::string> folder(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(missing));
+  const std::string& name = parts[missing];
+  if (missing >= kIsoDepth) {
+    const auto root = tree.names({});
+    for (const DiscName& entry : root.value_or(std::vector<DiscName>())) {
+      if (same_file_name(entry.name, "RR_MOVED")) {
+        return "ISO 9660 allows " + std::to_string(kIsoDepth) +
+               " levels of folders, and the mastering tool moved the deeper ones to \\" +
+               ansi_text(entry.name);
+      }
+    }
+  }
+  if (tree.file_system() == DiscFileSystem::kIso9660 && !is_8_3(name)) {
+    return "the image has no Joliet names, so Windows sees only its ISO 9660 names (8.3, upper "
+           "case), and \"" + name + "\" is not one";
+  }
+  size_t path_length = 0;  // of the folder or file that is missing
+  for (size_t i = 0; i <= missing; ++i) path_length += 1 + decode_ansi(parts[i]).size();
+  if (tree.file_system() == DiscFileSystem::kJoliet && path_length > kJolietPath) {
+    return "Joliet paths hold at most " + std::to_string(kJolietPath) +
+           " characters, and the mastering tool left this one (" + std::to_string(path_length) +
+           ") out of the Joliet tree";
+  }
+  if (tree.file_system() == DiscFileSystem::kJoliet && decode_ansi(name).size() > kJolietName) {
+    const auto names = tree.names(folder);
+    for (const DiscName& entry : names.value_or(std::vector<DiscName>())) {
+      if (decode_utf8(entry.name) == decode_ansi(name).substr(0, kJolietName)) {
+        return "Joliet names hold at most 64 characters, and the mastering tool cut \"" + name +
+               "\" to \"" + ansi_text(entry.name) + "\"";
+      }
+    }
+  }
+  return "";
+}
+
+void check_names(DiscTree& tree, const std::string& d_path, const std::string& what,
+                 TreeCheck& result) {
+  const auto full = full_path(d_path);
+  if (!full || full->unusable || tree.entry_at(d_path) != Tree::Entry::kMissing) return;
+  for (size_t i = 0; i < full->parts.size(); ++i) {
+    const std::vector<std::string> prefix(full->parts.begin(),
+                                          full->parts.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+    if (tree.entry(prefix) != Tree::Entry::kMissing) continue;
+    const std::string why = why_lost(tree, full->parts, i);
+    if (!why.empty()) {
+      result.findings.push_back(finding(
+          Code::kDiscNameLost, what + " " + full->text + " is not on the disc as Windows reads it: " +
+                                why + ". Master the image with Joliet names that keep it."));
+    }
+    return;
+  }
+}
+
+// The section a family reads: 64-bit Windows takes [AutoRun.Amd64] where
+// there is one, and then ignores [AutoRun].
+std::string autorun_section(const Profile& autorun, Windows windows) {
+  if (reads_autorun_amd64(windows) && autorun.find_section("autorun.amd64") != nullptr) {
+    return "autorun.amd64";
+  }
+  return "autorun";
+}
+
+// What inserting the disc starts: shellexecute= (the shell's start, any
+// file type) where the family honours it and the line is there, else
+// open= (a process: a program file only). Returns the D: path it starts,
+// "" when it starts nothing, and the line that says so.
+std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCheck& result,
+                                  const ProfileKey** said) {
+  const std::string section = autorun_section(autorun, result.windows);
+  const ProfileKey* shell = honours_shellexecute(result.windows)
+                                ? autorun.find_key(section, "shellexecute") : nullptr;
+  const bool by_shell = shell && shell->value && !program_of(*shell->value).empty();
+  const ProfileKey* line = by_shell ? shell : autorun.find_key(section, "open");
+  *said = line;
+  const std::string program = line && line->value ? program_of(*line->value) : "";
+  const std::string key = by_shell ? "shellexecute=" : "open=";
+  if (program.empty()) {
+    result.findings.push_back(finding(
+        Code::kAutorunOpenMissing, "autorun.inf has no [" + section + "] open= line, so inserting "
+                                "the disc starts nothing. Add open=launcher.exe."));
+    return "";
+  }
+  const std::string path = "D:\\" + program;
+  const PredictedStart start = by_shell ? predicted_start(tree, path, result.windows)
+                                        : predicted_process(tree, path, result.windows);
+  if (start.kind == StartKind::kUnreadable) {
+    result.findings.push_back(unreadable(tree, path));
+    return "";
+  }
+  if (start.result <= 32) {
+    result.findings.push_back(autorun_finding(
+        Code::kAutorunOpenMissing, "autorun.inf's " + key + " names " + program + ": " +
+                                    start.note + ", so inserting the disc starts nothing on " +
+                                    windows_title(result.windows) + ". Write open=launcher.exe.",
+        line));
+    return "";
+  }
+  const auto named = full_path(path);
+  return named ? named->text : path;
+}
+
+void check_autorun_icon(DiscTree& tree, const Profile& autorun, TreeCheck& result) {
+  const ProfileKey* icon = autorun.find_key(autorun_section(autorun, result.windows), "icon");
+  if (!icon || !icon->value) return;
+  std::string file = *icon->value;
+  const size_t comma = file.rfind(',');
+  if (comma != std::string::npos) file.resize(comma);
+  file = program_of(file);
+  if (tree.entry_at("D:\\" + file) != Tree::Entry::kFile) {
+    result.findings.push_back(autorun_finding(
+        Code::kAutorunIconMissing, "autorun.inf shows the icon of " + file +
+                                       ", which is not on the disc. Write icon=launcher.exe.",
+        icon));
+  }
+}
+
+// The autorun file, read as the family reads it, and the program it starts;
+// returns the launcher's path as the disc starts it.
+std::string check_autorun(DiscTree& tree, TreeCheck& result) {
+  const Tree::Entry entry = tree.entry_at(kAutorun);
+  const auto bytes = tree.read_file(kAutorun, 1 << 16);
+  if (!bytes && entry != Tree::Entry::kMissing && entry != Tree::Entry::kFolder) {
+    result.findings.push_back(unreadable(tree, kAutorun));
+    return kLauncher;
+  }
+  if (!bytes) {
+    result.findings.push_back(finding(
+        Code::kAutorunMissing, "The disc has no autorun.inf at its root, so inserting it does not "
+                           "start the launcher. Add one: [autorun] open=launcher.exe "
+                           "icon=launcher.exe."));
+    return kLauncher;
+  }
+  const Profile autorun(*bytes, marks_of(result.windows));
+  check_autorun_icon(tree, autorun, result);
+  const ProfileKey* line = nullptr;
+  const std::string started = check_autorun_command(tree, autorun, result, &line);
+  if (started.empty() || same_ansi_name(started, kLauncher)) return kLauncher;
+  result.findings.push_back(autorun_finding(
+      Code::kAutorunNotLauncher,
+      "autorun.inf starts " + started + ", not the launcher " + std::string(kLauncher) +
+          ": make sure that program is the launcher (renamed) or starts it.",
+      line));
+  return started;
+}
+
+}  // namespace
+
+void check_disc(DiscTree& tree, TreeCheck& result) {
+  const std::string launcher = check_autorun(tree, result);
+  if (tree.entry_at(launcher) != Tree::Entry::kFile) {
+    result.findings.push_back(finding(
+        Code::kLauncherMissing, "The launcher " + launcher + " is not at the root of the disc. Put "
+                            "launcher.exe there."));
+  }
+  // Names the launcher needs that the image lost.
+  check_names(tree, kProfileDPath, "The profile", result);
+  check_names(tree, kIconToolDPath, "The icon tool", result);
+  for (const LanguageCheck& l : result.languages) {
+    if (!l.setup_path.empty()) check_names(tree, l.setup_path, l.language + "'s setup program", result);
+  }
+}
+
+}  // namespace checker

@@ -1,0 +1,217 @@
+#include "checker/rules/setup_rules.h"
+
+#include <algorithm>
+
+#include "checker/windows/path_rules.h"
+#include "checker/windows/program_start.h"
+#include "launcher/icon_registration.h"
+#include "launcher/install_drive.h"
+#include "launcher/launch_sequence.h"
+#include "launcher/launcher.h"
+
+namespace checker {
+
+namespace {
+
+std::optional<int> key_line(const Profile* profile, const char* key) {
+  const ProfileKey* found =
+      profile == nullptr ? nullptr : profile->find_key(launcher::kProfileSection, key);
+  return found ? std::optional<int>(found->line) : std::nullopt;
+}
+
+// Each family other than `chosen` that does not start `file`, with its own
+// reason and the launcher's exit status there ("32-bit Windows 10: a
+// 64-bit program (the launcher ends with 11 there)"); the families that do
+// start it go to `start`.
+std::string refusals_elsewhere(Tree& tree, const std::string& file, Windows chosen,
+                               std::vector<Windows>* start) {
+  std::string refusals;
+  for (const Windows w : kAllWindows) {
+    if (w == chosen) continue;
+    const PredictedStart other = predicted_start(tree, file, w);
+    if (other.result > 32) {
+      start->push_back(w);
+      continue;
+    }
+    refusals += (refusals.empty() ? "" : "; ") + std::string(windows_title(w)) + ": " + other.note +
+                " (the launcher ends with " +
+                std::to_string(launcher::exit_status_for_launch(other.result)) + " there)";
+  }
+  return refusals;
+}
+
+void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
+                       std::vector<Finding>& findings, std::optional<int> line) {
+  if (check.starts.size() < 2) return;
+  const ProgramStart& setup = check.starts[1];
+  if (setup.kind == StartKind::kUnreadable) {
+    findings.push_back(unreadable(tree, setup.file));
+    return;
+  }
+  std::vector<Windows> start;
+  const std::string refusals = refusals_elsewhere(tree, setup.file, chosen, &start);
+  const std::string elsewhere = start.empty() ? "" : " It starts on " + windows_titles(start) + ".";
+  const std::string ends_with =
+      " the launcher ends with " + std::to_string(launcher::exit_status_for_launch(setup.result)) + ".";
+  if (setup.result == kBadFormat) {
+    const bool nothing = setup.kind == StartKind::kNoProgram;
+    findings.push_back(finding(
+        nothing ? Code::kSetupNotAProgram : Code::kSetupWrongWindows,
+        setup.file + " is " + setup.note + ", so " +
+            (nothing ? std::string("Windows cannot start it")
+                     : std::string("it does not start on ") + windows_title(chosen)) +
+            " and" + ends_with +
+            (nothing ? " Put the real setup program there." : elsewhere),
+        line));
+    return;
+  }
+  if (setup.result == kNoAssociation) {
+    findings.push_back(finding(
+        Code::kSetupNeedsAssociation,
+        setup.file + ": " + setup.note + ", so on " + windows_title(chosen) + ends_with + elsewhere + " Point " + check.setup_key + "= at an .exe.",
+        line));
+    return;
+  }
+  if (setup.kind == StartKind::kDocument) {
+    findings.push_back(finding(Code::kSetupOpensDocument, setup.file + " is " + setup.note + ".", line));
+  }
+  if (setup.kind == StartKind::kNeedsFeature) {
+    findings.push_back(finding(Code::kSetupNeedsFeature, setup.file + " is " + setup.note + ".", line));
+  }
+  if (!refusals.empty()) {
+    findings.push_back(finding(Code::kSetupNotOnEveryWindows,
+                               setup.file + " starts on " + windows_title(chosen) +
+                                   ", but not on every Windows: " + refusals + ".",
+                               line));
+  }
+}
+
+// The setup key's value: missing or too short (the default program), or a
+// drive the launcher replaces.
+void check_setup_value(LanguageCheck& check, bool provided, std::optional<int> setup_line) {
+  const std::string& key = check.setup_key;
+  if (!check.setup_value || up_to_nul(*check.setup_value).size() < 2) {
+    check.setup_default_used = true;
+    const std::string why = !check.setup_value ? "missing from [95]"
+                            : check.setup_value->empty() ? "empty"
+                                                         : "only one character";
+    if (provided) {
+      check.findings.push_back(finding(
+          Code::kSetupDefaultUsed, key + " is " + why + ", so the launcher starts the default " +
+                                    (launcher::kDefaultSetupPath + 2) + " on its own drive. Write " +
+                                    key + "=D:\\path\\to\\setup.exe.",
+          setup_line));
+    }
+  } else {
+    const std::string& value = *check.setup_value;
+    if (!launcher::has_install_drive(value.c_str(), static_cast<uint32_t>(value.size()))) {
+      check.findings.push_back(finding(
+          Code::kSetupNoDrivePrefix, key + "=" + value + " does not begin with a drive: its first "
+                                       "two characters \"" + value.substr(0, 2) +
+                                       "\" are replaced by the launcher's drive, giving " +
+                                       check.setup_path + ". Begin the path with D:.",
+          setup_line));
+    } else if (value[0] != 'D' && value[0] != 'd') {
+      check.findings.push_back(finding(
+          Code::kSetupOtherDrive, key + "=" + value + " names drive " + value.substr(0, 2) +
+                                   ", but the launcher moves every path onto the drive it was "
+                                   "started from, giving " + check.setup_path +
+                                   ". Write D: to say what happens.",
+          setup_line));
+    }
+  }
+}
+
+// The group key: missing (STARTUP), or cut to the launcher's slot.
+void check_group(LanguageCheck& check, bool provided, std::optional<int> group_line) {
+  if (!check.group_value) {
+    if (provided) {
+      check.findings.push_back(finding(
+          Code::kGroupDefaultUsed, check.group_key + " is missing from [95], so the icon goes to the "
+                                                  "program group STARTUP. Write " +
+                                    check.group_key + "=<group name>."));
+    }
+  } else if (check.group_cut) {
+    check.findings.push_back(finding(
+        Code::kGroupCut, check.group_key + " is \"" + *check.group_value + "\" (" +
+                         std::to_string(check.group_value->size()) +
+                         " characters as read); the icon tool gets only \"" + check.group + "\"" +
+                         (check.group_value->size() > launcher::kGroupSlotSize - 1
+                              ? ", the " + std::to_string(launcher::kGroupSlotSize - 1) +
+                                    " characters of the launcher's slot. Shorten it."
+                              : ": a quoted value that fills the slot loses one more character. "
+                                "Shorten it, or drop the quotes."),
+        group_line));
+  }
+
+}
+
+// The setup program the file test looks for: its path's length, and
+// whether it is there.
+void check_setup_found(Tree& tree, LanguageCheck& check, std::optional<int> setup_line) {
+  const std::string& key = check.setup_key;
+  const auto full = full_path(check.setup_path);
+  const size_t length = full ? full->text.size() : check.setup_path.size();
+  if (length >= platform::kFoundPathSize) {
+    check.findings.push_back(finding(
+        Code::kSetupPathTooLong,
+        "The setup program's full path " + (full ? full->text : check.setup_path) + " has " +
+            std::to_string(length) + " characters; the launcher's file test takes at most " +
+            std::to_string(platform::kFoundPathSize - 1) + ", so it ends with " +
+            std::to_string(launcher::kExitFailed) + ". Move the program to a shorter path.",
+        setup_line));
+  }
+  const Tree::Entry setup_entry = tree.entry_at(check.setup_path);
+  if (!check.found_path && setup_entry == Tree::Entry::kUnreadable) {
+    check.findings.push_back(unreadable(tree, check.setup_path));
+  } else if (!check.found_path) {
+    const bool folder = setup_entry == Tree::Entry::kFolder;
+    check.findings.push_back(finding(
+        Code::kSetupNotFound, "The setup program " + check.setup_path +
+                               (folder ? " is a folder, not a file" : " is not in the tree") +
+                               ", so the launcher ends with " + std::to_string(launcher::kExitFailed) +
+                               ". Put it there, or correct " + key +
+                               "= in client.ini.",
+        setup_line));
+  }
+}
+
+}  // namespace
+
+// The icon tool as the shell starts it: where it does not start, no icon is
+// made (setup still starts).
+void check_icon_tool_start(Tree& tree, Windows chosen, std::vector<Finding>& findings) {
+  std::string fails;
+  for (const Windows w : kAllWindows) {
+    const PredictedStart start = predicted_start(tree, kIconToolDPath, w);
+    if (start.kind == StartKind::kUnreadable) {
+      findings.push_back(unreadable(tree, kIconToolDPath));
+      return;
+    }
+    if (start.result <= 32) {
+      fails += (fails.empty() ? "" : "; ") + std::string(windows_title(w)) + (w == chosen ? " (predicted)" : "") +
+               ": " + start.note;
+    }
+  }
+  if (!fails.empty()) {
+    findings.push_back(finding(
+        Code::kIconToolDoesNotStart,
+        "The icon tool " + kIconToolDPath + " does not start as a program on every Windows, so no "
+        "start-group icon is made there (setup still starts): " + fails + ". Put the real "
+        "addiconw.exe there."));
+  }
+}
+
+void check_language(Tree& tree, const Profile* profile, const CheckOptions& options,
+                    LanguageCheck& check) {
+  const auto setup_line = key_line(profile, check.setup_key.c_str());
+  const bool provided =
+      !options.languages || std::find(options.languages->begin(), options.languages->end(),
+                                      check.setup_key) != options.languages->end();
+  check_setup_value(check, provided, setup_line);
+  check_group(check, provided, key_line(profile, check.group_key.c_str()));
+  check_setup_found(tree, check, setup_line);
+  check_setup_start(check, tree, options.windows, check.findings, setup_line);
+}
+
+}  // namespace checker

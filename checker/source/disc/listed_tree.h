@@ -1,0 +1,73 @@
+// What every file system of a disc image has in common for the checker: a
+// walk down folders by name, as Windows finds names (without regard to
+// case), each folder listed once, and the difference between a name that
+// is not there and one that is listed but cannot be read.
+#pragma once
+
+#include <stdint.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "checker/source/disc/image_tree.h"
+
+namespace checker {
+
+struct DiscEntry {
+  std::string name;  // UTF-8, as Windows shows it
+  std::string raw;   // as the file system stores it: the library's key
+  bool folder = false;
+  uint32_t block = 0;  // where its data starts, on file systems that say
+  uint64_t size = 0;
+};
+
+class ListedTree : public DiscTree {
+ public:
+  Tree::Entry entry(const std::vector<std::string>& parts) override;
+  std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) override;
+  std::optional<std::vector<DiscName>> names(const std::vector<std::string>& parts) override;
+
+ protected:
+  // The raw names from the root to a folder or file.
+  using RawPath = std::vector<std::string>;
+
+  explicit ListedTree(DiscEntry root) : root_(std::move(root)) {}
+
+  // The folder's entries, its own and its parent's left out; none when the
+  // folder cannot be read.
+  virtual std::optional<std::vector<DiscEntry>> list(const DiscEntry& folder, const RawPath& path) = 0;
+  // Whether the listed file can be opened at all.
+  virtual bool opens(const DiscEntry&, const RawPath&) { return true; }
+  // Up to `limit` bytes of the file; none when they cannot be read.
+  virtual std::optional<std::string> read_entry(const DiscEntry& file, const RawPath& path,
+                                                size_t limit) = 0;
+  // How much of a file of `size` bytes a read of `limit` takes; none for a
+  // whole file past the checker's largest read.
+  static std::optional<uint64_t> bytes_to_read(uint64_t size, size_t limit);
+
+ private:
+  struct Found {
+    Tree::Entry kind = Tree::Entry::kMissing;
+    DiscEntry entry;
+    RawPath path;
+  };
+  Found walk(const std::vector<std::string>& parts);
+  const std::vector<DiscEntry>* listing(const DiscEntry& folder, const RawPath& path);
+
+  DiscEntry root_;
+  std::map<RawPath, std::optional<std::vector<DiscEntry>>> listings_;
+};
+
+// Whether the ISO 9660 volume at `path` has a Joliet volume descriptor.
+bool has_joliet_tree(const std::string& path);
+// The two trees of the ISO 9660 volume; nullptr when the image holds no
+// such tree or its root cannot be read.
+std::unique_ptr<DiscTree> open_iso_tree(const std::string& path, bool joliet);
+// The UDF tree, read with libudfread; nullptr when the image has none.
+std::unique_ptr<DiscTree> open_udf_tree(const std::string& path);
+// The UDF revision of the image's logical volume; none without UDF.
+std::optional<uint16_t> udf_revision(const std::string& path);
+
+}  // namespace checker

@@ -1,0 +1,25 @@
+#include "checker/source/tree.h"
+
+#include "checker/windows/path_rules.h"
+
+namespace checker {
+
+Tree::Entry Tree::entry_at(const std::string& d_path) {
+  const auto full = full_path(d_path);
+  if (!full || full->unusable) return Entry::kMissing;
+  const Entry found = entry(full->parts);
+  // "folder\" names a folder; a file is not found by it.
+  return full->names_folder && found == Entry::kFile ? Entry::kMissing : found;
+}
+
+std::optional<std::string> Tree::find_file(const std::string& d_path) {
+  if (entry_at(d_path) != Entry::kFile) return std::nullopt;
+  return full_path(d_path)->text;
+}
+
+std::optional<std::string> Tree::read_file(const std::string& d_path, size_t limit) {
+  if (entry_at(d_path) != Entry::kFile) return std::nullopt;
+  return read(full_path(d_path)->parts, limit);
+}
+
+}  // namespace checker

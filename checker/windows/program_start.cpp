@@ -1,0 +1,130 @@
+#include "checker/windows/program_start.h"
+
+#include "checker/windows/path_rules.h"
+
+namespace checker {
+
+namespace {
+
+constexpr uint16_t kI386 = 0x14C;
+constexpr uint16_t kAmd64 = 0x8664;
+constexpr uint16_t kPe32 = 0x10B;
+constexpr uint16_t kPe32Plus = 0x20B;
+
+uint32_t little(const std::string& bytes, size_t at, int width) {
+  uint32_t value = 0;
+  for (int i = width - 1; i >= 0; --i) {
+    value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<size_t>(i)]);
+  }
+  return value;
+}
+
+// The oldest Windows NT that runs a program of this subsystem version.
+std::string oldest_nt(uint32_t major, uint32_t minor) {
+  const uint32_t version = major * 100 + minor;
+  return version >= 1000 ? "Windows 10" : version >= 603 ? "Windows 8.1" : version >= 602 ? "Windows 8"
+         : version >= 601 ? "Windows 7" : version >= 600 ? "Windows Vista"
+         : version >= 502 ? "Windows XP x64 or Server 2003" : version >= 501 ? "Windows XP"
+                          : "Windows 2000";
+}
+
+// A program file (.exe, .com) by its header.
+PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windows windows) {
+  const auto read = tree.read_file(d_path, 64);
+  if (!read) return {kFileNotFound, tree.where() + " but cannot be read", StartKind::kUnreadable};
+  const std::string& head = *read;
+  const bool nt64 = windows == Windows::kNt64;
+  const auto dos = [&](const char* what) {
+    // DOS and 16-bit Windows programs run on Windows 95/98/ME; 32-bit
+    // Windows 10 runs them through NTVDM, a feature on demand that is not
+    // installed out of the box ("NTVDM and 16-bit app support"); 64-bit
+    // Windows refuses them.
+    if (windows == Windows::kNt32) {
+      return PredictedStart{kStarted,
+                            std::string(what) + ", which 32-bit Windows 10 runs only through NTVDM, "
+                            "an optional feature that is off out of the box: the user is asked to "
+                            "install it first, which takes an administrator",
+                            StartKind::kNeedsFeature};
+    }
+    return nt64 ? PredictedStart{kBadFormat, std::string(what) + ", which 64-bit Windows does not run"}
+                : PredictedStart{kStarted, what};
+  };
+  if (head.size() < 2 || head.compare(0, 2, "MZ") != 0) {
+    if (is_com && !head.empty()) return dos("a DOS .com program");
+    return {kBadFormat, head.empty() ? "empty" : "not a Windows program (no MZ and PE header)",
+            StartKind::kNoProgram};
+  }
+  if (head.size() < 64) {
+    return {kBadFormat, "not a Windows program (too short for its header)", StartKind::kNoProgram};
+  }
+  const uint32_t pe = little(head, 0x3C, 4);
+  const std::string image =
+      pe > (1u << 20) ? std::string() : tree.read_file(d_path, pe + 24 + 52).value_or("");
+  if (image.size() < pe + 4 || image.compare(pe, 4, std::string("PE\0\0", 4)) != 0) {
+    return dos("a DOS or 16-bit Windows program");
+  }
+  if (image.size() < pe + 24 + 52) {
+    return {kBadFormat, "a damaged Windows program", StartKind::kNoProgram};
+  }
+  const uint32_t machine = little(image, pe + 4, 2);
+  const uint32_t magic = little(image, pe + 24, 2);
+  const uint32_t major = little(image, pe + 24 + 48, 2);
+  const uint32_t minor = little(image, pe + 24 + 50, 2);
+  if (magic == kPe32Plus && machine == kAmd64) {
+    return nt64 ? PredictedStart{kStarted, ""}
+                : PredictedStart{kBadFormat, "a 64-bit program, which runs only on 64-bit Windows"};
+  }
+  if (magic != kPe32 || machine != kI386) {
+    return {kBadFormat, "a program for another processor (machine " + std::to_string(machine) + ")"};
+  }
+  if (windows == Windows::k9x && major >= 5) {
+    return {kBadFormat, "a program for Windows NT (subsystem version " + std::to_string(major) + "." +
+                            std::to_string(minor) + "): it needs " + oldest_nt(major, minor) +
+                            " or later"};
+  }
+  return {kStarted, ""};
+}
+
+}  // namespace
+
+std::string lower_extension(const std::string& path) {
+  const size_t dot = path.find_last_of(".\\/");
+  if (dot == std::string::npos || path[dot] != '.') return "";
+  std::string extension = path.substr(dot);
+  for (char& c : extension) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return extension;
+}
+
+PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows) {
+  switch (tree.entry_at(d_path)) {
+    case Tree::Entry::kMissing: return {kFileNotFound, "not in the tree"};
+    case Tree::Entry::kFolder:
+      return {kStarted, "a folder: the shell opens it in Explorer", StartKind::kFolder};
+    case Tree::Entry::kUnreadable:
+      return {kFileNotFound, tree.where() + " but cannot be read", StartKind::kUnreadable};
+    case Tree::Entry::kFile: break;
+  }
+  // The type is that of the name Windows resolved ("setup.exe." is an .exe).
+  const auto full = full_path(d_path);
+  const std::string extension = lower_extension(full ? full->text : d_path);
+  // A screen saver is a program the shell starts as one.
+  if (extension == ".exe" || extension == ".com" || extension == ".scr") {
+    return program(tree, d_path, extension == ".com", windows);
+  }
+  return associated_start(extension, windows);
+}
+
+PredictedStart predicted_process(Tree& tree, const std::string& d_path, Windows windows) {
+  PredictedStart start = predicted_start(tree, d_path, windows);
+  const auto full = full_path(d_path);
+  const std::string extension = lower_extension(full ? full->text : d_path);
+  if (start.result > 32 && (extension != ".exe" && extension != ".com")) {
+    start.result = kBadFormat;
+    start.note = start.kind == StartKind::kFolder ? "a folder, not a program" : "not a program file";
+  }
+  return start;
+}
+
+}  // namespace checker

@@ -1,0 +1,97 @@
+#include "checker/windows/tree_platform.h"
+
+#include <cstring>
+
+#include "checker/windows/path_rules.h"
+
+namespace checker {
+
+namespace {
+constexpr long kNotFound = 2;    // ERROR_FILE_NOT_FOUND
+constexpr long kMoreData = 234;  // ERROR_MORE_DATA
+}  // namespace
+
+ProfileMarks marks_of(Windows windows) {
+  return windows == Windows::k9x ? kWindows9xMarks : kWindowsNtMarks;
+}
+
+void TreePlatform::startup_info(uint32_t* flags, uint16_t* show_window) {
+  *flags = platform::kStartfUseShowWindow;
+  *show_window = 1;  // SW_SHOWNORMAL
+}
+
+void TreePlatform::lead_byte_ranges(uint8_t ranges[platform::kLeadByteTableSize]) {
+  std::memset(ranges, 0, platform::kLeadByteTableSize);  // code page 1252
+}
+
+uint32_t TreePlatform::own_path(char* buffer, uint32_t size) {
+  const size_t n = std::min<size_t>(sizeof(kOwnPath) - 1, size - 1);
+  std::memcpy(buffer, kOwnPath, n);
+  buffer[n] = '\0';
+  return static_cast<uint32_t>(n);
+}
+
+long TreePlatform::open_user_key(const char*, platform::RegKey* key) {
+  *key = this;
+  return 0;
+}
+
+// RegQueryValueA: the value with its terminator, if it fits. "Control
+// Panel\Desktop" is there on every Windows; ResourceLocale may not be.
+long TreePlatform::query_value(platform::RegKey, const char*, char* data, long* size) {
+  if (!user_.resource_locale) return kNotFound;
+  const std::string& value = *user_.resource_locale;
+  const long needed = static_cast<long>(value.size()) + 1;
+  if (needed > *size) return kMoreData;
+  std::memcpy(data, value.c_str(), static_cast<size_t>(needed));
+  *size = needed;
+  return 0;
+}
+
+// lstrcmpiA on the language codes, which are ASCII hex digits.
+int TreePlatform::compare_no_case(const char* a, const char* b) {
+  for (;; ++a, ++b) {
+    const auto x = static_cast<unsigned char>(*a >= 'a' && *a <= 'z' ? *a - 32 : *a);
+    const auto y = static_cast<unsigned char>(*b >= 'a' && *b <= 'z' ? *b - 32 : *b);
+    if (x != y) return x < y ? -1 : 1;
+    if (x == 0) return 0;
+  }
+}
+
+void TreePlatform::format_text(char* out, const char* format) { std::strcpy(out, format); }
+
+uint32_t TreePlatform::profile_string(const char* section, const char* key, const char* fallback,
+                                      char* out, uint32_t size, const char* file) {
+  const auto full = full_path(file);
+  const std::string where = full ? full->text : file;
+  auto found = profiles_.find(where);
+  if (found == profiles_.end()) {
+    const auto bytes = tree_.read_file(file, Tree::kWholeFile);
+    found = profiles_
+                .emplace(where, bytes ? std::make_unique<Profile>(*bytes, marks_) : nullptr)
+                .first;
+  }
+  return read_profile_string(found->second.get(), section, key, fallback, out, size);
+}
+
+// OpenFile with OF_EXIST: its record holds 128 bytes, so a full path of
+// more than 127 characters is not found; nor is a folder.
+bool TreePlatform::file_exists(const char* path, char found[platform::kFoundPathSize]) {
+  tested_path = path;
+  const auto full = tree_.find_file(path);
+  found_path = full.value_or("");
+  if (!full || full->size() >= platform::kFoundPathSize) return false;
+  std::memcpy(found, full->c_str(), full->size() + 1);
+  return true;
+}
+
+intptr_t TreePlatform::start_program(const char* file, const char* parameters,
+                                     const char* /*directory: none, the launcher's*/, int show) {
+  const PredictedStart start = predicted_start(tree_, file, windows_);
+  starts.push_back({file, parameters, show, start.result, start.note, start.kind});
+  return start.result;
+}
+
+void TreePlatform::message_box(const char* text, uint32_t) { boxes.emplace_back(text); }
+
+}  // namespace checker

@@ -1,0 +1,85 @@
+// The launcher's platform, answered from an installation tree for one
+// family of Windows: the launcher lies at the root of drive D: and is
+// double-clicked, the user's language is the one being checked (in the
+// registry or as the display language), the profile and file calls go to
+// the tree, and program starts and message boxes are
+// recorded instead of made.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "checker/windows/profile_reader.h"
+#include "checker/windows/program_start.h"
+#include "checker/source/tree.h"
+#include "checker/windows/windows_family.h"
+#include "platform/platform.h"
+
+namespace checker {
+
+struct ProgramStart {
+  std::string file;
+  std::string parameters;
+  int show;
+  intptr_t result;   // the launch result the platform would give
+  std::string note;  // what the start does, or why it fails (see PredictedStart)
+  StartKind kind;
+};
+
+// The user's language as the launcher meets it.
+struct UserLanguage {
+  // HKCU\Control Panel\Desktop\ResourceLocale; none: the user's profile
+  // holds no such value (Windows 2000 and later).
+  std::optional<std::string> resource_locale;
+  // GetUserDefaultUILanguage; 0 where Windows lacks the call (95, 98, NT 4.0).
+  uint16_t display_language = 0;
+};
+
+// The profile marks a family of Windows decodes.
+ProfileMarks marks_of(Windows windows);
+
+class TreePlatform final : public platform::Platform {
+ public:
+  static constexpr char kOwnPath[] = "D:\\launcher.exe";
+  // Double-clicked: the command line is the quoted path, shown normally.
+  static constexpr char kCommandLine[] = "\"D:\\launcher.exe\"";
+
+  // With the profile read as a reader that decodes `marks` reads it.
+  TreePlatform(Tree& tree, UserLanguage user, Windows windows, ProfileMarks marks)
+      : tree_(tree), user_(std::move(user)), windows_(windows), marks_(marks) {}
+
+  std::vector<ProgramStart> starts;
+  std::vector<std::string> boxes;
+  std::string tested_path;  // the setup path the file test was given
+  std::string found_path;   // what it found, at any length ("" when nothing)
+
+  const char* command_line() override { return kCommandLine; }
+  void startup_info(uint32_t* flags, uint16_t* show_window) override;
+  void lead_byte_ranges(uint8_t ranges[platform::kLeadByteTableSize]) override;
+  uint32_t own_path(char* buffer, uint32_t size) override;
+  long open_user_key(const char* subkey, platform::RegKey* key) override;
+  long query_value(platform::RegKey key, const char* subkey, char* data, long* size) override;
+  void close_key(platform::RegKey) override {}
+  uint16_t display_language() override { return user_.display_language; }
+  int compare_no_case(const char* a, const char* b) override;
+  void format_text(char* out, const char* format) override;
+  uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,
+                          uint32_t size, const char* file) override;
+  bool file_exists(const char* path, char found[platform::kFoundPathSize]) override;
+  intptr_t start_program(const char* file, const char* parameters, const char* directory,
+                         int show) override;
+  void message_box(const char* text, uint32_t style) override;
+
+ private:
+  Tree& tree_;
+  UserLanguage user_;
+  Windows windows_;
+  ProfileMarks marks_;
+  // Each profile read once, by its full path (nullptr: missing).
+  std::map<std::string, std::unique_ptr<Profile>> profiles_;
+};
+
+}  // namespace checker
