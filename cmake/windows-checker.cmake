@@ -15,10 +15,19 @@ add_executable(launcher-check
     checker/windows/program_start.cpp
     checker/windows/file_types.cpp
     checker/windows/tree_platform.cpp
+    checker/predict/launch.cpp
     checker/rules/findings.cpp
     checker/rules/check.cpp
+    checker/rules/profile_rules.cpp
+    checker/rules/icon_tool_rules.cpp
     checker/rules/setup_rules.cpp
-    checker/report/report.cpp)
+    checker/report/json_text.cpp
+    checker/report/locations.cpp
+    checker/report/text_report.cpp
+    checker/report/json_report.cpp
+    checker/report/gcc_report.cpp
+    checker/report/sarif_report.cpp
+    checker/command_line.cpp)
 target_include_directories(launcher-check PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(launcher-check PRIVATE launcher_core_hosted)
 target_compile_definitions(launcher-check PRIVATE LAUNCHER_VERSION="${PROJECT_VERSION}")

@@ -1,5 +1,5 @@
 // The tree checker's report: a table for people, a JSON document for tools,
-// and compiler-style lines for editors.
+// compiler-style lines for editors, and SARIF for code scanning.
 #pragma once
 
 #include <string>
@@ -12,11 +12,11 @@ std::string text_report(const TreeCheck& check);
 std::string json_report(const TreeCheck& check, const std::string& version);
 // One finding a line, as compilers write them, for editors and CI logs:
 //   path:line: severity: message [code]
-// with client.ini's path for a finding about one of its lines, else the
-// tree's path without a line.
+// with the path of the file it is about (IMAGE:D:\path inside an image),
+// else the tree's path; the line where it is about one.
 std::string gcc_report(const TreeCheck& check);
-
-// ANSI text (code page 1252) as UTF-8, for a terminal or a JSON document.
-std::string ansi_to_utf8(const std::string& text);
+// SARIF 2.1.0 for code-scanning services: one run, the rules from the
+// table of findings, each result with its location.
+std::string sarif_report(const TreeCheck& check, const std::string& version);
 
 }  // namespace checker

@@ -41,7 +41,7 @@ std::string program_of(const std::string& command) {
 
 // A finding about a line of autorun.inf, or about the file.
 Finding autorun_finding(Code code, std::string message, const ProfileKey* key) {
-  return key ? finding_at(code, std::move(message), kAutorun, key->line) : finding(code, std::move(message));
+  return key ? finding_at(code, std::move(message), kAutorun, key->line) : finding_about(code, std::move(message), kAutorun);
 }
 
 // Why the image does not hold the first missing component of `d_path`,
@@ -92,9 +92,11 @@ void check_names(DiscTree& tree, const std::string& d_path, const std::string& w
     if (tree.entry(prefix) != Tree::Entry::kMissing) continue;
     const std::string why = why_lost(tree, full->parts, i);
     if (!why.empty()) {
-      result.findings.push_back(finding(
-          Code::kDiscNameLost, what + " " + full->text + " is not on the disc as Windows reads it: " +
-                                why + ". Master the image with Joliet names that keep it."));
+      result.findings.push_back(finding_about(
+          Code::kDiscNameLost,
+          what + " " + full->text + " is not on the disc as Windows reads it: " + why +
+              ". Master the image with Joliet names that keep it.",
+          full->text));
     }
     return;
   }
@@ -124,9 +126,10 @@ std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCh
   const std::string program = line && line->value ? program_of(*line->value) : "";
   const std::string key = by_shell ? "shellexecute=" : "open=";
   if (program.empty()) {
-    result.findings.push_back(finding(
+    result.findings.push_back(autorun_finding(
         Code::kAutorunOpenMissing, "autorun.inf has no [" + section + "] open= line, so inserting "
-                                "the disc starts nothing. Add open=launcher.exe."));
+                                "the disc starts nothing. Add open=launcher.exe.",
+        nullptr));
     return "";
   }
   const std::string path = "D:\\" + program;
@@ -173,10 +176,11 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
     return kLauncher;
   }
   if (!bytes) {
-    result.findings.push_back(finding(
-        Code::kAutorunMissing, "The disc has no autorun.inf at its root, so inserting it does not "
-                           "start the launcher. Add one: [autorun] open=launcher.exe "
-                           "icon=launcher.exe."));
+    result.findings.push_back(finding_about(
+        Code::kAutorunMissing,
+        "The disc has no autorun.inf at its root, so inserting it does not start the launcher. "
+        "Add one: [autorun] open=launcher.exe icon=launcher.exe.",
+        kAutorun));
     return kLauncher;
   }
   const Profile autorun(*bytes, marks_of(result.windows));
@@ -197,9 +201,10 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
 void check_disc(DiscTree& tree, TreeCheck& result) {
   const std::string launcher = check_autorun(tree, result);
   if (tree.entry_at(launcher) != Tree::Entry::kFile) {
-    result.findings.push_back(finding(
-        Code::kLauncherMissing, "The launcher " + launcher + " is not at the root of the disc. Put "
-                            "launcher.exe there."));
+    result.findings.push_back(finding_about(
+        Code::kLauncherMissing,
+        "The launcher " + launcher + " is not at the root of the disc. Put launcher.exe there.",
+        launcher));
   }
   // Names the launcher needs that the image lost.
   check_names(tree, kProfileDPath, "The profile", result);

@@ -134,8 +134,8 @@ const char* severity_name(Severity severity);
 struct Finding {
   Code code;
   std::string message;      // what is wrong and what to change
-  std::optional<int> line;  // the line it is about, in `file`
-  std::string file;         // the D: path of that file; "" without a line
+  std::optional<int> line;  // the line it is about, in `file`; none: the whole file
+  std::string file;         // the D: path of the file it is about; "": the tree as a whole
 
   const char* name() const { return kind_of(code).name; }
   Severity severity() const { return kind_of(code).severity; }
@@ -146,6 +146,10 @@ Finding finding(Code code, std::string message, std::optional<int> line = std::n
 // A finding about a line of another file of the tree.
 inline Finding finding_at(Code code, std::string message, std::string file, int line) {
   return {code, std::move(message), line, std::move(file)};
+}
+// A finding about a file of the tree as a whole (D: path).
+inline Finding finding_about(Code code, std::string message, std::string file) {
+  return {code, std::move(message), std::nullopt, std::move(file)};
 }
 
 // The table as text: one line per kind, "severity  code  summary".

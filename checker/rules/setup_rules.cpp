@@ -90,8 +90,7 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
 // drive the launcher replaces.
 void check_setup_value(LanguageCheck& check, bool provided, std::optional<int> setup_line) {
   const std::string& key = check.setup_key;
-  if (!check.setup_value || up_to_nul(*check.setup_value).size() < 2) {
-    check.setup_default_used = true;
+  if (check.setup_default_used) {
     const std::string why = !check.setup_value ? "missing from [95]"
                             : check.setup_value->empty() ? "empty"
                                                          : "only one character";
@@ -178,32 +177,10 @@ void check_setup_found(Tree& tree, LanguageCheck& check, std::optional<int> setu
 
 }  // namespace
 
-// The icon tool as the shell starts it: where it does not start, no icon is
-// made (setup still starts).
-void check_icon_tool_start(Tree& tree, Windows chosen, std::vector<Finding>& findings) {
-  std::string fails;
-  for (const Windows w : kAllWindows) {
-    const PredictedStart start = predicted_start(tree, kIconToolDPath, w);
-    if (start.kind == StartKind::kUnreadable) {
-      findings.push_back(unreadable(tree, kIconToolDPath));
-      return;
-    }
-    if (start.result <= 32) {
-      fails += (fails.empty() ? "" : "; ") + std::string(windows_title(w)) + (w == chosen ? " (predicted)" : "") +
-               ": " + start.note;
-    }
-  }
-  if (!fails.empty()) {
-    findings.push_back(finding(
-        Code::kIconToolDoesNotStart,
-        "The icon tool " + kIconToolDPath + " does not start as a program on every Windows, so no "
-        "start-group icon is made there (setup still starts): " + fails + ". Put the real "
-        "addiconw.exe there."));
-  }
-}
-
-void check_language(Tree& tree, const Profile* profile, const CheckOptions& options,
-                    LanguageCheck& check) {
+void check_language(const TreeFacts& facts, LanguageCheck& check) {
+  Tree& tree = facts.tree;
+  const Profile* profile = facts.profile;
+  const CheckOptions& options = facts.options;
   const auto setup_line = key_line(profile, check.setup_key.c_str());
   const bool provided =
       !options.languages || std::find(options.languages->begin(), options.languages->end(),

@@ -1,0 +1,143 @@
+#include "checker/command_line.h"
+
+#include <algorithm>
+
+#include "launcher/launcher.h"
+
+namespace checker {
+
+const char kUsage[] =
+    "Usage: launcher-check [--format text|json|gcc|sarif] [--windows 9x|nt32|nt64]\n"
+    "                      [--languages LIST] [--locale XXXXXXXX] TREE\n"
+    "       launcher-check --list-findings\n"
+    "\n"
+    "Predicts what the launcher does when it is started from the root of TREE,\n"
+    "the folder that is the root of the installation medium: for each of the six\n"
+    "languages (or for one resource-locale value), which setup program it starts,\n"
+    "the icon tool's parameters and the exit status, and what in the tree to fix.\n"
+    "\n"
+    "  --format FORMAT  text (a table, the default), json (a JSON document), gcc\n"
+    "                   (path:line: severity: message [code], one finding a line)\n"
+    "                   or sarif (SARIF 2.1.0, for code scanning)\n"
+    "  --json           the same as --format json\n"
+    "  --windows FAMILY the Windows predicted: 9x (95/98/ME), nt32 (32-bit Windows 10)\n"
+    "                   or nt64 (64-bit Windows 10 and 11, the default); findings name\n"
+    "                   the other families where they behave differently\n"
+    "  --languages LIST the languages the tree provides, e.g. ENGLISH,GERMAN: the\n"
+    "                   others falling back to the default setup program is expected\n"
+    "  --locale VALUE   check one value of HKCU\\Control Panel\\Desktop\\ResourceLocale,\n"
+    "                   there on every family (without it, the language is the\n"
+    "                   registry value on 9x and the display language on NT,\n"
+    "                   which keeps none)\n"
+    "  --list-findings  every finding the checker reports, with its severity\n"
+    "  --help           this text\n"
+    "  --version        the version\n"
+    "\n"
+    "Exit status: 0 when every language starts its setup program, 1 when one\n"
+    "would not, 2 for a usage error or a TREE that cannot be read.\n";
+
+namespace {
+
+std::string upper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+std::optional<Format> format_named(const std::string& name) {
+  if (name == "text") return Format::kText;
+  if (name == "json") return Format::kJson;
+  if (name == "gcc") return Format::kGcc;
+  if (name == "sarif") return Format::kSarif;
+  return std::nullopt;
+}
+
+// "ENGLISH,GERMAN" as setup keys; a usage error names the launcher's own
+// languages.
+std::optional<std::string> parse_languages(const std::string& list, CheckOptions& options) {
+  options.languages.emplace();
+  for (size_t start = 0; start <= list.size();) {
+    const size_t comma = std::min(list.find(',', start), list.size());
+    const std::string name = list.substr(start, comma - start);
+    const auto key = language_key(name);
+    if (!key) {
+      std::string known;
+      for (const launcher::LanguageRow& row : launcher::kLanguages) {
+        known += (known.empty() ? "" : ", ") + std::string(row.setup_key);
+      }
+      return "unknown language '" + name + "' in --languages: " + known;
+    }
+    options.languages->push_back(*key);
+    start = comma + 1;
+  }
+  return std::nullopt;
+}
+
+// An option that takes a value; what is wrong with it, if anything.
+std::optional<std::string> parse_value(const std::string& option, const std::string& value,
+                                       Arguments& a) {
+  if (option == "--format") {
+    const auto format = format_named(value);
+    if (!format) return "--format takes text, json, gcc or sarif";
+    a.format = *format;
+  } else if (option == "--windows") {
+    const auto windows = windows_named(value);
+    if (!windows) return "--windows takes 9x, nt32 or nt64";
+    a.options.windows = *windows;
+  } else if (option == "--languages") {
+    return parse_languages(value, a.options);
+  } else {
+    a.options.locale = value;
+    if (value.size() >= launcher::kLocaleSize) {
+      return "a resource-locale value has at most " +
+             std::to_string(launcher::kLocaleSize - 1) + " characters";
+    }
+  }
+  return std::nullopt;
+}
+
+bool answers_at_once(const std::string& arg) {
+  return arg == "--help" || arg == "--version" || arg == "--list-findings";
+}
+
+}  // namespace
+
+std::optional<std::string> language_key(const std::string& name) {
+  for (const launcher::LanguageRow& row : launcher::kLanguages) {
+    if (upper(name) == row.setup_key) return row.setup_key;
+  }
+  return std::nullopt;
+}
+
+Arguments parse_arguments(const std::vector<std::string>& args) {
+  Arguments a;
+  for (size_t i = 0; i < args.size() && !a.answer && !a.usage_error; ++i) {
+    const std::string& arg = args[i];
+    const bool takes_value = arg == "--locale" || arg == "--format" || arg == "--windows" ||
+                             arg == "--languages";
+    if (answers_at_once(arg) || arg == "-h") {
+      a.answer = arg == "-h" ? "--help" : arg;
+    } else if (takes_value && i + 1 >= args.size()) {
+      a.usage_error = arg + " needs a value";
+    } else if (takes_value) {
+      a.usage_error = parse_value(arg, args[++i], a);
+    } else if (arg == "--json") {
+      a.format = Format::kJson;
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "--") {
+      a.usage_error = "unknown option " + arg;
+    } else if (arg == "--" && i + 1 >= args.size()) {
+      break;
+    } else if (a.root) {
+      a.usage_error = "one TREE only";
+    } else {
+      a.root = args[arg == "--" ? ++i : i];
+    }
+  }
+  if (!a.answer && !a.usage_error && !a.root) {
+    a.usage_error = "which TREE? Name the folder that is the root of the medium";
+  }
+  return a;
+}
+
+}  // namespace checker

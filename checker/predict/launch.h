@@ -1,0 +1,40 @@
+// The launcher's own program run against a tree: one double-click for a
+// user's language on a family of Windows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "checker/predict/prediction.h"
+#include "checker/source/tree.h"
+#include "checker/windows/profile_reader.h"
+
+namespace checker {
+
+// Where the launcher has the user's language from on `windows` in this check.
+LanguageSource language_source(Windows windows, const CheckOptions& options);
+
+// The locales a check runs: the one of --locale, else each language's in
+// table order.
+std::vector<std::string> checked_locales(const CheckOptions& options);
+// A display language the launcher has no row for (Japanese).
+inline constexpr char kUnmatchedLocale[] = "00000411";
+
+// One double-click for `locale` on `windows`, with the profile read by a
+// reader that decodes `marks`: the exit status and what the launcher did.
+struct Launch {
+  int exit_status;
+  TreePlatform os;
+};
+Launch launch(Tree& tree, const std::string& locale, Windows windows, ProfileMarks marks,
+              const CheckOptions& options);
+
+// What a user sees of a launch: the exit status and what was started.
+std::string outcome(const Launch& run);
+
+// The launch for `locale` on the family of `options`, with the exit status
+// on every other family and the profile values it rests on.
+LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::string& locale,
+                                const CheckOptions& options);
+
+}  // namespace checker

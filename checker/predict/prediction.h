@@ -1,0 +1,65 @@
+// What the launcher does with a tree, predicted: one launch per language
+// and family, and what each release of Windows reads on a disc. Facts
+// only; the rules judge them.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "checker/windows/tree_platform.h"
+#include "checker/windows/windows_family.h"
+#include "launcher/icon_registration.h"
+#include "launcher/launch_sequence.h"
+#include "launcher/launcher.h"
+
+namespace checker {
+
+// One launch, as the launcher would make it for one locale.
+struct LanguageLaunch {
+  std::string language;  // the setup key, e.g. "ENGLISH"; "" when no row matches
+  // The user's language checked, as the launcher selects by it: the
+  // resource-locale value, or the display language as one (e.g. "00000409").
+  std::string locale;
+  std::string setup_key;
+  std::string group_key;
+  std::optional<std::string> setup_value;  // as read from the profile; none when missing
+  bool setup_default_used = false;         // too short or missing: the default program
+  std::string setup_path;                 // the path the file test is given
+  std::optional<std::string> found_path;  // what it finds, at any length
+  std::optional<std::string> group_value;  // as read from the profile; none when missing
+  std::string group;                       // the group the icon tool gets
+  bool group_cut = false;                  // the icon tool gets other than group_value
+  std::vector<ProgramStart> starts;        // icon tool first, then setup
+  std::vector<std::string> boxes;
+  int exit_status = 0;
+  std::map<Windows, int> exit_by_windows;  // the exit status on each family
+};
+
+// What one release of Windows reads on a disc image.
+struct DiscReading {
+  std::string reader;       // "Windows 98/ME"
+  std::string name;         // "98-me"
+  std::string file_system;  // "iso9660", "joliet", "udf"; "" when it reads none
+  std::string shown;        // "ISO 9660", "Joliet", "UDF 2.01"; "nothing"
+};
+
+struct CheckOptions {
+  // One value of the registry's ResourceLocale, there on every family;
+  // else each language, in the registry on 9x and as the display language
+  // on NT, which keeps no ResourceLocale.
+  std::optional<std::string> locale;
+  Windows windows = Windows::kNt64;
+  // The languages (setup keys) the tree provides; the others are expected
+  // to fall back to the default setup program. None: all six.
+  std::optional<std::vector<std::string>> languages;
+};
+
+// A built-in path of the launcher as it sees it when started from the root
+// of drive D: (the launcher's own constants, rebased).
+inline std::string on_drive_d(const char* built_in) { return "D:" + std::string(built_in + 2); }
+inline const std::string kProfileDPath = on_drive_d(launcher::kProfilePath);
+inline const std::string kIconToolDPath = on_drive_d(launcher::kIconToolPath);
+
+}  // namespace checker

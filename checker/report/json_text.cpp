@@ -1,0 +1,57 @@
+#include "checker/report/json_text.h"
+
+#include <cstdio>
+
+#include "checker/windows/code_page.h"
+
+namespace checker {
+
+std::string ansi_to_utf8(const std::string& text) { return encode_utf8(decode_ansi(text)); }
+
+std::string quoted(const std::string& ansi) {
+  std::string out = "\"";
+  for (const char32_t c : decode_ansi(ansi)) {
+    if (c == U'"' || c == U'\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20 || c == 0x7F) {
+      char escape[8];
+      std::snprintf(escape, sizeof(escape), "\\u%04x", static_cast<unsigned>(c));
+      out += escape;
+    } else {
+      out += encode_utf8(std::u32string(1, c));
+    }
+  }
+  return out + "\"";
+}
+
+std::string quoted_utf8(const std::string& utf8) {
+  std::string text;
+  for (size_t i = 0; i < utf8.size();) {
+    size_t length = 1;
+    while (i + length <= utf8.size() && length <= 4) {
+      const std::string unit = utf8.substr(i, length);
+      const std::u32string decoded = decode_utf8(unit);
+      if (decoded.size() == 1 && decoded[0] != U'\uFFFD' && encode_utf8(decoded) == unit) break;
+      ++length;
+    }
+    if (i + length > utf8.size() || length > 4) {
+      char escape[8];
+      std::snprintf(escape, sizeof(escape), "\\x%02X", static_cast<unsigned char>(utf8[i]));
+      text += escape;
+      length = 1;
+    } else if (utf8[i] == '"' || utf8[i] == '\\') {
+      text += std::string("\\") + utf8[i];
+    } else if (static_cast<unsigned char>(utf8[i]) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof(escape), "\\u%04x", static_cast<unsigned>(utf8[i]));
+      text += escape;
+    } else {
+      text += utf8.substr(i, length);
+    }
+    i += length;
+  }
+  return "\"" + text + "\"";
+}
+
+}  // namespace checker

@@ -1,0 +1,131 @@
+#include <algorithm>
+
+#include "checker/report/json_text.h"
+#include "checker/report/locations.h"
+#include "checker/report/report.h"
+#include "checker/windows/code_page.h"
+
+namespace checker {
+
+namespace {
+
+// The exit statuses of the other families, where they differ.
+std::string elsewhere(const LanguageCheck& l, Windows chosen) {
+  std::string out;
+  for (const Windows w : kAllWindows) {
+    if (w != chosen && l.exit_by_windows.at(w) != l.exit_status) {
+      out += (out.empty() ? "" : ", ") + std::string(windows_name(w)) + ": " +
+             std::to_string(l.exit_by_windows.at(w));
+    }
+  }
+  return out.empty() ? "-" : out;
+}
+
+// The families that have the user's language from `source`.
+std::string families_using(const TreeCheck& check, LanguageSource source) {
+  std::vector<Windows> families;
+  for (const Windows w : kAllWindows) {
+    if (check.language_source.at(w) == source) families.push_back(w);
+  }
+  return windows_titles(families);
+}
+
+// One line: where each family has the user's language from.
+std::string language_source_line(const TreeCheck& check) {
+  const std::string display = families_using(check, LanguageSource::kDisplayLanguage);
+  if (display.empty()) {
+    return "Language: the registry's ResourceLocale, on every Windows (--locale)";
+  }
+  return "Language: the registry's ResourceLocale on " +
+         families_using(check, LanguageSource::kRegistry) + "; the display language on " +
+         display + ", which keep none";
+}
+
+std::string pad(const std::string& text, size_t width) {
+  const size_t shown = decode_ansi(text).size();
+  return ansi_to_utf8(text) + std::string(shown < width ? width - shown : 0, ' ');
+}
+
+// "line 3" of client.ini; "autorun.inf line 2" of another file.
+std::string line_of(const Finding& f) {
+  const std::string where = f.file == kProfileDPath ? "" : f.file.substr(f.file.rfind('\\') + 1) + " ";
+  return where + "line " + std::to_string(*f.line);
+}
+
+// "File systems: Windows 95 reads Joliet; ...; Windows Vista and later UDF 2.01".
+std::string file_systems_line(const TreeCheck& check) {
+  std::string out = "File systems:";
+  for (size_t i = 0; i < check.disc_readings.size(); ++i) {
+    const DiscReading& r = check.disc_readings[i];
+    out += (i == 0 ? " " : "; ") + r.reader + (i == 0 ? " reads " : " ") + r.shown;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string text_report(const TreeCheck& check) {
+  const std::string read_as = check.medium == "none" ? ", with no file system this Windows reads,"
+                                                     : ", its " + check.medium + " file system,";
+  std::string out = (check.medium == "folder" ? "Tree " + check.tree : "Image " + check.tree + read_as) +
+                    " as drive D:, on " + windows_title(check.windows) +
+                    " (--windows " + windows_name(check.windows) + ")\n";
+  out += "Profile " + kProfileDPath + ": " +
+         (check.profile_found ? "found (" + std::string(profile_text_name(check.profile_text)) + ")"
+                              : "missing") +
+         "\n";
+  out += language_source_line(check) + "\n";
+  if (!check.disc_readings.empty()) out += file_systems_line(check) + "\n";
+  out += "\n";
+  const std::vector<std::string> head = {"Language", "Locale", "Setup program (found path)",
+                                         "Length", "Group", "Exit", "Elsewhere"};
+  std::vector<std::vector<std::string>> rows = {head};
+  for (const LanguageCheck& l : check.languages) {
+    const ProgramStart* setup = setup_start(l);
+    std::string program = setup ? setup->file
+                          : l.found_path ? "not started: " + *l.found_path
+                          : l.setup_path.empty() ? "-"
+                                                 : "not found: " + l.setup_path;
+    if (!l.boxes.empty()) program = "message box \"" + l.boxes.front() + "\"";
+    rows.push_back({l.language.empty() ? "(none)" : l.language, l.locale, program,
+                    l.found_path ? std::to_string(l.found_path->size()) : "-",
+                    icon_start(l) ? "\"" + l.group + "\"" : "-", std::to_string(l.exit_status),
+                    elsewhere(l, check.windows)});
+  }
+  std::vector<size_t> widths(head.size(), 0);
+  for (const auto& row : rows) {
+    for (size_t i = 0; i < row.size(); ++i) {
+      widths[i] = std::max(widths[i], decode_ansi(row[i]).size());
+    }
+  }
+  for (size_t r = 0; r < rows.size(); ++r) {
+    std::string line;
+    for (size_t i = 0; i < rows[r].size(); ++i) line += pad(rows[r][i], widths[i] + 2);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out += line + "\n";
+  }
+  if (check.unmatched) {
+    const LanguageCheck& u = *check.unmatched;
+    out += "Any other language: " +
+           (u.boxes.empty() ? std::string("no message box")
+                            : "message box \"" + ansi_to_utf8(u.boxes.front()) + "\"") +
+           ", nothing started, exit " + std::to_string(u.exit_status) + "\n";
+  }
+  out += "\nThe icon tool " + kIconToolDPath +
+         " starts first, minimised, with \"exe=c:\\brumix\\kez.exe desc=KEZ group=<group>\".\n"
+         "A setup program starts with the launcher's own arguments and show state.\n";
+
+  out += "Elsewhere: the exit status on the other families of Windows, where it differs.\n";
+
+  std::string findings;
+  for (const auto& [where, f] : all_findings(check)) {
+    const std::string severity = severity_name(f->severity());
+    findings += "  " + severity + std::string(9 - severity.size(), ' ') + f->name() + "  " +
+                (f->line ? line_of(*f) + ": " : "") +
+                (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + "\n";
+  }
+  out += findings.empty() ? "\nNo findings.\n" : "\nFindings:\n" + findings;
+  return out;
+}
+
+}  // namespace checker

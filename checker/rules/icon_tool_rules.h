@@ -1,0 +1,12 @@
+// The rules about the icon tool: there, a program, and started by every
+// family of Windows. Where it does not start, no start-group icon is made;
+// setup still starts.
+#pragma once
+
+#include "checker/rules/check.h"
+
+namespace checker {
+
+void check_icon_tool(const TreeFacts& facts, TreeCheck& result);
+
+}  // namespace checker
