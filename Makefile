@@ -1,6 +1,7 @@
 # One entry point for building, testing and trying the launcher.
 #   make build     both Windows executables
 #   make test      every test suite (installs missing Debian packages as root)
+#   make test-reproducible  two clean builds give the same bytes (CI runs it too)
 #   make demo      runs the launcher under Wine on the example tree, and the checker
 #   make check-tree TREE=path [CHECK_ARGS=options]
 #                  what the launcher will do on a tree (or a disc image)
@@ -25,7 +26,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence profile image
 
-.PHONY: iso best-fit-table dist sign all deps deps-release deps-unit build build-win32 build-win64 build-tools build-host check-tree test test-unit test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
+.PHONY: iso best-fit-table dist sign all deps deps-release deps-unit build build-win32 build-win64 build-tools build-host check-tree test test-unit test-reproducible test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
 all: build
 
@@ -78,6 +79,10 @@ else
 endif
 
 # Unit tests, sanitized unit tests, brief fuzzing from the seed corpus.
+# Two clean builds give the same bytes (two minutes; CI runs it beside make test).
+test-reproducible: deps build-host
+	ctest --test-dir build/host --output-on-failure -L reproducible
+
 test-sanitize: deps build-sanitize
 	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
 
@@ -85,7 +90,7 @@ test-sanitize: deps build-sanitize
 # suite is listed with its reason.
 test: deps build build-host build-sanitize
 	@rm -f build/host/junit.xml build/sanitize/junit.xml; status=0; \
-	ctest --test-dir build/host --output-on-failure -j $(JOBS) --output-junit junit.xml || status=1; \
+	ctest --test-dir build/host --output-on-failure -j $(JOBS) -LE reproducible --output-junit junit.xml || status=1; \
 	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS) --output-junit junit.xml || status=1; \
 	scripts/test-summary build/host/junit.xml build/sanitize/junit.xml; exit $$status
 
@@ -93,6 +98,9 @@ test: deps build build-host build-sanitize
 # A bundled example (examples/*) holds no programs: its check runs on a copy
 # with the stand-in programs the demo uses, in build/examples/.
 STAND_IN = build/win32/tests/e2e/stand_in.exe
+# The Python package the scripts and tests share (scripts/launcher_tools).
+export PYTHONPATH := $(CURDIR)/scripts$(if $(PYTHONPATH),:$(PYTHONPATH))
+EXAMPLE_TREES = python3 -m launcher_tools.example_trees
 # The Windows build the examples' stand-ins come from; its log is shown when
 # it fails.
 BUILD_STAND_INS = { mkdir -p build && $(MAKE) -s --no-print-directory build-win32 >build/build-win32.log 2>&1 || \
@@ -100,9 +108,9 @@ BUILD_STAND_INS = { mkdir -p build && $(MAKE) -s --no-print-directory build-win3
 check-tree: build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make check-tree TREE=path/to/tree" >&2; exit 2; }
 	@tree="$(TREE)"; \
-	if scripts/example_trees.py --is-example "$$tree"; then \
+	if $(EXAMPLE_TREES) --is-example "$$tree"; then \
 	  $(BUILD_STAND_INS) && \
-	  tree=$$(scripts/example_trees.py "$$tree" build/examples $(STAND_IN)) || exit 2; \
+	  tree=$$($(EXAMPLE_TREES) "$$tree" build/examples $(STAND_IN)) || exit 2; \
 	  echo "$(TREE) is a bundled example without its programs: checking a copy with stand-ins."; \
 	fi; \
 	build/tools/launcher-check $(CHECK_ARGS) "$$tree"
@@ -114,9 +122,9 @@ LABEL ?= INSTALL
 iso: deps-release build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make iso TREE=path/to/tree" >&2; exit 2; }
 	@tree="$(TREE)"; \
-	if scripts/example_trees.py --is-example "$$tree"; then \
+	if $(EXAMPLE_TREES) --is-example "$$tree"; then \
 	  $(BUILD_STAND_INS) && \
-	  tree=$$(scripts/example_trees.py "$$tree" build/examples $(STAND_IN)) || exit 2; \
+	  tree=$$($(EXAMPLE_TREES) "$$tree" build/examples $(STAND_IN)) || exit 2; \
 	  cp build/win32/launcher.exe "$$tree/"; \
 	  echo "$(TREE) is a bundled example: mastering a copy with stand-ins and the launcher."; \
 	fi; \

@@ -1,7 +1,7 @@
 // SARIF 2.1.0 as GitHub code scanning takes it: every rule of the table in
-// tool.driver.rules, every finding a result with a physical location (the
-// host file, or the image for a file inside one, the D: path then given as
-// a logical location).
+// tool.driver.rules, every finding a result with a physical location that
+// exists (the host file and line; else the tree, or the image with the D:
+// path as a logical location).
 #include <cstdio>
 
 #include "checker/report/json_text.h"
@@ -62,16 +62,19 @@ std::string rules_json() {
 
 std::string location_json(const TreeCheck& check, const Finding& f) {
   const bool in_image = check.medium != "folder" && !f.file.empty();
-  const std::string host = f.file.empty() || in_image ? check.tree : editor_path(check, f.file);
-  std::string physical = "{\"artifactLocation\": {\"uri\": " + quoted_utf8(path_uri(host)) + "}";
-  if (f.line && !in_image) physical += ", \"region\": {\"startLine\": " + std::to_string(*f.line) + "}";
-  std::string out = "{\"physicalLocation\": " + physical + "}";
+  // A file the tree lacks has no place to show: the tree stands for it.
+  const auto found = check.host_files.find(f.file);
+  const bool on_host = !in_image && found != check.host_files.end();
+  const std::string host = on_host ? found->second : check.tree;
+  std::string out = "{\"physicalLocation\": {\"artifactLocation\": {\"uri\": " +
+                    quoted_utf8(path_uri(host)) + "}";
+  if (f.line && on_host) out += ", \"region\": {\"startLine\": " + std::to_string(*f.line) + "}";
+  out += "}";
   if (in_image) {
-    out.pop_back();
     out += ", \"logicalLocations\": [{\"fullyQualifiedName\": " + quoted(f.file) +
-           ", \"kind\": \"resource\"}]}";
+           ", \"kind\": \"resource\"}]";
   }
-  return out;
+  return out + "}";
 }
 
 std::string results_json(const TreeCheck& check) {

@@ -17,9 +17,9 @@ import unittest
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(REPO / "tests/e2e"))
-from harness import snapshot  # noqa: E402
-from test_disc_names import udf_201  # noqa: E402
+from launcher_tools import fetched
+from launcher_tools.harness import snapshot
+from test_disc_names import udf_201
 
 CHECKER = Path(os.environ.get("LAUNCHER_CHECK", REPO / "build/tools/launcher-check"))
 PROFILE = "install/quv/win/client.ini"
@@ -111,6 +111,18 @@ def reference_trees():
     }
 
 
+def make_reference_tree(name, profile, files):
+    root = SCRATCH / name
+    if root.exists():
+        shutil.rmtree(root)
+    root.mkdir()
+    (root / PROFILE).parent.mkdir(parents=True)
+    (root / PROFILE).write_bytes(profile)
+    for relative, content in files:
+        (root / relative).parent.mkdir(parents=True, exist_ok=True)
+        (root / relative).write_bytes(content)
+
+
 class References(unittest.TestCase):
     """Whole reports of trees that touch every rule: a changed field, column,
     finding, severity, line or prediction shows as a difference. After a
@@ -120,15 +132,7 @@ class References(unittest.TestCase):
     def test_whole_reports(self):
         expected = REPO / "tests/checker/expected"
         for name, (profile, files, runs) in reference_trees().items():
-            root = SCRATCH / name
-            if root.exists():
-                shutil.rmtree(root)
-            root.mkdir()
-            (root / PROFILE).parent.mkdir(parents=True)
-            (root / PROFILE).write_bytes(profile)
-            for relative, content in files:
-                (root / relative).parent.mkdir(parents=True, exist_ok=True)
-                (root / relative).write_bytes(content)
+            make_reference_tree(name, profile, files)
             for args in runs:
                 label = "-".join(a.strip("-") for a in args if a not in ("--format",))
                 with self.subTest(tree=name, args=args):
@@ -172,6 +176,55 @@ def unreadable_profile(tree):
     for name in [b"CLIENT.INI", "client.ini".encode("utf-16-be")]:
         data = patched(data, data.index(name) - 31, both_endian(0x7FFFFF00))
     return data
+
+
+# The SARIF 2.1.0 schema (OASIS, as schemastore keeps it), from Microsoft's
+# jest-sarif package on npm.
+SARIF_SCHEMA = ("https://registry.npmjs.org/@microsoft/jest-sarif/-/jest-sarif-1.0.0-beta.0.tgz",
+                "748e2c3d1a842e7bb258416685c7ea3a0da40005b72267b2052c2856d48ad102",
+                "package/lib/schemas/sarif-2.1.0-rtm.5.json")
+
+
+def sarif_schema():
+    import tarfile
+    url, sha256, member = SARIF_SCHEMA
+    with tarfile.open(fetched(url, sha256, "jest-sarif-1.0.0-beta.0.tgz")) as package:
+        return json.load(package.extractfile(member))
+
+
+class Sarif(unittest.TestCase):
+    """--format sarif as GitHub code scanning takes it: valid against the
+    SARIF 2.1.0 schema, every rule of --list-findings, and one result for
+    each finding of the JSON report, at a location that exists."""
+
+    def test_reference_trees_against_the_schema(self):
+        import jsonschema  # Debian's python3-jsonschema
+        validator = jsonschema.Draft4Validator(sarif_schema())
+        codes = [line.split()[1] for line in run("--list-findings").stdout.decode().splitlines()]
+        for name, (profile, files, runs) in reference_trees().items():
+            make_reference_tree(name, profile, files)
+            args = [a for a in runs[0] if a != "--json"]
+            with self.subTest(tree=name):
+                done = subprocess.run([str(CHECKER), "--format", "sarif", *args, name], cwd=SCRATCH,
+                                      capture_output=True, timeout=120)
+                log = json.loads(done.stdout)
+                validator.validate(log)
+                report = json.loads(subprocess.run([str(CHECKER), "--json", *args, name], cwd=SCRATCH,
+                                                   capture_output=True, timeout=120).stdout)
+                rules = [r["id"] for r in log["runs"][0]["tool"]["driver"]["rules"]]
+                self.assertEqual(rules, codes)
+                findings = report["findings"] + [f for l in report["languages"] for f in l["findings"]]
+                results = log["runs"][0]["results"]
+                self.assertEqual(sorted((r["ruleId"], r["level"]) for r in results),
+                                 sorted((f["code"], f["severity"]) for f in findings))
+                for r in results:
+                    self.assertEqual(rules[r["ruleIndex"]], r["ruleId"])
+                    physical = r["locations"][0]["physicalLocation"]
+                    path = SCRATCH / physical["artifactLocation"]["uri"]
+                    self.assertTrue(path.exists(), path)
+                    if "region" in physical:
+                        lines = path.read_bytes().splitlines()
+                        self.assertLessEqual(physical["region"]["startLine"], len(lines))
 
 
 class Discs(unittest.TestCase):
@@ -474,6 +527,20 @@ class HostileTrees(unittest.TestCase):
             with self.subTest(tree=tree.name):
                 lines = run("--format", "gcc", tree).stdout.decode().splitlines()
                 self.assertIn(f"{profile}:2: error: ENGLISH: The setup program", "\n".join(lines))
+        # SARIF: the host file as a URI and its line; inside an image, the
+        # image, with the path on the disc as a logical location.
+        for tree, uri, region, logical in [
+                (root, f"file://{root}/INSTALL/QUV/WIN/CLIENT.INI".replace("é", "%C3%A9"),
+                 {"startLine": 2}, None),
+                (image, f"file://{image}".replace("é", "%C3%A9"), None, "D:\\install\\quv\\win\\client.ini")]:
+            with self.subTest(tree=tree.name, format="sarif"):
+                results = json.loads(run("--format", "sarif", tree).stdout)["runs"][0]["results"]
+                result = next(r for r in results if r["message"]["text"].startswith("ENGLISH:"))
+                location = result["locations"][0]
+                self.assertEqual(location["physicalLocation"]["artifactLocation"]["uri"], uri)
+                self.assertEqual(location["physicalLocation"].get("region"), region)
+                self.assertEqual(location.get("logicalLocations", [{}])[0].get("fullyQualifiedName"),
+                                 logical)
 
     def test_huge_and_binary_profiles(self):
         big = b"".join(b"[s%d]\r\nk=%s\r\n" % (i, b"v" * 100) for i in range(60000))

@@ -15,11 +15,10 @@ import zipfile
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(REPO / "scripts"))
-sys.path.insert(0, str(REPO / "tests/pe"))
-from i386_support import how_i386_runs  # noqa: E402
-from pe_file import PeFile  # noqa: E402
-from test_pe import Executable, project_version  # noqa: E402
+from launcher_tools import project_version
+from launcher_tools.i386_support import how_i386_runs
+from launcher_tools.pe_file import PeFile
+from launcher_tools.shipped_pe import Executable
 
 VERSION = project_version()
 # A release folder of the test's own: an author's dist/ is never touched.

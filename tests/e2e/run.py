@@ -31,8 +31,8 @@ def main():
     if not exe.is_file():
         sys.exit(f"Missing {exe}: run 'make build' first.")
     os.environ["LAUNCHER_EXE"] = str(exe)
-    sys.path.insert(0, str(HERE))
-    import harness
+    sys.path.insert(0, str(HERE))  # the suite's modules, by name
+    from launcher_tools import harness
 
     harness.require_tools("The Wine suite")
     bits = "32" if harness.is_32bit(exe) else "64"

@@ -15,13 +15,11 @@ behaviour for those locales instead."""
 
 import json
 import subprocess
-import sys
 import tempfile
 import unittest
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent))
-import harness  # noqa: E402
+from launcher_tools import harness
 
 CHECKER = harness.REPO / "build/tools/launcher-check"
 WINDOWS_CHECKERS = [harness.REPO / "build/win64/launcher-check.exe",

@@ -10,15 +10,12 @@ the disc's drive (E:\\), must see the same languages."""
 
 import os
 import subprocess
-import sys
 import tempfile
 import unittest
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent))
-import example_trees  # noqa: E402
-import harness  # noqa: E402
-from test_agreement import Agreement  # noqa: E402
+from launcher_tools import example_trees, harness
+from test_agreement import Agreement
 
 MAKE_ISO = harness.REPO / "scripts/make-iso"
 LONG = "release candidate of the english edition"

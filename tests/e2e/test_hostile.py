@@ -4,13 +4,10 @@ one the launcher defines, and the tree is left as it was (checked by every
 launch)."""
 
 import random
-import sys
 import unittest
-from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent))
-import harness  # noqa: E402
-from test_launcher import ICON_PREFIX, LauncherCase  # noqa: E402
+from launcher_tools import harness
+from test_launcher import ICON_PREFIX, LauncherCase
 
 ENGLISH = "ENGLISH=D:\\products\\enu\\setup.exe"
 DEFINED_STATUSES = {0, -1, 8} | set(range(1, 33))

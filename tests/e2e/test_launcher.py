@@ -1,12 +1,10 @@
 """End-to-end tests of the real launcher under Wine against the Windows API."""
 
-import sys
 import tempfile
 import unittest
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent))
-import harness  # noqa: E402
+from launcher_tools import harness
 
 ICON_PREFIX = rb"exe=c:\brumix\kez.exe desc=KEZ group="
 LANGUAGES = {  # setup key -> folder of its setup program in the test tree

@@ -18,10 +18,8 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 REPO = HERE.parents[1]
-sys.path.insert(0, str(REPO / "tests/e2e"))
-sys.path.insert(0, str(HERE))
-import corpus  # noqa: E402
-import harness  # noqa: E402
+import corpus
+from launcher_tools import harness
 
 HOST_TOOL = REPO / "build/host/tests/profile_query"
 BEST_FIT_TABLE = REPO / "checker/best_fit_1252.inc"

@@ -19,12 +19,10 @@ import time
 from dataclasses import dataclass, field
 from pathlib import Path, PureWindowsPath
 
-REPO = Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(REPO / "scripts"))
-from pe_file import PeFile  # noqa: E402
-from i386_support import how_i386_runs  # noqa: E402
-import example_trees  # noqa: E402
-from example_trees import ICON_TOOL  # noqa: E402
+from launcher_tools import REPO, example_trees
+from launcher_tools.example_trees import ICON_TOOL
+from launcher_tools.i386_support import how_i386_runs
+from launcher_tools.pe_file import PeFile
 
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"

@@ -9,7 +9,7 @@ import shutil
 import sys
 from pathlib import Path
 
-REPO = Path(__file__).resolve().parents[1]
+from launcher_tools import REPO
 EXAMPLES = REPO / "examples"
 ICON_TOOL = "install/quv/win/addiconw.exe"
 PROFILE = "install/quv/win/client.ini"
