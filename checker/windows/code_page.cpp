@@ -67,6 +67,8 @@ bool same_ansi_name(const std::string& a, const std::string& b) {
   return same_folded(decode_ansi(a), decode_ansi(b));
 }
 
+bool same_wide_name(const std::u32string& a, const std::u32string& b) { return same_folded(a, b); }
+
 std::u32string decode_ansi(const std::string& bytes) {
   std::u32string text;
   text.reserve(bytes.size());

@@ -24,6 +24,11 @@ std::u32string decode_ansi(const std::string& bytes);
 bool same_file_name(const std::string& utf8, const std::string& ansi);
 // Two ANSI names (profile names, paths of the tree), compared the same way.
 bool same_ansi_name(const std::string& a, const std::string& b);
+// Two names as decoded (a profile's names against a request), compared
+// character by character the same way: a letter of the code page matches
+// its other case, and no other character matches an ASCII letter (the
+// dotless ı, the dotted İ and the long ſ are not I or S).
+bool same_wide_name(const std::u32string& a, const std::u32string& b);
 // U+FFFD for each byte of an invalid sequence (overlong forms and
 // surrogates included), as Windows decodes UTF-8.
 std::u32string decode_utf8(const std::string& bytes);

@@ -60,8 +60,9 @@ std::string encode(const char32_t* begin, const char32_t* end) {
   return out;
 }
 
-bool same_name(const std::string& a, const std::string& b) {
-  return same_ansi_name(up_to_nul(a), up_to_nul(b));
+// A name of the file against a request (ANSI), each up to its first NUL.
+bool same_name(const std::u32string& spelt, const std::string& request) {
+  return same_wide_name(spelt.substr(0, spelt.find(U'\0')), decode_ansi(up_to_nul(request)));
 }
 
 // A name the caller asks for is taken without the blanks around it.
@@ -140,7 +141,7 @@ Profile::Profile(const std::string& bytes, ProfileMarks marks) {
         const char32_t* name_end = close - 1;
         while (name < name_end && is_blank(*name)) ++name;
         while (name_end > name && is_blank(name_end[-1])) --name_end;
-        sections_.push_back({encode(name, name_end), {}});
+        sections_.push_back({encode(name, name_end), {}, std::u32string(name, name_end)});
         section_has_keys = false;
         continue;
       }
@@ -159,7 +160,7 @@ Profile::Profile(const std::string& bytes, ProfileMarks marks) {
     // Consecutive lines with an empty name make one key, as Windows keeps them.
     const bool has_name = name_end != start;
     if (has_name || !section_has_keys || !previous_name_empty) {
-      sections_.back().keys.push_back({encode(start, name_end), value, line});
+      sections_.back().keys.push_back({encode(start, name_end), value, line, std::u32string(start, name_end)});
       section_has_keys = true;
       previous_name_empty = !has_name || *start == U'\0';
     }
@@ -168,7 +169,7 @@ Profile::Profile(const std::string& bytes, ProfileMarks marks) {
 
 const ProfileSection* Profile::find_section(const std::string& name) const {
   for (const ProfileSection& section : sections_) {
-    if (!up_to_nul(section.name).empty() && same_name(section.name, name)) {
+    if (!up_to_nul(section.name).empty() && same_name(section.spelt, name)) {
       return &section;
     }
   }
@@ -180,7 +181,7 @@ const ProfileKey* Profile::find_key(const std::string& section_name,
   const ProfileSection* section = find_section(section_name);
   if (section == nullptr) return nullptr;
   for (const ProfileKey& k : section->keys) {
-    if (same_name(k.name, key)) return &k;
+    if (same_name(k.spelt, key)) return &k;
   }
   return nullptr;
 }

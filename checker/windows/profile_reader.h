@@ -30,15 +30,20 @@ constexpr ProfileMarks kWineMarks{true, true, true};
 constexpr ProfileMarks kWindowsNtMarks{false, true, false};
 constexpr ProfileMarks kWindows9xMarks{false, false, false};
 
+// Names as the ANSI call hands them out (best-fit bytes for text the code
+// page lacks), and as the file spells them, which is what a request is
+// compared with: "ENGL\u0131SH" is no ENGLISH, though its ANSI form is.
 struct ProfileKey {
   std::string name;
   std::optional<std::string> value;  // none: the line had no '='
   int line = 0;                      // 1-based, as an editor counts lines
+  std::u32string spelt;              // the name, decoded
 };
 
 struct ProfileSection {
   std::string name;
   std::vector<ProfileKey> keys;
+  std::u32string spelt;  // the name, decoded
 };
 
 class Profile {

@@ -50,6 +50,11 @@ def hand_made():
                              "ENGLISH_STARTUP=\uff21\u2002\u0102\U0001F600\r\n"
                              "[\u0416]\r\nENGLISH=cyrillic section\r\n").encode("utf-16-le"),
         "utf16be_best_fit": "\ufeff[95]\r\nENGLISH=\u03a9\u0107\r\n".encode("utf-16-be"),
+        # Keys compared as spelt, not as their best-fit bytes: dotless ı,
+        # dotted İ and long ſ are no I or S (Windows' default upper-case
+        # table leaves the Turkish letters alone, as Wine does).
+        "utf16le_lookalike_keys": ("\ufeff[95]\r\nENGL\u0131SH=dotless\r\n\u0130TAL\u0130AN=dotted\r\n"
+                                   "\u017fPANI\u017fH=long s\r\nGERMAN=plain\r\n").encode("utf-16-le"),
         "utf8_bom_first_line": "\ufeff[95]\r\nENGLISH_STARTUP=D\u00e9marrage\r\n".encode("utf-8"),
         "utf8_two_bytes": b"\xef\xbbZ\r\n[95]\r\nENGLISH=two bytes of a mark: ANSI \xc3\xa9\r\n",
         "utf8_bom_bad_sequences": (b"\xef\xbb\xbf[95]\r\nENGLISH=\xc0\xaf|\xc1\xbf|\xe0\x80\xaf|"
@@ -111,4 +116,6 @@ def queries(name, rng):
             out.append((section, key, rng.choice(DEFAULTS), rng.choice(SIZES)))
     out += [(b"95", b"ENGLISH", d, s) for d in (DEFAULTS[0], b'"q"') for s in SIZES]
     out += [(b"95", b"ENGLISH_STARTUP", b"STARTUP", 15), (b"95", b"PORTUGESE", b"", 260)]
+    if "lookalike" in name:
+        out += [(b"95", key, b"none", 260) for key in (b"ITALIAN", b"italian", b"SPANISH", b"GERMAN")]
     return out

@@ -179,14 +179,6 @@ TEST_F(LaunchSequence, FailingIconToolDoesNotStopSetup) {
   EXPECT_EQ(os.starts.size(), 2u);
 }
 
-TEST_F(LaunchSequence, FoundPathOfMoreThan127CharactersIsNotStarted) {
-  const std::string deep = "E:\\" + std::string(130, 'd') + "\\setup.exe";
-  os.set_profile(kProfile, "ENGLISH", "D:\\" + std::string(130, 'd') + "\\setup.exe");
-  os.existing_files.insert(deep);
-  EXPECT_EQ(run(), -1);
-  EXPECT_EQ(os.starts.size(), 1u);
-}
-
 TEST_F(LaunchSequence, NoInstallDriveEndsBeforeAnythingElse) {
   const char* paths[] = {"\\\\server\\share\\cd\\launcher.exe", "", "E", "1:\\launcher.exe",
                          "::\\x", "\\\\?\\E:\\launcher.exe"};

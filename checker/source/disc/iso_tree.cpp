@@ -22,19 +22,6 @@ constexpr uint64_t kLargestFolder = uint64_t{64} << 20;
 // The volume descriptors searched for the Joliet one, from block 16.
 constexpr uint32_t kMostDescriptors = 32;
 
-// A name as Windows shows it: without its ";1" version and a trailing dot
-// ("README.;1" is README). Joliet names carry both as often as ISO 9660 ones.
-std::u32string shown_name(std::u32string name) {
-  const size_t semicolon = name.rfind(U';');
-  if (semicolon != std::u32string::npos &&
-      std::all_of(name.begin() + static_cast<std::ptrdiff_t>(semicolon) + 1, name.end(),
-                  [](char32_t c) { return c >= U'0' && c <= U'9'; })) {
-    name.resize(semicolon);
-  }
-  if (!name.empty() && name.back() == U'.') name.pop_back();
-  return name;
-}
-
 bool is_joliet_descriptor(const iso9660_svd_t& svd) {
   const char* escapes = svd.escape_sequences;
   return escapes[0] == '%' && escapes[1] == '/' &&
@@ -76,7 +63,7 @@ class IsoTree final : public ListedTree {
 
  private:
   std::string shown(const std::string& raw) const {
-    return encode_utf8(shown_name(joliet_ ? decode_utf16be(raw) : decode_ansi(raw)));
+    return encode_utf8(shown_iso_name(joliet_ ? decode_utf16be(raw) : decode_ansi(raw)));
   }
 
   iso9660_t* iso_;
@@ -139,6 +126,19 @@ std::optional<DiscEntry> joliet_root(iso9660_t* iso) {
 }
 
 }  // namespace
+
+// A name as Windows shows it: without its ";1" version and a trailing dot
+// ("README.;1" is README). Joliet names carry both as often as ISO 9660 ones.
+std::u32string shown_iso_name(std::u32string name) {
+  const size_t semicolon = name.rfind(U';');
+  if (semicolon != std::u32string::npos &&
+      std::all_of(name.begin() + static_cast<std::ptrdiff_t>(semicolon) + 1, name.end(),
+                  [](char32_t c) { return c >= U'0' && c <= U'9'; })) {
+    name.resize(semicolon);
+  }
+  if (!name.empty() && name.back() == U'.') name.pop_back();
+  return name;
+}
 
 bool has_joliet_tree(const std::string& path) {
   iso9660_t* iso = iso9660_open_ext(path.c_str(), ISO_EXTENSION_NONE);

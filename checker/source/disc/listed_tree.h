@@ -15,6 +15,10 @@
 
 namespace checker {
 
+// An ISO 9660 or Joliet name as Windows shows it: without its ";1" version
+// and a trailing dot ("README.;1" is README).
+std::u32string shown_iso_name(std::u32string name);
+
 struct DiscEntry {
   std::string name;  // UTF-8, as Windows shows it
   std::string raw;   // as the file system stores it: the library's key

@@ -1,0 +1,127 @@
+// The rules of a disc: autorun.inf as each family reads it, the launcher at
+// the root, and the names a file system lost.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "checker/rules/disc_rules.h"
+#include "checker/source/disc/listed_tree.h"
+#include "tests/unit/checker/memory_tree.h"
+
+namespace checker::testing {
+namespace {
+
+std::set<std::string> codes_of(const TreeCheck& check) {
+  std::set<std::string> codes;
+  for (const Finding& f : check.findings) codes.insert(f.name());
+  return codes;
+}
+
+std::set<std::string> disc_findings(std::map<std::string, std::string> files, Windows windows,
+                                    DiscFileSystem fs = DiscFileSystem::kJoliet,
+                                    const std::string& setup_path = "") {
+  MemoryTree tree(std::move(files), fs);
+  TreeCheck check;
+  check.windows = windows;
+  if (!setup_path.empty()) {
+    check.languages.emplace_back();
+    check.languages.back().language = "ENGLISH";
+    check.languages.back().setup_path = setup_path;
+  }
+  check_disc(tree, check);
+  return codes_of(check);
+}
+
+TEST(DiscRules, AutorunAsEachFamilyReadsIt) {
+  const std::string launcher = program();
+  struct Row {
+    const char* name;
+    std::map<std::string, std::string> files;
+    Windows windows;
+    std::set<std::string> codes;
+  };
+  const Row rows[] = {
+      {"names in any case, icon with its index",
+       {{"AUTORUN.INF", "[AutoRun]\r\nOPEN=Launcher.EXE /x\r\nIcon=LAUNCHER.exe,0\r\n"}, {"launcher.exe", launcher}},
+       Windows::kNt64, {}},
+      {"an icon that is not there",
+       {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\nicon=gone.ico,1\r\n"}, {"launcher.exe", launcher}},
+       Windows::k9x, {"autorun-icon-missing"}},
+      {"no autorun.inf, no launcher", {{"readme.txt", "x"}}, Windows::kNt32,
+       {"autorun-missing", "launcher-missing"}},
+      {"no autorun.inf", {{"launcher.exe", launcher}}, Windows::kNt32, {"autorun-missing"}},
+      {"no open= line", {{"autorun.inf", "[autorun]\r\nicon=launcher.exe\r\n"}, {"launcher.exe", launcher}},
+       Windows::k9x, {"autorun-open-missing"}},
+      {"another program",
+       {{"autorun.inf", "[autorun]\r\nopen=setup.exe\r\n"}, {"setup.exe", launcher}, {"launcher.exe", launcher}},
+       Windows::kNt64, {"autorun-not-launcher"}},
+      {"open= a document", {{"autorun.inf", "[autorun]\r\nopen=readme.txt\r\n"}, {"readme.txt", "x"},
+                            {"launcher.exe", launcher}},
+       Windows::kNt64, {"autorun-open-missing"}},
+      // 64-bit Windows takes [AutoRun.Amd64] where there is one; others do not.
+      {"amd64 section, 64-bit",
+       {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
+        {"launcher.exe", launcher}},
+       Windows::kNt64, {"autorun-open-missing"}},
+      {"amd64 section, 32-bit",
+       {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
+        {"launcher.exe", launcher}},
+       Windows::kNt32, {}},
+      // shellexecute= is honoured by Windows NT, and opens any file type.
+      {"shellexecute on NT",
+       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
+       Windows::kNt32, {}},
+      {"shellexecute on 9x",
+       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
+       Windows::k9x, {"autorun-open-missing"}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(disc_findings(row.files, row.windows), row.codes) << row.name;
+  }
+}
+
+TEST(DiscRules, NamesAFileSystemLost) {
+  const std::map<std::string, std::string> root = {
+      {"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n"}, {"launcher.exe", program()},
+      {"p/other.txt", "x"}, {"p/" + std::string(64, 'j'), "cut to 64"}};
+  struct Row {
+    DiscFileSystem fs;
+    std::string setup;  // missing from the disc
+    bool lost;          // told why: a name the file system cannot hold
+  };
+  const Row rows[] = {
+      // Without Joliet, Windows sees 8.3 names of A-Z, 0-9 and _ only.
+      {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGH.EXE", false},
+      {DiscFileSystem::kIso9660, "D:\\p\\SETUP", false},
+      {DiscFileSystem::kIso9660, "D:\\p\\SET_UP1.ABC", false},
+      {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGHI.EXE", true},
+      {DiscFileSystem::kIso9660, "D:\\p\\SETUP.EXEC", true},
+      {DiscFileSystem::kIso9660, "D:\\p\\SET-UP.EXE", true},
+      {DiscFileSystem::kIso9660, "D:\\p\\A.B.C", true},
+      {DiscFileSystem::kIso9660, "D:\\p\\.EXE", true},
+      {DiscFileSystem::kIso9660, "D:\\p\\setup.exe", false},  // upper case on the disc
+      // Joliet names hold 64 characters, its paths 120.
+      {DiscFileSystem::kJoliet, "D:\\p\\" + std::string(65, 'j'), true},
+      {DiscFileSystem::kJoliet, "D:\\p\\" + std::string(65, 'k'), false},
+      {DiscFileSystem::kJoliet, "D:\\p\\" + std::string(118, 'l'), true},
+      {DiscFileSystem::kJoliet, "D:\\p\\" + std::string(117, 'l'), false},
+      {DiscFileSystem::kUdf, "D:\\p\\" + std::string(130, 'u'), false},
+  };
+  for (const Row& row : rows) {
+    const auto codes = disc_findings(root, Windows::kNt64, row.fs, row.setup);
+    EXPECT_EQ(codes.count("disc-name-lost"), row.lost ? 1u : 0u)
+        << file_system_name(row.fs) << " " << row.setup;
+  }
+}
+
+TEST(DiscRules, IsoNamesAsWindowsShowsThem) {
+  const std::pair<std::u32string, std::u32string> rows[] = {
+      {U"SETUP.EXE;1", U"SETUP.EXE"}, {U"README.;1", U"README"}, {U"FOLDER.", U"FOLDER"},
+      {U"A..", U"A."},                {U"NAME;X", U"NAME;X"},
+      {U"", U""},                     {U"\u00c9T\u00c9;12", U"\u00c9T\u00c9"},
+  };
+  for (const auto& [raw, shown] : rows) EXPECT_EQ(shown_iso_name(raw), shown);
+}
+
+}  // namespace
+}  // namespace checker::testing

@@ -1,0 +1,102 @@
+// A tree held in memory, for the rules' tests: files by their path below
+// the root ("install/quv/win/client.ini"), found without regard to case;
+// a folder wherever a path goes on below it. As a disc, it is one file
+// system of an image.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "checker/source/disc/image_tree.h"
+#include "checker/windows/code_page.h"
+
+namespace checker::testing {
+
+using Files = std::map<std::string, std::string>;
+
+class MemoryTree final : public DiscTree {
+ public:
+  explicit MemoryTree(std::map<std::string, std::string> files,
+                      std::optional<DiscFileSystem> disc = std::nullopt)
+      : files_(std::move(files)), disc_(disc) {}
+
+  Entry entry(const std::vector<std::string>& parts) override {
+    if (parts.empty()) return Entry::kFolder;
+    for (const auto& [path, content] : files_) {
+      const std::vector<std::string> names = split(path);
+      if (!starts_with(names, parts)) continue;
+      return names.size() == parts.size() ? Entry::kFile : Entry::kFolder;
+    }
+    return Entry::kMissing;
+  }
+
+  std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) override {
+    for (const auto& [path, content] : files_) {
+      const std::vector<std::string> names = split(path);
+      if (names.size() == parts.size() && starts_with(names, parts)) return content.substr(0, limit);
+    }
+    return std::nullopt;
+  }
+
+  std::optional<std::vector<DiscName>> names(const std::vector<std::string>& parts) override {
+    if (entry(parts) != Entry::kFolder) return std::nullopt;
+    std::vector<DiscName> out;
+    for (const auto& [path, content] : files_) {
+      const std::vector<std::string> names = split(path);
+      if (names.size() <= parts.size() || !starts_with(names, parts)) continue;
+      const DiscName name{names[parts.size()], names.size() > parts.size() + 1};
+      bool listed = false;
+      for (const DiscName& n : out) listed = listed || n.name == name.name;
+      if (!listed) out.push_back(name);
+    }
+    return out;
+  }
+
+  DiscFileSystem file_system() const override { return disc_.value_or(DiscFileSystem::kUdf); }
+  std::string medium() const override { return disc_ ? file_system_name(*disc_) : "folder"; }
+  bool on_disc() const override { return disc_.has_value(); }
+
+ private:
+  static std::vector<std::string> split(const std::string& path) {
+    std::vector<std::string> names;
+    for (size_t at = 0; at <= path.size();) {
+      const size_t slash = std::min(path.find('/', at), path.size());
+      names.push_back(path.substr(at, slash - at));
+      at = slash + 1;
+    }
+    return names;
+  }
+  static bool starts_with(const std::vector<std::string>& names, const std::vector<std::string>& parts) {
+    if (names.size() < parts.size()) return false;
+    for (size_t i = 0; i < parts.size(); ++i) {
+      if (!same_file_name(names[i], parts[i])) return false;
+    }
+    return true;
+  }
+
+  std::map<std::string, std::string> files_;
+  std::optional<DiscFileSystem> disc_;
+};
+
+// The head of a Windows program as the checker reads it: MZ, the PE
+// signature, the machine, the optional header's magic and subsystem
+// version; a DOS program without `pe`.
+inline std::string program(uint16_t machine = 0x14C, uint16_t magic = 0x10B, uint16_t major = 4,
+                           uint16_t minor = 0, bool pe = true) {
+  std::string head = "MZ" + std::string(0x3A, '\0') + std::string("\x40\0\0\0", 4);
+  if (!pe) return head + "a DOS program";
+  head += std::string("PE\0\0", 4);
+  head += static_cast<char>(machine & 0xFF);
+  head += static_cast<char>(machine >> 8);
+  head += std::string(18, '\0');
+  std::string optional(96, '\0');
+  optional[0] = static_cast<char>(magic & 0xFF);
+  optional[1] = static_cast<char>(magic >> 8);
+  optional[48] = static_cast<char>(major);
+  optional[50] = static_cast<char>(minor);
+  return head + optional + "program body";
+}
+
+}  // namespace checker::testing

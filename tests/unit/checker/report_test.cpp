@@ -1,0 +1,90 @@
+// launcher-check's command line, and where its reports say a finding is.
+#include <gtest/gtest.h>
+
+#include "checker/command_line.h"
+#include "checker/report/json_text.h"
+#include "checker/report/locations.h"
+#include "checker/report/report.h"
+
+namespace checker::testing {
+namespace {
+
+TEST(CommandLine, OptionsAndWhatEndsTheRunAtOnce) {
+  struct Row {
+    std::vector<std::string> args;
+    std::string error;  // the start of the usage error; "" for none
+  };
+  const Row rows[] = {
+      {{"tree"}, ""},
+      {{"--", "-tree"}, ""},
+      {{}, "which TREE?"},
+      {{"a", "b"}, "one TREE only"},
+      {{"--format", "xml", "t"}, "--format takes text, json, gcc or sarif"},
+      {{"--windows", "nt16", "t"}, "--windows takes 9x, nt32 or nt64"},
+      {{"--languages", "english,klingon", "t"}, "unknown language 'klingon' in --languages: PORTUGESE, "},
+      {{"--locale", std::string(79, '0'), "t"}, ""},
+      {{"--locale", std::string(80, '0'), "t"}, "a resource-locale value has at most 79 characters"},
+      {{"--locale"}, "--locale needs a value"},
+      {{"-x", "t"}, "unknown option -x"},
+  };
+  for (const Row& row : rows) {
+    const Arguments a = parse_arguments(row.args);
+    EXPECT_EQ(a.usage_error.value_or("").substr(0, row.error.size()), row.error);
+    EXPECT_EQ(a.usage_error.has_value(), !row.error.empty()) << a.usage_error.value_or("");
+  }
+  const Arguments a = parse_arguments({"--languages", "english,German,SPANISH", "--format", "sarif",
+                                       "--windows", "9x", "tree"});
+  EXPECT_EQ(a.options.languages, (std::vector<std::string>{"ENGLISH", "GERMAN", "SPANISH"}));
+  EXPECT_EQ(a.format, Format::kSarif);
+  EXPECT_EQ(a.options.windows, Windows::k9x);
+  EXPECT_EQ(a.root, "tree");
+  EXPECT_EQ(parse_arguments({"t", "--list-findings"}).answer, "--list-findings");
+  EXPECT_EQ(parse_arguments({"-h", "--bad"}).answer, "--help");
+}
+
+TreeCheck one_finding(const std::string& medium, Finding f) {
+  TreeCheck check;
+  check.tree = "u.iso";
+  check.medium = medium;
+  check.findings.push_back(std::move(f));
+  return check;
+}
+
+TEST(Reports, WhereAFindingIs) {
+  struct Row {
+    std::string medium;
+    Finding finding;
+    std::string location;
+  };
+  const std::string profile = "D:\\install\\quv\\win\\client.ini";
+  const Row rows[] = {
+      {"joliet", finding(Code::kUnknownKey, "m", 3), "u.iso:" + profile + ":3"},
+      {"udf", finding(Code::kProfileMissing, "m"), "u.iso"},
+      {"udf", finding_about(Code::kLauncherMissing, "m", "D:\\launcher.exe"), "u.iso:D:\\launcher.exe"},
+      {"folder", finding(Code::kUnknownKey, "m", 2), "u.iso/install/quv/win/client.ini:2"},
+      {"folder", finding_about(Code::kIconToolMissing, "m", "D:\\caf\xe9.exe"), "u.iso/caf\xc3\xa9.exe"},
+  };
+  for (const Row& row : rows) {
+    const TreeCheck check = one_finding(row.medium, row.finding);
+    EXPECT_EQ(editor_location(check, row.finding), row.location);
+    EXPECT_EQ(gcc_report(check).substr(0, row.location.size() + 2), row.location + ": ");
+  }
+  // In a folder, the host file the check found, as the host spells it.
+  TreeCheck found = one_finding("folder", finding(Code::kUnknownKey, "m", 2));
+  found.host_files[profile] = "up/INSTALL/QUV/WIN/CLIENT.INI";
+  EXPECT_EQ(editor_location(found, found.findings[0]), "up/INSTALL/QUV/WIN/CLIENT.INI:2");
+}
+
+TEST(Reports, TextInJson) {
+  const std::pair<std::string, std::string> utf8[] = {
+      {"jos\xc3\xa9", "\"jos\xc3\xa9\""},         // valid UTF-8 as it is
+      {"a\xe9z", "\"a\\xE9z\""},                  // never re-decoded as code page 1252
+      {"q\"b\\", "\"q\\\"b\\\\\""},
+      {std::string("\x01", 1), "\"\\u0001\""},
+  };
+  for (const auto& [text, json] : utf8) EXPECT_EQ(quoted_utf8(text), json);
+  EXPECT_EQ(quoted("caf\xe9 \x80"), "\"caf\xc3\xa9 \xe2\x82\xac\"");  // ANSI: é and €
+}
+
+}  // namespace
+}  // namespace checker::testing
