@@ -62,9 +62,9 @@ std::string file_systems_line(const TreeCheck& check) {
   return out;
 }
 
-}  // namespace
-
-std::string text_report(const TreeCheck& check) {
+// What was checked: the tree or image, the family, the profile, where the
+// language comes from and, for an image, what each Windows reads.
+std::string heading(const TreeCheck& check) {
   const std::string read_as = check.medium == "none" ? ", with no file system this Windows reads,"
                                                      : ", its " + check.medium + " file system,";
   std::string out = (check.medium == "folder" ? "Tree " + check.tree : "Image " + check.tree + read_as) +
@@ -76,47 +76,64 @@ std::string text_report(const TreeCheck& check) {
          "\n";
   out += language_source_line(check) + "\n";
   if (!check.disc_readings.empty()) out += file_systems_line(check) + "\n";
-  out += "\n";
+  return out;
+}
+
+std::vector<std::string> language_row(const LanguageCheck& l, Windows chosen) {
+  const ProgramStart* setup = setup_start(l);
+  std::string program = setup ? setup->file
+                        : l.found_path ? "not started: " + *l.found_path
+                        : l.setup_path.empty() ? "-"
+                                               : "not found: " + l.setup_path;
+  if (!l.boxes.empty()) program = "message box \"" + l.boxes.front() + "\"";
+  return {l.language.empty() ? "(none)" : l.language, l.locale, program,
+          l.found_path ? std::to_string(l.found_path->size()) : "-",
+          icon_start(l) ? "\"" + l.group + "\"" : "-", std::to_string(l.exit_status),
+          elsewhere(l, chosen)};
+}
+
+// One row a language, the columns as wide as their widest text.
+std::string language_table(const TreeCheck& check) {
   const std::vector<std::string> head = {"Language", "Locale", "Setup program (found path)",
                                          "Length", "Group", "Exit", "Elsewhere"};
   std::vector<std::vector<std::string>> rows = {head};
-  for (const LanguageCheck& l : check.languages) {
-    const ProgramStart* setup = setup_start(l);
-    std::string program = setup ? setup->file
-                          : l.found_path ? "not started: " + *l.found_path
-                          : l.setup_path.empty() ? "-"
-                                                 : "not found: " + l.setup_path;
-    if (!l.boxes.empty()) program = "message box \"" + l.boxes.front() + "\"";
-    rows.push_back({l.language.empty() ? "(none)" : l.language, l.locale, program,
-                    l.found_path ? std::to_string(l.found_path->size()) : "-",
-                    icon_start(l) ? "\"" + l.group + "\"" : "-", std::to_string(l.exit_status),
-                    elsewhere(l, check.windows)});
-  }
+  for (const LanguageCheck& l : check.languages) rows.push_back(language_row(l, check.windows));
   std::vector<size_t> widths(head.size(), 0);
   for (const auto& row : rows) {
     for (size_t i = 0; i < row.size(); ++i) {
       widths[i] = std::max(widths[i], decode_ansi(row[i]).size());
     }
   }
-  for (size_t r = 0; r < rows.size(); ++r) {
+  std::string out;
+  for (const auto& row : rows) {
     std::string line;
-    for (size_t i = 0; i < rows[r].size(); ++i) line += pad(rows[r][i], widths[i] + 2);
+    for (size_t i = 0; i < row.size(); ++i) line += pad(row[i], widths[i] + 2);
     while (!line.empty() && line.back() == ' ') line.pop_back();
     out += line + "\n";
   }
-  if (check.unmatched) {
-    const LanguageCheck& u = *check.unmatched;
-    out += "Any other language: " +
-           (u.boxes.empty() ? std::string("no message box")
-                            : "message box \"" + ansi_to_utf8(u.boxes.front()) + "\"") +
-           ", nothing started, exit " + std::to_string(u.exit_status) + "\n";
-  }
-  out += "\nThe icon tool " + kIconToolDPath +
-         " starts first, minimised, with \"exe=c:\\brumix\\kez.exe desc=KEZ group=<group>\".\n"
-         "A setup program starts with the launcher's own arguments and show state.\n";
+  return out;
+}
 
-  out += "Elsewhere: the exit status on the other families of Windows, where it differs.\n";
+std::string unmatched_line(const TreeCheck& check) {
+  if (!check.unmatched) return "";
+  const LanguageCheck& u = *check.unmatched;
+  return "Any other language: " +
+         (u.boxes.empty() ? std::string("no message box")
+                          : "message box \"" + ansi_to_utf8(u.boxes.front()) + "\"") +
+         ", nothing started, exit " + std::to_string(u.exit_status) + "\n";
+}
 
+// What the table leaves unsaid: the icon tool's parameters, from the
+// launcher's own template up to its group slot.
+std::string legend() {
+  const std::string parameters(launcher::kIconParameterTemplate, launcher::kGroupSlot);
+  return "\nThe icon tool " + kIconToolDPath + " starts first, minimised, with \"" +
+         ansi_to_utf8(parameters) + "<group>\".\n"
+         "A setup program starts with the launcher's own arguments and show state.\n"
+         "Elsewhere: the exit status on the other families of Windows, where it differs.\n";
+}
+
+std::string findings_section(const TreeCheck& check) {
   std::string findings;
   for (const auto& [where, f] : all_findings(check)) {
     const std::string severity = severity_name(f->severity());
@@ -124,8 +141,14 @@ std::string text_report(const TreeCheck& check) {
                 (f->line ? line_of(*f) + ": " : "") +
                 (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + "\n";
   }
-  out += findings.empty() ? "\nNo findings.\n" : "\nFindings:\n" + findings;
-  return out;
+  return findings.empty() ? "\nNo findings.\n" : "\nFindings:\n" + findings;
+}
+
+}  // namespace
+
+std::string text_report(const TreeCheck& check) {
+  return heading(check) + "\n" + language_table(check) + unmatched_line(check) + legend() +
+         findings_section(check);
 }
 
 }  // namespace checker
