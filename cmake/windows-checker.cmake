@@ -21,6 +21,7 @@ add_executable(launcher-check
     checker/rules/profile_rules.cpp
     checker/rules/icon_tool_rules.cpp
     checker/rules/setup_rules.cpp
+    checker/rules/disc_rules.cpp
     checker/report/json_text.cpp
     checker/report/locations.cpp
     checker/report/text_report.cpp

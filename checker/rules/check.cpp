@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "checker/predict/launch.h"
+#include "checker/rules/disc_rules.h"
 #include "checker/rules/icon_tool_rules.h"
 #include "checker/rules/profile_rules.h"
 #include "checker/rules/setup_rules.h"
@@ -12,16 +13,31 @@ namespace checker {
 
 namespace {
 
-// The rule groups of a tree, in the order a report lists their findings;
-// then each language's launch is judged by the setup rules.
-using TreeRules = void (*)(const TreeFacts&, TreeCheck&);
-constexpr TreeRules kTreeRuleGroups[] = {check_profile, check_icon_tool, check_encoding};
-
 LanguageCheck judged_launch(const TreeFacts& facts, const std::string& locale) {
   LanguageCheck check{predict_language(facts.tree, facts.profile, locale, facts.options), {}};
   if (!check.language.empty()) check_language(facts, check);
   return check;
 }
+
+// Each language's launch, predicted and judged by the setup rules; then
+// what a locale with no row gets.
+void check_languages(const TreeFacts& facts, TreeCheck& result) {
+  for (const std::string& locale : checked_locales(facts.options)) {
+    result.languages.push_back(judged_launch(facts, locale));
+  }
+  if (!facts.options.locale) result.unmatched = judged_launch(facts, kUnmatchedLocale);
+}
+
+// A disc's own rules (autorun.inf, the launcher at the root, lost names),
+// after the launches whose paths they look for.
+void check_disc_group(const TreeFacts& facts, TreeCheck& result) {
+  if (facts.disc != nullptr) check_disc(*facts.disc, result);
+}
+
+// The rule groups, in the order a report lists their findings.
+using RuleGroup = void (*)(const TreeFacts&, TreeCheck&);
+constexpr RuleGroup kRuleGroups[] = {check_profile, check_icon_tool, check_encoding,
+                                     check_languages, check_disc_group};
 
 // The host file of each file a finding is about, as the tree found it.
 void find_host_files(Tree& tree, TreeCheck& result) {
@@ -54,7 +70,8 @@ bool TreeCheck::all_start() const {
                      [](const LanguageCheck& l) { return l.exit_status == 0; });
 }
 
-TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options) {
+TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options,
+                     DiscTree* disc) {
   TreeCheck result;
   result.tree = root;
   result.medium = tree.medium();
@@ -66,12 +83,8 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
   result.profile_found = bytes.has_value();
   if (bytes) result.profile_text = profile_text(*bytes);
 
-  const TreeFacts facts{tree, bytes, profile ? &*profile : nullptr, options};
-  for (const TreeRules rules : kTreeRuleGroups) rules(facts, result);
-  for (const std::string& locale : checked_locales(options)) {
-    result.languages.push_back(judged_launch(facts, locale));
-  }
-  if (!options.locale) result.unmatched = judged_launch(facts, kUnmatchedLocale);
+  const TreeFacts facts{tree, bytes, profile ? &*profile : nullptr, options, disc};
+  for (const RuleGroup group : kRuleGroups) group(facts, result);
   find_host_files(tree, result);
   return result;
 }

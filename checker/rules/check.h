@@ -10,6 +10,7 @@
 
 #include "checker/predict/prediction.h"
 #include "checker/rules/findings.h"
+#include "checker/source/disc/image_tree.h"
 #include "checker/source/tree.h"
 #include "checker/windows/profile_reader.h"
 
@@ -50,11 +51,14 @@ struct TreeFacts {
   const std::optional<std::string>& profile_bytes;  // none: no readable client.ini
   const Profile* profile;                            // nullptr: none
   const CheckOptions& options;
+  DiscTree* disc;  // the tree as a disc's file system, for the disc's rules; else nullptr
 };
 
 // With a locale, checks that one resource-locale value; without, each of
 // the six languages in table order and then a locale that matches none.
-TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options);
+// `disc`: the same tree as a file system of a disc, whose rules then run too.
+TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options,
+                     DiscTree* disc = nullptr);
 
 // "Cannot tell what the launcher does: ... cannot be read", for a file the
 // tree lists at `d_path` but cannot read.

@@ -3,7 +3,6 @@
 #include <map>
 #include <memory>
 
-#include "checker/rules/disc_rules.h"
 
 namespace checker {
 
@@ -107,8 +106,8 @@ std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& i
   const auto chosen_fs = image.read_by(chosen_reader.newest_udf);
   Tree* chosen = trees.tree(chosen_fs, error);
   if (chosen == nullptr) return std::nullopt;
-  TreeCheck result = check_tree(*chosen, path, options);
-  if (chosen_fs) check_disc(static_cast<DiscTree&>(*chosen), result);
+  TreeCheck result =
+      check_tree(*chosen, path, options, chosen_fs ? static_cast<DiscTree*>(chosen) : nullptr);
   if (image.udf) result.udf_revision = udf_revision_name(*image.udf);
 
   std::map<DiscFileSystem, std::string> changed_on;  // readers of another tree, and the change

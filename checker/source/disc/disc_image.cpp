@@ -7,15 +7,6 @@
 
 namespace checker {
 
-const char* file_system_name(DiscFileSystem fs) {
-  switch (fs) {
-    case DiscFileSystem::kIso9660: return "iso9660";
-    case DiscFileSystem::kJoliet: return "joliet";
-    case DiscFileSystem::kUdf: break;
-  }
-  return "udf";
-}
-
 std::optional<DiscFileSystem> DiscImage::read_by(uint16_t newest_udf) const {
   if (udf && *udf <= newest_udf) return DiscFileSystem::kUdf;
   if (joliet) return DiscFileSystem::kJoliet;

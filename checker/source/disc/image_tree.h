@@ -22,7 +22,14 @@ namespace checker {
 enum class DiscFileSystem { kIso9660, kJoliet, kUdf };
 
 // "iso9660", "joliet", "udf".
-const char* file_system_name(DiscFileSystem fs);
+constexpr const char* file_system_name(DiscFileSystem fs) {
+  switch (fs) {
+    case DiscFileSystem::kIso9660: return "iso9660";
+    case DiscFileSystem::kJoliet: return "joliet";
+    case DiscFileSystem::kUdf: break;
+  }
+  return "udf";
+}
 
 struct DiscImage {
   bool iso9660 = true;  // false for a disc with UDF alone
