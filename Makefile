@@ -3,8 +3,9 @@
 #   make test      every test suite (installs missing Debian packages as root)
 #   make test-reproducible  two clean builds give the same bytes (CI runs it too)
 #   make demo      runs the launcher under Wine on the example tree, and the checker
-#   make check-tree TREE=path [CHECK_ARGS=options]
-#                  what the launcher will do on a tree (or a disc image)
+#   make check-tree TREE=path [CHECK_ARGS=options] [HTML=report.html]
+#                  what the launcher will do on a tree (or a disc image);
+#                  with HTML, also as one page for a browser
 #   make iso TREE=path [ISO=file] [LABEL=text] [FORCE=1] [CHECK_ARGS=options]
 #                  masters a disc image of the tree and checks it
 #   make dist      the release folder and zip for tree authors, in dist/
@@ -113,7 +114,12 @@ check-tree: build-tools
 	  tree=$$($(EXAMPLE_TREES) "$$tree" build/examples $(STAND_IN)) || exit 2; \
 	  echo "$(TREE) is a bundled example without its programs: checking a copy with stand-ins."; \
 	fi; \
-	build/tools/launcher-check $(CHECK_ARGS) "$$tree"
+	build/tools/launcher-check $(CHECK_ARGS) "$$tree"; status=$$?; \
+	if [ -n "$(HTML)" ]; then \
+	  build/tools/launcher-check $(CHECK_ARGS) --format html "$$tree" >"$(HTML)"; \
+	  [ $$? -le 1 ] && echo "The report as one page: $(HTML)" || status=2; \
+	fi; \
+	exit $$status
 
 # A disc image of a tree, checked as Windows reads it. A bundled example is
 # staged first, with stand-ins and the launcher at its root.

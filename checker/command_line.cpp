@@ -7,7 +7,7 @@
 namespace checker {
 
 const char kUsage[] =
-    "Usage: launcher-check [--format text|json|gcc|sarif] [--windows 9x|nt32|nt64]\n"
+    "Usage: launcher-check [--format text|json|gcc|sarif|html] [--windows 9x|nt32|nt64]\n"
     "                      [--languages LIST] [--locale XXXXXXXX] TREE\n"
     "       launcher-check --list-findings\n"
     "\n"
@@ -18,7 +18,8 @@ const char kUsage[] =
     "\n"
     "  --format FORMAT  text (a table, the default), json (a JSON document), gcc\n"
     "                   (path:line: severity: message [code], one finding a line)\n"
-    "                   or sarif (SARIF 2.1.0, for code scanning)\n"
+    "                   sarif (SARIF 2.1.0, for code scanning) or html (one page:\n"
+    "                   each language on each family, and the findings)\n"
     "  --json           the same as --format json\n"
     "  --windows FAMILY the Windows predicted: 9x (95/98/ME), nt32 (32-bit Windows 10)\n"
     "                   or nt64 (64-bit Windows 10 and 11, the default); findings name\n"
@@ -50,6 +51,7 @@ std::optional<Format> format_named(const std::string& name) {
   if (name == "json") return Format::kJson;
   if (name == "gcc") return Format::kGcc;
   if (name == "sarif") return Format::kSarif;
+  if (name == "html") return Format::kHtml;
   return std::nullopt;
 }
 
@@ -79,7 +81,7 @@ std::optional<std::string> parse_value(const std::string& option, const std::str
                                        Arguments& a) {
   if (option == "--format") {
     const auto format = format_named(value);
-    if (!format) return "--format takes text, json, gcc or sarif";
+    if (!format) return "--format takes text, json, gcc, sarif or html";
     a.format = *format;
   } else if (option == "--windows") {
     const auto windows = windows_named(value);

@@ -10,7 +10,7 @@
 
 namespace checker {
 
-enum class Format { kText, kJson, kGcc, kSarif };
+enum class Format { kText, kJson, kGcc, kSarif, kHtml };
 
 struct Arguments {
   Format format = Format::kText;

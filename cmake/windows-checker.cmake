@@ -28,6 +28,10 @@ add_executable(launcher-check
     checker/report/json_report.cpp
     checker/report/gcc_report.cpp
     checker/report/sarif_report.cpp
+    checker/report/summary.cpp
+    checker/report/outcome.cpp
+    checker/report/html_text.cpp
+    checker/report/html_report.cpp
     checker/command_line.cpp)
 target_include_directories(launcher-check PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(launcher-check PRIVATE launcher_core_hosted)

@@ -1,5 +1,6 @@
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
+#include "checker/report/outcome.h"
 #include "checker/report/report.h"
 
 namespace checker {
@@ -53,6 +54,8 @@ std::string language_json(const LanguageCheck& l) {
   field("setup_program", start_json(setup_start(l)));
   field("message_box", l.boxes.empty() ? "null" : quoted(l.boxes.front()));
   field("exit_status", std::to_string(l.exit_status));
+  field("outcome", quoted(outcome_name(outcome_of(l))));
+  field("does", quoted(outcome_text(l)));
   std::string by_windows = "{";
   for (const Windows w : kAllWindows) {
     by_windows += (by_windows.size() > 1 ? ", " : "") + quoted(windows_name(w)) + ": " +

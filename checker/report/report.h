@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "checker/rules/check.h"
 
@@ -18,5 +19,10 @@ std::string gcc_report(const TreeCheck& check);
 // SARIF 2.1.0 for code-scanning services: one run, the rules from the
 // table of findings, each result with its location.
 std::string sarif_report(const TreeCheck& check, const std::string& version);
+// One self-contained HTML page: what a double-click does for each language
+// on each family, from the checks of each family (in kAllWindows order),
+// the findings with their places, `chosen`'s tree described.
+std::string html_report(const std::vector<TreeCheck>& by_family, Windows chosen,
+                        const std::string& version);
 
 }  // namespace checker

@@ -2,6 +2,7 @@
 
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
+#include "checker/report/summary.h"
 #include "checker/report/report.h"
 #include "checker/windows/code_page.h"
 
@@ -21,26 +22,6 @@ std::string elsewhere(const LanguageCheck& l, Windows chosen) {
   return out.empty() ? "-" : out;
 }
 
-// The families that have the user's language from `source`.
-std::string families_using(const TreeCheck& check, LanguageSource source) {
-  std::vector<Windows> families;
-  for (const Windows w : kAllWindows) {
-    if (check.language_source.at(w) == source) families.push_back(w);
-  }
-  return windows_titles(families);
-}
-
-// One line: where each family has the user's language from.
-std::string language_source_line(const TreeCheck& check) {
-  const std::string display = families_using(check, LanguageSource::kDisplayLanguage);
-  if (display.empty()) {
-    return "Language: the registry's ResourceLocale, on every Windows (--locale)";
-  }
-  return "Language: the registry's ResourceLocale on " +
-         families_using(check, LanguageSource::kRegistry) + "; the display language on " +
-         display + ", which keep none";
-}
-
 std::string pad(const std::string& text, size_t width) {
   const size_t shown = decode_ansi(text).size();
   return ansi_to_utf8(text) + std::string(shown < width ? width - shown : 0, ' ');
@@ -50,16 +31,6 @@ std::string pad(const std::string& text, size_t width) {
 std::string line_of(const Finding& f) {
   const std::string where = f.file == kProfileDPath ? "" : f.file.substr(f.file.rfind('\\') + 1) + " ";
   return where + "line " + std::to_string(*f.line);
-}
-
-// "File systems: Windows 95 reads Joliet; ...; Windows Vista and later UDF 2.01".
-std::string file_systems_line(const TreeCheck& check) {
-  std::string out = "File systems:";
-  for (size_t i = 0; i < check.disc_readings.size(); ++i) {
-    const DiscReading& r = check.disc_readings[i];
-    out += (i == 0 ? " " : "; ") + r.reader + (i == 0 ? " reads " : " ") + r.shown;
-  }
-  return out;
 }
 
 // What was checked: the tree or image, the family, the profile, where the

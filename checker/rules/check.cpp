@@ -1,6 +1,7 @@
 #include "checker/rules/check.h"
 
 #include <algorithm>
+#include <set>
 
 #include "checker/predict/launch.h"
 #include "checker/rules/disc_rules.h"
@@ -39,18 +40,22 @@ using RuleGroup = void (*)(const TreeFacts&, TreeCheck&);
 constexpr RuleGroup kRuleGroups[] = {check_profile, check_icon_tool, check_encoding,
                                      check_languages, check_disc_group};
 
-// The host file of each file a finding is about, as the tree found it.
-void find_host_files(Tree& tree, TreeCheck& result) {
+// The host file of each file a finding is about, as the tree found it, and
+// the text of the client.ini lines they are about.
+void find_places(Tree& tree, const std::optional<std::string>& profile, TreeCheck& result) {
   std::vector<const Finding*> all;
   for (const Finding& f : result.findings) all.push_back(&f);
   for (const LanguageCheck& l : result.languages) {
     for (const Finding& f : l.findings) all.push_back(&f);
   }
+  std::set<int> lines;
   for (const Finding* f : all) {
+    if (f->file == kProfileDPath && f->line) lines.insert(*f->line);
     const auto full = f->file.empty() ? std::nullopt : full_path(f->file);
     if (!full) continue;
     if (const auto host = tree.host_file(full->parts)) result.host_files[f->file] = *host;
   }
+  if (profile) result.profile_lines = profile_lines(*profile, marks_of(result.windows), lines);
 }
 
 }  // namespace
@@ -85,7 +90,7 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
 
   const TreeFacts facts{tree, bytes, profile ? &*profile : nullptr, options, disc};
   for (const RuleGroup group : kRuleGroups) group(facts, result);
-  find_host_files(tree, result);
+  find_places(tree, bytes, result);
   return result;
 }
 

@@ -27,6 +27,8 @@ struct TreeCheck {
   // the D: path ("D:\install\quv\win\client.ini") against the host path of
   // the file found ("up/INSTALL/QUV/WIN/CLIENT.INI").
   std::map<std::string, std::string> host_files;
+  // The text of the client.ini lines findings are about (UTF-8), by line.
+  std::map<int, std::string> profile_lines;
   std::string medium;  // Tree::medium(): "folder", or "iso9660", "joliet", "udf"
   Windows windows = Windows::kNt64;  // the family predicted
   std::map<Windows, LanguageSource> language_source;  // where each family has the language

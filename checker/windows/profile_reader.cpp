@@ -79,6 +79,23 @@ std::string trimmed_request(const char* name) {
 
 std::string up_to_nul(const std::string& text) { return text.substr(0, text.find('\0')); }
 
+std::map<int, std::string> profile_lines(const std::string& bytes, ProfileMarks marks,
+                                         const std::set<int>& wanted) {
+  ProfileEncoding encoding = ProfileEncoding::kAnsi;
+  const std::u32string text = decode(bytes, marks, &encoding);
+  std::map<int, std::string> lines;
+  int line = 1;
+  for (size_t start = 0; start < text.size() && line <= (wanted.empty() ? 0 : *wanted.rbegin());) {
+    size_t end = start;
+    while (end < text.size() && text[end] != U'\n' && text[end] != U'\r') ++end;
+    if (wanted.count(line)) lines[line] = encode_utf8(text.substr(start, end - start));
+    // CR LF ends one line, as the reader counts them.
+    start = end + (end + 1 < text.size() && text[end] == U'\r' && text[end + 1] == U'\n' ? 2 : 1);
+    ++line;
+  }
+  return lines;
+}
+
 const char* profile_text_name(ProfileText text) {
   switch (text) {
     case ProfileText::kUtf8: return "utf-8";

@@ -7,7 +7,9 @@
 
 #include <stdint.h>
 
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,6 +85,11 @@ enum class ProfileText { kAnsi, kUtf8, kUtf16Le, kUtf16Be, kUtf16WithoutMark };
 ProfileText profile_text(const std::string& bytes);
 // "ansi", "utf-8", "utf-16le", "utf-16be", "utf-16 without mark".
 const char* profile_text_name(ProfileText text);
+
+// The text of the given lines of a profile (1-based, as the reader counts
+// them), decoded as a reader that decodes `marks` decodes it, in UTF-8.
+std::map<int, std::string> profile_lines(const std::string& bytes, ProfileMarks marks,
+                                         const std::set<int>& wanted);
 
 // The text as the profile call compares and copies it: up to its first NUL.
 std::string up_to_nul(const std::string& text);

@@ -409,7 +409,7 @@ class Readme(unittest.TestCase):
 class Usage(unittest.TestCase):
     def test_help_version_and_usage_errors(self):
         self.assertEqual(run("--help").returncode, 0)
-        self.assertIn(b"Usage: launcher-check [--format text|json|gcc|sarif] [--windows 9x|nt32|nt64]\n",
+        self.assertIn(b"Usage: launcher-check [--format text|json|gcc|sarif|html] [--windows 9x|nt32|nt64]\n",
                       run("--help").stdout)
         version = run("--version")
         self.assertEqual((version.returncode, version.stdout), (0, b"launcher-check 1.0.0\n"))

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "checker/command_line.h"
+#include "checker/report/html_text.h"
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
 #include "checker/report/report.h"
@@ -19,7 +20,7 @@ TEST(CommandLine, OptionsAndWhatEndsTheRunAtOnce) {
       {{"--", "-tree"}, ""},
       {{}, "which TREE?"},
       {{"a", "b"}, "one TREE only"},
-      {{"--format", "xml", "t"}, "--format takes text, json, gcc or sarif"},
+      {{"--format", "xml", "t"}, "--format takes text, json, gcc, sarif or html"},
       {{"--windows", "nt16", "t"}, "--windows takes 9x, nt32 or nt64"},
       {{"--languages", "english,klingon", "t"}, "unknown language 'klingon' in --languages: PORTUGESE, "},
       {{"--locale", std::string(79, '0'), "t"}, ""},
@@ -73,6 +74,20 @@ TEST(Reports, WhereAFindingIs) {
   TreeCheck found = one_finding("folder", finding(Code::kUnknownKey, "m", 2));
   found.host_files[profile] = "up/INSTALL/QUV/WIN/CLIENT.INI";
   EXPECT_EQ(editor_location(found, found.findings[0]), "up/INSTALL/QUV/WIN/CLIENT.INI:2");
+}
+
+TEST(Reports, TextInHtml) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"<script>alert(1)</script>", "&lt;script&gt;alert(1)&lt;/script&gt;"},
+      {"\"><img src=x onerror=alert(1)>", "&quot;&gt;&lt;img src=x onerror=alert(1)&gt;"},
+      {"&amp; 'q'", "&amp;amp; &#39;q&#39;"},
+      {"jos\xc3\xa9 \xe2\x82\xac", "jos\xc3\xa9 \xe2\x82\xac"},   // UTF-8 as it is
+      {"a\xe9<", "a\\xE9&lt;"},                            // a stray byte as visible text
+      {"\xed\xa0\x80", "\\xED\\xA0\\x80"},                // no surrogate gets through
+      {std::string("n\0l\x1b", 4), "n\\x00l\\x1B"},        // nor a control character
+  };
+  for (const auto& [text, html] : rows) EXPECT_EQ(html_text(text), html) << text;
+  EXPECT_EQ(html_ansi("caf\xe9 <\x80>"), "caf\xc3\xa9 &lt;\xe2\x82\xac&gt;");
 }
 
 TEST(Reports, TextInJson) {

@@ -1,0 +1,178 @@
+// One self-contained page: no script, and a Content-Security-Policy that
+// forbids any; styles inline; readable from a file on disk or a mail. Every
+// text from the tree goes through html_text.
+#include <algorithm>
+
+#include "checker/report/html_text.h"
+#include "checker/report/json_text.h"
+#include "checker/report/locations.h"
+#include "checker/report/outcome.h"
+#include "checker/report/report.h"
+#include "checker/report/summary.h"
+
+namespace checker {
+
+namespace {
+
+constexpr char kStyle[] =
+    "body{font:15px/1.45 system-ui,sans-serif;color:#1b1b1b;margin:0 auto;padding:1rem;"
+    "max-width:80rem;overflow-wrap:anywhere}"
+    "h1{font-size:1.4rem}h2{font-size:1.15rem;margin-top:2rem}"
+    "table{border-collapse:collapse;width:100%;table-layout:fixed}"
+    "th,td{border:1px solid #bbb;padding:.4rem;vertical-align:top;text-align:left;"
+    "overflow-wrap:anywhere}"
+    "th{background:#f2f2f2}code{white-space:pre-wrap;overflow-wrap:anywhere}"
+    ".starts{background:#e3f4e6}.opens{background:#fff3d6}.fails,.nothing{background:#fde4e1}"
+    ".message-box{background:#ececf6}.exit{display:block;font-weight:600}"
+    ".error{color:#a4160a}.warning{color:#7a5200}dt{font-weight:600;margin-top:.5rem}"
+    "summary{cursor:pointer}ul{padding-left:1.2rem}li{margin:.3rem 0}";
+
+std::string head(const TreeCheck& check) {
+  return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+         "style-src 'unsafe-inline'; base-uri 'none'; form-action 'none'\">\n"
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+         "<title>launcher-check: " + html_text(check.tree) + "</title>\n<style>" + kStyle +
+         "</style>\n</head>\n<body>\n";
+}
+
+// The tree, its medium, what each Windows reads, the profile, the language.
+std::string summary(const TreeCheck& check, const std::string& version) {
+  std::string rows;
+  const auto row = [&rows](const std::string& name, const std::string& value) {
+    rows += "<dt>" + name + "</dt><dd>" + value + "</dd>\n";
+  };
+  row(check.medium == "folder" ? "Tree" : "Disc image", html_text(check.tree) + " as drive D:");
+  row("Medium", html_text(check.medium));
+  if (!check.disc_readings.empty()) row("File systems", html_text(file_systems_line(check).substr(14)));
+  row("Profile", html_ansi(kProfileDPath) + ": " +
+                     (check.profile_found ? profile_text_name(check.profile_text) : "missing"));
+  row("Language", html_text(language_source_line(check).substr(10)));
+  row("Checker", "launcher-check " + html_text(version));
+  return "<h1>What the launcher does</h1>\n<dl>\n" + rows + "</dl>\n";
+}
+
+// "client.ini line 3: ENGLISH=...", "D:\autorun.inf line 2", a file; "" for
+// the tree as a whole.
+std::string place(const TreeCheck& check, const Finding& f) {
+  if (f.file.empty()) return "";
+  std::string out = "<code>" + html_ansi(f.file) + "</code>";
+  if (!f.line) return out;
+  out += " line " + std::to_string(*f.line);
+  const auto text = check.profile_lines.find(*f.line);
+  if (f.file == kProfileDPath && text != check.profile_lines.end()) {
+    out += ": <code>" + html_text(text->second) + "</code>";
+  }
+  return out;
+}
+
+// A finding as a list item: severity, code (a link to what it means), where
+// it is and on which families (when given), the language, the message.
+std::string finding_item(const TreeCheck& check, const Finding& f, const std::string& families,
+                         const std::string& language = "") {
+  const std::string severity = severity_name(f.severity());
+  const std::string where = place(check, f);
+  const std::string said = where + (where.empty() || families.empty() ? "" : "; ") + families;
+  return "<li><span class=\"" + severity + "\">" + severity + "</span> <a href=\"#kind-" +
+         f.name() + "\">" + f.name() + "</a>" + (said.empty() ? "" : " (" + said + ")") + ": " +
+         (language.empty() ? "" : html_ansi(language) + ": ") + html_ansi(f.message) + "</li>\n";
+}
+
+std::string cell(const TreeCheck& check, const LanguageCheck& launch) {
+  const Outcome outcome = outcome_of(launch);
+  std::string out = "<td class=\"" + std::string(outcome_name(outcome)) + "\"><span class=\"does\">" +
+                    html_ansi(outcome_text(launch)) + "</span><span class=\"exit\">exit " +
+                    std::to_string(launch.exit_status) + "</span>";
+  if (!launch.findings.empty()) {
+    std::string items;
+    for (const Finding& f : launch.findings) items += finding_item(check, f, "");
+    out += "<details><summary>" + std::to_string(launch.findings.size()) + " finding" +
+           (launch.findings.size() == 1 ? "" : "s") + "</summary><ul>" + items + "</ul></details>";
+  }
+  return out + "</td>";
+}
+
+// One row a language, one column a family: what a double-click does there.
+std::string matrix(const std::vector<TreeCheck>& checks) {
+  std::string out = "<h2>Each language on each Windows</h2>\n<table id=\"matrix\">\n<tr><th>Language</th>";
+  for (const Windows w : kAllWindows) out += "<th>" + std::string(windows_title(w)) + "</th>";
+  out += "</tr>\n";
+  const TreeCheck& first = checks.front();
+  for (size_t i = 0; i < first.languages.size(); ++i) {
+    const LanguageCheck& l = first.languages[i];
+    out += "<tr><th>" + html_ansi(l.language.empty() ? "(none)" : l.language) + " <small>" +
+           html_ansi(l.locale) + "</small></th>";
+    for (const TreeCheck& check : checks) out += cell(check, check.languages[i]);
+    out += "</tr>\n";
+  }
+  if (first.unmatched) {
+    out += "<tr><th>Any other language <small>" + html_ansi(first.unmatched->locale) + "</small></th>";
+    for (const TreeCheck& check : checks) out += cell(check, *check.unmatched);
+    out += "</tr>\n";
+  }
+  return out + "</table>\n";
+}
+
+struct SeenFinding {
+  const TreeCheck* check;
+  std::string language;
+  const Finding* finding;
+  std::vector<Windows> families;
+};
+
+// Each finding once, with the families whose check reports it; errors first.
+std::vector<SeenFinding> merged_findings(const std::vector<TreeCheck>& checks) {
+  std::vector<SeenFinding> seen;
+  for (const TreeCheck& check : checks) {
+    for (const auto& [language, f] : all_findings(check)) {
+      const auto same = std::find_if(seen.begin(), seen.end(), [&](const SeenFinding& s) {
+        return s.language == language && s.finding->code == f->code && s.finding->message == f->message &&
+               s.finding->file == f->file && s.finding->line == f->line;
+      });
+      if (same != seen.end()) {
+        same->families.push_back(check.windows);
+      } else {
+        seen.push_back({&check, language, f, {check.windows}});
+      }
+    }
+  }
+  std::stable_sort(seen.begin(), seen.end(), [](const SeenFinding& a, const SeenFinding& b) {
+    return a.finding->severity() == Severity::kError && b.finding->severity() != Severity::kError;
+  });
+  return seen;
+}
+
+std::string findings(const std::vector<TreeCheck>& checks) {
+  const std::vector<SeenFinding> seen = merged_findings(checks);
+  if (seen.empty()) return "<h2>Findings</h2>\n<p>No findings.</p>\n";
+  std::string items;
+  for (const SeenFinding& s : seen) {
+    items += finding_item(*s.check, *s.finding, "on " + windows_titles(s.families), s.language);
+  }
+  std::string kinds;
+  for (const FindingKind& kind : kFindingKinds) {
+    const bool found = std::any_of(seen.begin(), seen.end(), [&](const SeenFinding& s) {
+      return s.finding->code == kind.code;
+    });
+    if (!found) continue;
+    kinds += "<dt id=\"kind-" + std::string(kind.name) + "\">" + kind.name + " <span class=\"" +
+             severity_name(kind.severity) + "\">" + severity_name(kind.severity) + "</span></dt><dd>" +
+             html_text(kind.summary) + "</dd>\n";
+  }
+  return "<h2>Findings</h2>\n<ul id=\"findings\">\n" + items + "</ul>\n<h2>What the findings mean</h2>\n<dl>\n" +
+         kinds + "</dl>\n";
+}
+
+}  // namespace
+
+std::string html_report(const std::vector<TreeCheck>& by_family, Windows chosen,
+                        const std::string& version) {
+  const TreeCheck& main = by_family[static_cast<size_t>(
+      std::find(std::begin(kAllWindows), std::end(kAllWindows), chosen) - std::begin(kAllWindows))];
+  return head(main) + summary(main, version) + matrix(by_family) + findings(by_family) +
+         "<p><small>The icon tool " + html_ansi(kIconToolDPath) +
+         " starts first, minimised; a setup program starts with the launcher's own arguments "
+         "and show state.</small></p>\n</body>\n</html>\n";
+}
+
+}  // namespace checker

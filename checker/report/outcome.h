@@ -1,0 +1,26 @@
+// What a double-click does for one language on one family, in a word and
+// in a sentence: the one reading the JSON and HTML reports share.
+#pragma once
+
+#include <string>
+
+#include "checker/rules/check.h"
+
+namespace checker {
+
+enum class Outcome {
+  kStarts,      // the setup program starts
+  kOpens,       // something else opens (a document, a folder, a feature's offer)
+  kFails,       // the setup file is found but does not start
+  kMessageBox,  // the launcher stops with its message box
+  kNothing,     // nothing is started: no setup file found
+};
+
+Outcome outcome_of(const LanguageCheck& launch);
+// "starts", "opens", "fails", "message-box", "nothing".
+const char* outcome_name(Outcome outcome);
+// "starts D:\p\setup.exe"; "D:\p\readme.txt: a text file: it opens in
+// Notepad, ..."; "shows the message box "...""; "does nothing: ...". ANSI.
+std::string outcome_text(const LanguageCheck& launch);
+
+}  // namespace checker

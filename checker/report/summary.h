@@ -1,0 +1,17 @@
+// The lines every report opens with: where each family has the user's
+// language from, and what each Windows reads of a disc image.
+#pragma once
+
+#include <string>
+
+#include "checker/rules/check.h"
+
+namespace checker {
+
+// "Language: the registry's ResourceLocale on Windows 95/98/ME; the display
+// language on ..., which keep none".
+std::string language_source_line(const TreeCheck& check);
+// "File systems: Windows 95 reads Joliet; ...; Windows Vista and later UDF 2.01".
+std::string file_systems_line(const TreeCheck& check);
+
+}  // namespace checker
