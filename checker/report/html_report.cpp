@@ -124,7 +124,9 @@ struct SeenFinding {
 std::vector<SeenFinding> merged_findings(const std::vector<TreeCheck>& checks) {
   std::vector<SeenFinding> seen;
   for (const TreeCheck& check : checks) {
-    for (const auto& [language, f] : all_findings(check)) {
+    for (const auto& entry : all_findings(check)) {
+      const std::string& language = entry.first;  // named apart: a lambda captures it
+      const Finding* f = entry.second;
       const auto same = std::find_if(seen.begin(), seen.end(), [&](const SeenFinding& s) {
         return s.language == language && s.finding->code == f->code && s.finding->message == f->message &&
                s.finding->file == f->file && s.finding->line == f->line;
