@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "checker/windows/code_page.h"
 #include "launcher/launcher.h"
 
 namespace checker {
@@ -38,13 +39,6 @@ const char kUsage[] =
     "would not, 2 for a usage error or a TREE that cannot be read.\n";
 
 namespace {
-
-std::string upper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
 
 std::optional<Format> format_named(const std::string& name) {
   if (name == "text") return Format::kText;
@@ -107,7 +101,7 @@ bool answers_at_once(const std::string& arg) {
 
 std::optional<std::string> language_key(const std::string& name) {
   for (const launcher::LanguageRow& row : launcher::kLanguages) {
-    if (upper(name) == row.setup_key) return row.setup_key;
+    if (same_ansi_name(name, row.setup_key)) return row.setup_key;
   }
   return std::nullopt;
 }

@@ -24,7 +24,7 @@ std::string editor_path(const TreeCheck& check, const std::string& d_path) {
   if (found != check.host_files.end()) return found->second;
   std::string tree = check.tree;
   while (tree.size() > 1 && (tree.back() == '/' || tree.back() == '\\')) tree.pop_back();
-  std::string path = tree + "/" + ansi_to_utf8(d_path.substr(3));
+  std::string path = tree + "/" + ansi_to_utf8(d_path.size() > 3 ? d_path.substr(3) : "");
   std::replace(path.begin() + static_cast<std::ptrdiff_t>(tree.size()), path.end(), '\\', '/');
   return path;
 }

@@ -389,11 +389,15 @@ class Readme(unittest.TestCase):
         command = "$ make check-tree TREE=examples/cd\n"
         shown = readme[readme.index(command) + len(command):]
         shown = shown[:shown.index("```")]
+        page = SCRATCH / "readme's example.html"
         done = subprocess.run(["make", "-s", "--no-print-directory", "check-tree",
-                               "TREE=examples/cd"], cwd=REPO, capture_output=True, timeout=900)
+                               "TREE=examples/cd", f"HTML={page}"], cwd=REPO, capture_output=True, timeout=900)
         self.assertEqual(done.returncode, 0, done.stderr.decode())
         printed = done.stdout.decode()
-        self.assertEqual(printed[printed.index("examples/cd is a bundled example"):], shown)
+        told = f"The report as one page: {page}\n"
+        self.assertTrue(printed.endswith(told), printed)
+        self.assertEqual(printed[printed.index("examples/cd is a bundled example"):-len(told)], shown)
+        self.assertTrue(page.read_text().startswith("<!DOCTYPE html>"))
 
 
     def test_the_readmes_findings_table_is_the_checkers(self):
