@@ -44,10 +44,10 @@ std::string summary(const TreeCheck& check, const std::string& version) {
   };
   row(check.medium == "folder" ? "Tree" : "Disc image", html_text(check.tree) + " as drive D:");
   row("Medium", html_text(check.medium));
-  if (!check.disc_readings.empty()) row("File systems", html_text(file_systems_line(check).substr(14)));
+  if (!check.disc_readings.empty()) row("File systems", html_text(file_systems(check)));
   row("Profile", html_ansi(kProfileDPath) + ": " +
                      (check.profile_found ? profile_text_name(check.profile_text) : "missing"));
-  row("Language", html_text(language_source_line(check).substr(10)));
+  row("Language", html_text(language_sources(check)));
   row("Checker", "launcher-check " + html_text(version));
   return "<h1>What the launcher does</h1>\n<dl>\n" + rows + "</dl>\n";
 }

@@ -28,14 +28,8 @@ std::string quoted(const std::string& ansi) {
 std::string quoted_utf8(const std::string& utf8) {
   std::string text;
   for (size_t i = 0; i < utf8.size();) {
-    size_t length = 1;
-    while (i + length <= utf8.size() && length <= 4) {
-      const std::string unit = utf8.substr(i, length);
-      const std::u32string decoded = decode_utf8(unit);
-      if (decoded.size() == 1 && decoded[0] != U'\uFFFD' && encode_utf8(decoded) == unit) break;
-      ++length;
-    }
-    if (i + length > utf8.size() || length > 4) {
+    size_t length = utf8_sequence_at(utf8, i);
+    if (length == 0) {
       char escape[8];
       std::snprintf(escape, sizeof(escape), "\\x%02X", static_cast<unsigned char>(utf8[i]));
       text += escape;

@@ -7,11 +7,7 @@
 namespace checker {
 
 std::vector<std::pair<std::string, const Finding*>> all_findings(const TreeCheck& check) {
-  std::vector<std::pair<std::string, const Finding*>> all;
-  for (const Finding& f : check.findings) all.emplace_back("", &f);
-  for (const LanguageCheck& l : check.languages) {
-    for (const Finding& f : l.findings) all.emplace_back(l.language, &f);
-  }
+  auto all = check.each_finding();
   std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
     return a.second->severity() == Severity::kError && b.second->severity() != Severity::kError;
   });

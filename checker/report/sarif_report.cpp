@@ -1,7 +1,7 @@
 // SARIF 2.1.0 as GitHub code scanning takes it: every rule of the table in
 // tool.driver.rules, every finding a result with a physical location that
 // exists (the host file and line; else the tree, or the image with the D:
-// path as a logical location).
+// path as a logical location). Its levels are the severities' names.
 #include <cstdio>
 
 #include "checker/report/json_text.h"
@@ -46,16 +46,12 @@ std::string path_uri(std::string path) {
   return out;
 }
 
-const char* sarif_level(Severity severity) {
-  return severity == Severity::kError ? "error" : "warning";
-}
-
 std::string rules_json() {
   std::string out;
   for (const FindingKind& kind : kFindingKinds) {
     out += std::string(out.empty() ? "" : ",") + "\n        {\"id\": " + quoted(kind.name) +
            ", \"shortDescription\": {\"text\": " + quoted(kind.summary) +
-           "}, \"defaultConfiguration\": {\"level\": \"" + sarif_level(kind.severity) + "\"}}";
+           "}, \"defaultConfiguration\": {\"level\": \"" + severity_name(kind.severity) + "\"}}";
   }
   return out;
 }
@@ -83,7 +79,7 @@ std::string results_json(const TreeCheck& check) {
     const std::string text = (where.empty() ? "" : where + ": ") + f->message;
     out += std::string(out.empty() ? "" : ",") + "\n    {\"ruleId\": " + quoted(f->name()) +
            ", \"ruleIndex\": " + std::to_string(static_cast<size_t>(f->code)) +
-           ", \"level\": \"" + sarif_level(f->severity()) + "\", \"message\": {\"text\": " +
+           ", \"level\": \"" + severity_name(f->severity()) + "\", \"message\": {\"text\": " +
            quoted(text) + "}, \"locations\": [" + location_json(check, *f) + "]}";
   }
   return out;

@@ -15,21 +15,21 @@ std::string families_using(const TreeCheck& check, LanguageSource source) {
 
 }  // namespace
 
-std::string language_source_line(const TreeCheck& check) {
+std::string language_sources(const TreeCheck& check) {
   const std::string display = families_using(check, LanguageSource::kDisplayLanguage);
   if (display.empty()) {
-    return "Language: the registry's ResourceLocale, on every Windows (--locale)";
+    return "the registry's ResourceLocale, on every Windows (--locale)";
   }
-  return "Language: the registry's ResourceLocale on " +
+  return "the registry's ResourceLocale on " +
          families_using(check, LanguageSource::kRegistry) + "; the display language on " +
          display + ", which keep none";
 }
 
-std::string file_systems_line(const TreeCheck& check) {
-  std::string out = "File systems:";
+std::string file_systems(const TreeCheck& check) {
+  std::string out;
   for (size_t i = 0; i < check.disc_readings.size(); ++i) {
     const DiscReading& r = check.disc_readings[i];
-    out += (i == 0 ? " " : "; ") + r.reader + (i == 0 ? " reads " : " ") + r.shown;
+    out += (i == 0 ? "" : "; ") + r.reader + (i == 0 ? " reads " : " ") + r.shown;
   }
   return out;
 }

@@ -8,10 +8,10 @@
 
 namespace checker {
 
-// "Language: the registry's ResourceLocale on Windows 95/98/ME; the display
-// language on ..., which keep none".
-std::string language_source_line(const TreeCheck& check);
-// "File systems: Windows 95 reads Joliet; ...; Windows Vista and later UDF 2.01".
-std::string file_systems_line(const TreeCheck& check);
+// "the registry's ResourceLocale on Windows 95/98/ME; the display language
+// on ..., which keep none".
+std::string language_sources(const TreeCheck& check);
+// "Windows 95 reads Joliet; ...; Windows Vista and later UDF 2.01".
+std::string file_systems(const TreeCheck& check);
 
 }  // namespace checker

@@ -45,8 +45,8 @@ std::string heading(const TreeCheck& check) {
          (check.profile_found ? "found (" + std::string(profile_text_name(check.profile_text)) + ")"
                               : "missing") +
          "\n";
-  out += language_source_line(check) + "\n";
-  if (!check.disc_readings.empty()) out += file_systems_line(check) + "\n";
+  out += "Language: " + language_sources(check) + "\n";
+  if (!check.disc_readings.empty()) out += "File systems: " + file_systems(check) + "\n";
   return out;
 }
 

@@ -43,13 +43,8 @@ constexpr RuleGroup kRuleGroups[] = {check_profile, check_icon_tool, check_encod
 // The host file of each file a finding is about, as the tree found it, and
 // the text of the client.ini lines they are about.
 void find_places(Tree& tree, const std::optional<std::string>& profile, TreeCheck& result) {
-  std::vector<const Finding*> all;
-  for (const Finding& f : result.findings) all.push_back(&f);
-  for (const LanguageCheck& l : result.languages) {
-    for (const Finding& f : l.findings) all.push_back(&f);
-  }
   std::set<int> lines;
-  for (const Finding* f : all) {
+  for (const auto& [language, f] : result.each_finding()) {
     if (f->file == kProfileDPath && f->line) lines.insert(*f->line);
     const auto full = f->file.empty() ? std::nullopt : full_path(f->file);
     if (!full) continue;
@@ -67,6 +62,15 @@ Finding unreadable(const Tree& tree, const std::string& d_path) {
                        "Cannot tell what the launcher does: " + file + " is " + tree.where() +
                            " but cannot be read. Check the medium, or master it again.",
                        file);
+}
+
+std::vector<std::pair<std::string, const Finding*>> TreeCheck::each_finding() const {
+  std::vector<std::pair<std::string, const Finding*>> all;
+  for (const Finding& f : findings) all.emplace_back("", &f);
+  for (const LanguageCheck& l : languages) {
+    for (const Finding& f : l.findings) all.emplace_back(l.language, &f);
+  }
+  return all;
 }
 
 bool TreeCheck::all_start() const {

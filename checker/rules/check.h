@@ -44,6 +44,9 @@ struct TreeCheck {
 
   // True when every language checked would start its setup program.
   bool all_start() const;
+  // Every finding with the language it is about ("" for the tree), in the
+  // order found: the tree's, then each language's.
+  std::vector<std::pair<std::string, const Finding*>> each_finding() const;
 };
 
 // What the rules of a tree start from: the tree, its profile as the

@@ -67,6 +67,15 @@ bool same_ansi_name(const std::string& a, const std::string& b) {
   return same_folded(decode_ansi(a), decode_ansi(b));
 }
 
+size_t utf8_sequence_at(const std::string& text, size_t at) {
+  for (size_t length = 1; length <= 4 && at + length <= text.size(); ++length) {
+    const std::string unit = text.substr(at, length);
+    const std::u32string decoded = decode_utf8(unit);
+    if (decoded.size() == 1 && decoded[0] != U'\uFFFD' && encode_utf8(decoded) == unit) return length;
+  }
+  return 0;
+}
+
 bool same_wide_name(const std::u32string& a, const std::u32string& b) { return same_folded(a, b); }
 
 std::u32string decode_ansi(const std::string& bytes) {

@@ -32,6 +32,9 @@ bool same_wide_name(const std::u32string& a, const std::u32string& b);
 // U+FFFD for each byte of an invalid sequence (overlong forms and
 // surrogates included), as Windows decodes UTF-8.
 std::u32string decode_utf8(const std::string& bytes);
+// The length of the valid UTF-8 sequence at `at` (one character, no
+// surrogate, no overlong form); 0 when none starts there.
+size_t utf8_sequence_at(const std::string& text, size_t at);
 std::string encode_utf8(const std::u32string& text);
 // A UTF-8 name (of a disc) for the checker's ANSI messages: each character
 // as its own ANSI byte, "<U+03A9>" for one the code page lacks, so that
