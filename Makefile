@@ -1,5 +1,6 @@
 # One entry point for building, testing and trying the launcher.
-#   make build     both Windows executables
+#   make build     both Windows executables, the Linux checker and the Wine
+#                  prefix the tests and the demo copy
 #   make test      every test suite (installs missing Debian packages as root)
 #   make test-reproducible  two clean builds give the same bytes (CI runs it too)
 #   make demo      runs the launcher under Wine on the example tree, and the checker
@@ -27,7 +28,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence profile image
 
-.PHONY: iso best-fit-table dist sign all deps deps-release deps-unit build build-win32 build-win64 build-tools build-host check-tree test test-unit test-reproducible test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
+.PHONY: iso best-fit-table dist sign all deps wine-prefix deps-release deps-unit build build-win32 build-win64 build-tools build-host check-tree test test-unit test-reproducible test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
 
 all: build
 
@@ -52,7 +53,14 @@ build-tools:
 	cmake -S . -B build/tools -DCMAKE_BUILD_TYPE=Release -DLAUNCHER_TESTS=OFF >/dev/null
 	cmake --build build/tools -j $(JOBS) --target launcher-check
 
-build: build-win32 build-win64 build-tools
+# The Wine prefix every Wine run copies: wineboot once per checkout (minutes
+# where 32-bit code is emulated, seconds elsewhere), made again when Wine
+# changes; skipped, with a word, where Wine is not installed yet.
+wine-prefix:
+	@if [ -x /usr/lib/wine/wine64 ]; then python3 -m launcher_tools.wine_prefix; \
+	else echo "No Wine here yet: the Wine prefix is made when a Wine run needs it."; fi
+
+build: build-win32 build-win64 build-tools wine-prefix
 
 build-host:
 	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null

@@ -2,13 +2,21 @@
 # up to 2.60, metadata partitions, files stored inside their ICB. Debian 12
 # ships it as a shared library only, and launcher-check is linked
 # statically, so it is built here from Debian's source of the same version.
+# The tarball comes through apt-get from the machine's own Debian sources,
+# into the download cache, checked by its SHA-256 (scripts/launcher_tools/
+# downloads.py); with the cache filled, the build needs no network.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env PYTHONPATH=${PROJECT_SOURCE_DIR}/scripts
+            ${Python3_EXECUTABLE} -m launcher_tools.downloads libudfread
+    OUTPUT_VARIABLE udfread_tarball OUTPUT_STRIP_TRAILING_WHITESPACE
+    ERROR_VARIABLE udfread_error RESULT_VARIABLE udfread_status)
+if(NOT udfread_status EQUAL 0)
+  message(FATAL_ERROR "libudfread's source could not be had: ${udfread_error}")
+endif()
 include(FetchContent)
-set(UDFREAD_SOURCE_URL
-    "http://deb.debian.org/debian/pool/main/libu/libudfread/libudfread_1.1.2.orig.tar.gz"
-    CACHE STRING "libudfread 1.1.2's source (Debian's orig tarball, or a local copy of it)")
 FetchContent_Declare(udfread
-    URL ${UDFREAD_SOURCE_URL}
-    URL_HASH SHA256=2bf16726ac98d093156195bb049a663e07d3323e079c26912546f4e05c77bac5
+    URL ${udfread_tarball}
     DOWNLOAD_EXTRACT_TIMESTAMP ON
     # 1.1.2 lists a folder's deleted entries (file identifiers flagged
     # deleted, as rewritable media keep them); Windows never shows them.

@@ -12,20 +12,22 @@ import hashlib
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 from dataclasses import dataclass, field
 from pathlib import Path, PureWindowsPath
 
-from launcher_tools import REPO, example_trees
+from launcher_tools import REPO, example_trees, wine_prefix
 from launcher_tools.example_trees import ICON_TOOL
 from launcher_tools.i386_support import how_i386_runs
 from launcher_tools.pe_file import PeFile
 
-WINE = "/usr/lib/wine/wine64"
-WINESERVER = "/usr/lib/wine/wineserver64"
+WINE, WINESERVER = wine_prefix.WINE, wine_prefix.WINESERVER
+SERVER_LINGERS = 60  # seconds
 SHIPPED = REPO / "build/win32/launcher.exe"
 TWIN = REPO / "build/win64/launcher.exe"
 I386_PROBE = REPO / "build/win32/tests/e2e/wine_probe.exe"
@@ -69,15 +71,31 @@ def is_32bit(exe):
     return PeFile(exe).machine == I386
 
 
+@dataclass
+class LauncherChoice:
+    exe: Path  # the file the runs use
+    shipped_row: bool  # the shipped file runs one row besides (32-bit emulated)
+    says: str  # which file, and why, in one line
+
+
 def use_shipped_where_possible(wine):
     """Points the harness at the shipped 32-bit launcher where this Wine runs
-    32-bit programs, else at the 64-bit twin. Says which, and why."""
+    32-bit programs natively. Where qemu-user runs them (about a minute a
+    start) it points at the 64-bit twin (the same source) and asks for one
+    run of the shipped file besides; where they do not run, at the twin."""
     reason = wine.why_no_32bit()
-    exe = TWIN if reason else SHIPPED
+    emulated = not reason and how_i386_runs()[0] == "emulated"
+    exe = TWIN if reason or emulated else SHIPPED
     os.environ["LAUNCHER_EXE"] = str(exe)
-    if reason:
-        return exe, f"the 64-bit twin {exe.relative_to(REPO)} (32-bit programs do not run here: {reason})"
-    return exe, f"the shipped 32-bit {exe.relative_to(REPO)}"
+    if emulated:
+        says = (f"the 64-bit twin {TWIN.relative_to(REPO)} (the same source; 32-bit programs run "
+                f"only under qemu-user here, about a minute a start), and the shipped 32-bit "
+                f"{SHIPPED.relative_to(REPO)} for one row")
+    elif reason:
+        says = f"the 64-bit twin {exe.relative_to(REPO)} (32-bit programs do not run here: {reason})"
+    else:
+        says = f"the shipped 32-bit {exe.relative_to(REPO)}"
+    return LauncherChoice(exe, emulated, says)
 
 
 def helpers_dir():
@@ -144,18 +162,32 @@ class Result:
         return [s.module for s in self.starts]
 
 
+def end_cleanly_on_signals():
+    """SIGTERM and SIGHUP end the run as an interrupt does, through its
+    finally blocks and atexit, which end the Wine server it started."""
+    def end(signum, _frame):
+        raise SystemExit(128 + signum)
+    if threading.current_thread() is threading.main_thread():
+        for signum in (signal.SIGTERM, signal.SIGHUP):
+            if signal.getsignal(signum) in (signal.SIG_DFL, None):
+                signal.signal(signum, end)
+
+
 class Wine:
     """A private Wine prefix with a persistent wineserver, for one test run."""
 
     def __init__(self):
         self.root = Path(tempfile.mkdtemp(prefix="launcher-e2e-"))
         self.prefix = self.root / "prefix"
-        self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=")
-        self._make_prefix()
-        # Keep one server up for the whole run; each case then starts quickly.
-        # It returns once the server is ready and running in the background.
-        subprocess.run([WINESERVER, "-p"], env=self.env, check=True, timeout=120)
+        self.env = wine_prefix.base_env(self.prefix)
+        end_cleanly_on_signals()
+        wine_prefix.copy_of_template(self.prefix, start_under_wine)
+        # One server for the whole run, so that each case starts quickly. It
+        # ends by itself a minute after its last program, should this run be
+        # killed before it ends it; and it holds none of our output open.
+        subprocess.run([WINESERVER, f"-p{SERVER_LINGERS}"], env=self.env, check=True, timeout=120,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
         # The first program of a session also starts Wine's background services,
         # which would inherit and hold open any pipe we read a case's output from.
         self.call("cmd", "/c", "exit")
@@ -166,24 +198,10 @@ class Wine:
         self.map_drive("y", self.helpers)
         self.map_drive("x", self.root)
 
-    def _make_prefix(self):
-        """Makes the prefix; should wineboot fail (seen once under load:
-        status 53), the prefix is made again from nothing."""
-        def wait_for_server():
-            subprocess.run([WINESERVER, "-w"], env=self.env, check=True, timeout=120)
-
-        def remove_prefix():
-            wait_for_server()
-            shutil.rmtree(self.prefix, ignore_errors=True)
-
-        code, _, errors = start_under_wine([WINE, "wineboot", "-i"], self.env,
-                                           before_retry=remove_prefix, timeout=900)
-        wait_for_server()
-        if code != 0:
-            raise RuntimeError(f"wineboot failed twice, last with status {code}: {errors}")
-
     def close(self):
-        subprocess.run([WINESERVER, "-k"], env=self.env, check=False, timeout=60)
+        subprocess.run([WINESERVER, "-k"], env=self.env, check=False, timeout=60,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
         shutil.rmtree(self.root, ignore_errors=True)
 
     def call(self, *args):
@@ -209,10 +227,19 @@ class Wine:
     stand_in_windows_path = r"Y:\stand_in.exe"
 
     def why_no_32bit(self):
-        """None when this Wine runs i386 programs; otherwise the reason."""
+        """None when this Wine runs i386 programs; otherwise the reason.
+        Where the kernel runs them natively, a probe program tells; where
+        qemu-user runs them, a probe would cost a minute, so the prefix's
+        32-bit system folder tells, and the first 32-bit case is the probe."""
         how, detail = how_i386_runs()
         if how == "refused":
             return detail
+        if not (self.prefix / "drive_c/windows/syswow64/kernel32.dll").exists():
+            # A prefix made without wine32 runs every i386 program into 0xC0000135.
+            return ("the prefix has no 32-bit system folder (syswow64): install wine32:i386, "
+                    f"then delete {wine_prefix.TEMPLATE} so that it is made again")
+        if how == "emulated":
+            return None
         if not I386_PROBE.exists():
             return f"{I386_PROBE} is missing: run 'make build' first"
         try:
@@ -223,13 +250,7 @@ class Wine:
         said = said.strip()
         if code == PROBE_STATUS:
             return None
-        reason = f"the i386 probe ended with status {code:#x}" + (f" ({said})" if said else "")
-        if not (self.prefix / "drive_c/windows/syswow64/kernel32.dll").exists():
-            # Linux runs 32-bit programs here, but a prefix made without
-            # wine32 runs every i386 program into 0xC0000135.
-            reason += ("; the prefix has no 32-bit system folder (syswow64): install "
-                       "wine32:i386 before the prefix is made")
-        return reason
+        return f"the i386 probe ended with status {code:#x}" + (f" ({said})" if said else "")
 
     def register_file_type(self, extension, type_name, default_verb, commands):
         """Associates `extension` with a file type whose shell verbs are
@@ -404,10 +425,10 @@ def place_program(wine, tree, relative):
     return path
 
 
-def place_launcher(tree, relative="launcher.exe"):
+def place_launcher(tree, relative="launcher.exe", exe=None):
     path = Path(tree) / relative
     path.parent.mkdir(parents=True, exist_ok=True)
-    shutil.copy(launcher_exe(), path)
+    shutil.copy(exe or launcher_exe(), path)
     return path
 
 
@@ -421,12 +442,12 @@ def snapshot(tree):
     return state
 
 
-def example_tree(wine, drive="E", name="cd"):
-    """A copy of examples/<name> with the launcher at its root and a stand-in
-    at its program paths, mapped as `drive`. Returns the tree and its setup
-    keys."""
+def example_tree(wine, drive="E", name="cd", exe=None):
+    """A copy of examples/<name> with the launcher (`exe`, else the one under
+    test) at its root and a stand-in at its program paths, mapped as
+    `drive`. Returns the tree and its setup keys."""
     tree = Path(tempfile.mkdtemp(dir=wine.root, prefix=f"{name}-"))
     keys = example_trees.stage(name, tree, wine.stand_in())
-    place_launcher(tree)
+    place_launcher(tree, exe=exe)
     wine.map_drive(drive, tree)
     return tree, keys

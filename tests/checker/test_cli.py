@@ -17,7 +17,7 @@ import unittest
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
-from launcher_tools import fetched
+from launcher_tools import downloads
 from launcher_tools.harness import snapshot
 from test_disc_names import udf_201
 
@@ -179,17 +179,14 @@ def unreadable_profile(tree):
 
 
 # The SARIF 2.1.0 schema (OASIS, as schemastore keeps it), from Microsoft's
-# jest-sarif package on npm.
-SARIF_SCHEMA = ("https://registry.npmjs.org/@microsoft/jest-sarif/-/jest-sarif-1.0.0-beta.0.tgz",
-                "748e2c3d1a842e7bb258416685c7ea3a0da40005b72267b2052c2856d48ad102",
-                "package/lib/schemas/sarif-2.1.0-rtm.5.json")
+# jest-sarif package, through npm.
+SARIF_SCHEMA = "package/lib/schemas/sarif-2.1.0-rtm.5.json"
 
 
 def sarif_schema():
     import tarfile
-    url, sha256, member = SARIF_SCHEMA
-    with tarfile.open(fetched(url, sha256, "jest-sarif-1.0.0-beta.0.tgz")) as package:
-        return json.load(package.extractfile(member))
+    with tarfile.open(downloads.path_of("jest-sarif")) as package:
+        return json.load(package.extractfile(SARIF_SCHEMA))
 
 
 class Sarif(unittest.TestCase):

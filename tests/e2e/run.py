@@ -13,16 +13,16 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 SKIPPED = 77
-# A language match, the message box, the display language where the
-# registry has no value, and the registry's value over it, the tail and
-# show state handed on, a failed launch's exit status: one launch each.
-SMOKE = ["test_launcher.Languages.test_each_language_and_sublanguages",
+# Where 32-bit code is emulated: what the 64-bit twin cannot show, the
+# shipped file's own 32-bit code (its entry, the stdcall calls, the function
+# it looks up at run time), in four launches. One starts a language from the
+# registry over another display language, with the tail and the show state
+# handed on; one shows the message box; one takes the display language where
+# the registry has no value; one ends with a failed launch's status.
+SMOKE = ["test_launcher.ShippedFile.test_registry_language_tail_and_show_in_one_launch",
          "test_launcher.Languages.test_unmatched_locale_shows_the_stop_box",
          "test_launcher.DisplayLanguage.test_without_the_registry_value_the_display_language_chooses",
-         "test_launcher.DisplayLanguage.test_a_readable_registry_value_wins_over_the_display_language",
-         "test_launcher.CommandLine.test_tail_is_handed_on_unchanged",
          "test_launcher.Profile.test_setup_that_exists_but_cannot_start_gives_the_launch_error"]
-
 
 def main():
     if len(sys.argv) < 2:

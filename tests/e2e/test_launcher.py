@@ -145,6 +145,16 @@ class DisplayLanguage(LauncherCase):
                     self.assertStartedLanguage(result, key)
 
 
+class ShippedFile(LauncherCase):
+    """What several tests hold one launch each, in one launch: for the
+    shipped 32-bit file where each launch takes a minute."""
+
+    def test_registry_language_tail_and_show_in_one_launch(self):
+        result = self.launch(command_line=b'"E:\\launcher.exe"  /a  /b', locale="0000040C",
+                             unix_locale=harness.DISPLAY_LANGUAGES[0x0C07])
+        self.assertStarted(result, r"E:\products\fra\setup.exe", b"French Group", b"/a  /b")
+
+
 class Profile(LauncherCase):
     def test_no_profile_file_gives_the_default_setup_and_group(self):
         (self.tree / "install/quv/win/client.ini").unlink()

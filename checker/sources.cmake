@@ -1,0 +1,41 @@
+# The checker's sources, one list for both builds (Linux and Windows), as
+# paths below checker/. Each build adds the tree reader of its own system.
+set(CHECKER_SOURCES
+    source/tree.cpp
+    windows/code_page.cpp
+    windows/path_rules.cpp
+    windows/profile_reader.cpp
+    windows/windows_family.cpp
+    windows/program_start.cpp
+    windows/file_types.cpp
+    windows/tree_platform.cpp
+    predict/launch.cpp
+    rules/findings.cpp
+    rules/check.cpp
+    rules/profile_rules.cpp
+    rules/icon_tool_rules.cpp
+    rules/setup_rules.cpp
+    rules/disc_rules.cpp
+    report/json_text.cpp
+    report/locations.cpp
+    report/text_report.cpp
+    report/json_report.cpp
+    report/gcc_report.cpp
+    report/sarif_report.cpp
+    report/summary.cpp
+    report/outcome.cpp
+    report/html_text.cpp
+    report/html_report.cpp
+    command_line.cpp)
+# Folders on the host's file system, and disc images (libiso9660, libudfread).
+set(CHECKER_HOST_SOURCES
+    source/host_tree.cpp
+    source/disc/library_log.cpp
+    source/disc/listed_tree.cpp
+    source/disc/iso_tree.cpp
+    source/disc/udf_tree.cpp
+    source/disc/disc_image.cpp
+    rules/disc_check.cpp)
+# Folders through the Windows file calls.
+set(CHECKER_WINDOWS_SOURCES
+    source/windows_tree.cpp)
