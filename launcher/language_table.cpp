@@ -33,6 +33,9 @@ LocaleRead read_resource_locale(platform::Platform& os, char (&locale)[kLocaleSi
 
 LocaleRead display_language_as_locale(platform::Platform& os, char (&locale)[kLocaleSize]) {
   uint32_t id = os.display_language();
+  // NT 4.0 has no display language and keeps no ResourceLocale: the user's
+  // locale is all it says of the user's language.
+  if (id == 0) id = os.user_locale();
   if (id == 0) return LocaleRead::kUnreadable;
   constexpr uint32_t kDigits = kCodeOffset + kCodeLength;
   for (uint32_t i = kDigits; i-- > 0; id >>= 4) {

@@ -42,8 +42,9 @@ LocaleRead read_resource_locale(platform::Platform& os, char (&locale)[kLocaleSi
 
 // Where the registry holds no resource locale (Windows 2000 and later keep
 // none), the user's display language written as one: its language id as
-// eight upper-case hex digits. kUnreadable where the system has no display
-// language to give (Windows 95, 98, NT 4.0).
+// eight upper-case hex digits; where the system has no display language
+// (NT 4.0), the user's locale the same way. kUnreadable where neither
+// gives an id.
 LocaleRead display_language_as_locale(platform::Platform& os, char (&locale)[kLocaleSize]);
 
 // The row whose code equals the locale value from its seventh character on,

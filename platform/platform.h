@@ -41,6 +41,9 @@ class Platform {
   // The user's display language, a language id (GetUserDefaultUILanguage,
   // Windows 2000, ME and later); 0 where the system has no such call.
   virtual uint16_t display_language() = 0;
+  // The user's locale, a language id (GetUserDefaultLangID, every Windows
+  // since 95 and NT 3.1): where NT 4.0 keeps the user's language.
+  virtual uint16_t user_locale() = 0;
 
   // Case-insensitive text comparison; 0 when equal.
   virtual int compare_no_case(const char* a, const char* b) = 0;

@@ -60,6 +60,8 @@ uint16_t WindowsPlatform::display_language() {
   return found == nullptr ? 0 : as_function<GetUserDefaultUILanguageFunction>(found)();
 }
 
+uint16_t WindowsPlatform::user_locale() { return GetUserDefaultLangID(); }
+
 int WindowsPlatform::compare_no_case(const char* a, const char* b) { return lstrcmpiA(a, b); }
 
 void WindowsPlatform::format_text(char* out, const char* format) { wsprintfA(out, format); }

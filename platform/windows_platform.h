@@ -15,6 +15,7 @@ class WindowsPlatform final : public Platform {
   long query_value(RegKey key, const char* subkey, char* data, long* size) override;
   void close_key(RegKey key) override;
   uint16_t display_language() override;
+  uint16_t user_locale() override;
   int compare_no_case(const char* a, const char* b) override;
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,

@@ -36,6 +36,9 @@ struct UserLanguage {
   std::optional<std::string> resource_locale;
   // GetUserDefaultUILanguage; 0 where Windows lacks the call (95, 98, NT 4.0).
   uint16_t display_language = 0;
+  // GetUserDefaultLangID, which every Windows answers: what NT 4.0, with
+  // neither of the above, gives the launcher. 0: not modelled here.
+  uint16_t user_locale = 0;
 };
 
 // The profile marks a family of Windows decodes.
@@ -64,6 +67,7 @@ class TreePlatform final : public platform::Platform {
   long query_value(platform::RegKey key, const char* subkey, char* data, long* size) override;
   void close_key(platform::RegKey) override {}
   uint16_t display_language() override { return user_.display_language; }
+  uint16_t user_locale() override { return user_.user_locale; }
   int compare_no_case(const char* a, const char* b) override;
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,

@@ -10,7 +10,8 @@ from launcher_tools.pe_file import RT_MANIFEST, RT_VERSION
 EXPECTED_IMPORTS = {
     "KERNEL32.DLL": {"GetCommandLineA", "GetStartupInfoA", "GetModuleHandleA",
                      "GetModuleFileNameA", "ExitProcess", "GetACP", "GetCPInfo",
-                     "lstrcmpiA", "GetPrivateProfileStringA", "OpenFile", "GetProcAddress"},
+                     "lstrcmpiA", "GetPrivateProfileStringA", "OpenFile", "GetProcAddress",
+                     "GetUserDefaultLangID"},
     "USER32.DLL": {"wsprintfA", "MessageBoxA"},
     "ADVAPI32.DLL": {"RegOpenKeyA", "RegQueryValueA", "RegCloseKey"},
     "SHELL32.DLL": {"ShellExecuteA"},

@@ -107,8 +107,9 @@ class DisplayLanguage(LauncherCase):
     always answers GetUserDefaultUILanguage (from the POSIX locale), so the
     cases that once ended silently for want of a readable value (no value, a
     named value instead of the subkey's, a value too long for 80 bytes, which
-    HostileLocale holds) now take the display language: on purpose. The silent end where Windows has
-    neither (95, 98, NT 4.0) cannot happen under Wine; the unit tests hold it."""
+    HostileLocale holds) now take the display language: on purpose. Where
+    Windows has no display language (NT 4.0) the user's locale chooses; Wine
+    always has one, so the unit tests hold that."""
 
     def launch_as(self, display, **kw):
         return self.launch(unix_locale=harness.DISPLAY_LANGUAGES[display], **{"locale": None, **kw})

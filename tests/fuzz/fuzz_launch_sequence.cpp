@@ -47,23 +47,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(rest.empty() && status == -1);
     return 0;
   }
-  // The registry's locale, else the display language; neither ends silently.
+  // The registry's locale, else the display language, else the user's
+  // locale; none of them ends silently.
   const bool from_registry = os.open_ok && os.query_ok;
+  const bool from_user_locale = !from_registry && os.ui_language == 0;
   std::string locale_ops = os.open_ok ? "open_user_key query_value " : "open_user_key ";
   if (!from_registry) locale_ops += "display_language ";
+  if (from_user_locale) locale_ops += "user_locale ";
   FUZZ_CHECK(rest.rfind(locale_ops, 0) == 0);
-  if (!from_registry && os.ui_language == 0) {
+  const uint16_t language = from_user_locale ? os.user_lang_id : os.ui_language;
+  if (!from_registry && language == 0) {
     FUZZ_CHECK(rest == locale_ops && status == -1);
     return 0;
   }
   // Up to six comparisons, then either the box or the launch proper.
-  size_t i = 4 + (os.open_ok ? 2 : 1) + (from_registry ? 0 : 1);
+  size_t i = 4 + (os.open_ok ? 2 : 1) + (from_registry ? 0 : 1) + (from_user_locale ? 1 : 0);
   size_t compares = 0;
   while (i < ops.size() && ops[i] == "compare_no_case") ++i, ++compares;
   FUZZ_CHECK(compares <= 6);
   if (!from_registry) {
     // Eight digits, whose last two are the language's primary id.
-    const int primary = os.ui_language & 0xFF;
+    const int primary = language & 0xFF;
     const bool known = primary == 0x16 || primary == 0x09 || primary == 0x0C ||
                        primary == 0x10 || primary == 0x07 || primary == 0x0A;
     FUZZ_CHECK(compares >= 1 && os.last_compare_equal == known);

@@ -98,16 +98,26 @@ void FuzzPlatform::close_key(platform::RegKey key) {
   FUZZ_CHECK(open_ok && key == key_);
 }
 
-uint16_t FuzzPlatform::display_language() {
-  ops.push_back("display_language");
-  // Often one of the table's languages or none at all, else any id.
+// Often one of the table's languages or none at all, else any id.
+uint16_t FuzzPlatform::language_id() {
   constexpr int kPrimaries[] = {0x16, 0x09, 0x0C, 0x10, 0x07, 0x0A};
   switch (in_.ConsumeIntegralInRange(0, 2)) {
-    case 0: ui_language = 0; break;
-    case 1: ui_language = static_cast<uint16_t>(0x0400 | in_.PickValueInArray(kPrimaries)); break;
-    default: ui_language = in_.ConsumeIntegral<uint16_t>(); break;
+    case 0: return 0;
+    case 1: return static_cast<uint16_t>(0x0400 | in_.PickValueInArray(kPrimaries));
+    default: return in_.ConsumeIntegral<uint16_t>();
   }
+}
+
+uint16_t FuzzPlatform::display_language() {
+  ops.push_back("display_language");
+  ui_language = language_id();
   return ui_language;
+}
+
+uint16_t FuzzPlatform::user_locale() {
+  ops.push_back("user_locale");
+  user_lang_id = language_id();
+  return user_lang_id;
 }
 
 int FuzzPlatform::compare_no_case(const char* a, const char* b) {

@@ -27,6 +27,7 @@ class FuzzPlatform final : public platform::Platform {
   bool open_ok = false;
   bool query_ok = false;
   uint16_t ui_language = 0;  // what display_language gave
+  uint16_t user_lang_id = 0;  // what user_locale gave
   bool last_compare_equal = false;
   bool exists_result = false;
   std::string found_path;
@@ -46,6 +47,7 @@ class FuzzPlatform final : public platform::Platform {
   long query_value(platform::RegKey key, const char* subkey, char* data, long* size) override;
   void close_key(platform::RegKey key) override;
   uint16_t display_language() override;
+  uint16_t user_locale() override;
   int compare_no_case(const char* a, const char* b) override;
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,
@@ -56,6 +58,7 @@ class FuzzPlatform final : public platform::Platform {
   void message_box(const char* text, uint32_t style) override;
 
  private:
+  uint16_t language_id();
   FuzzedDataProvider in_;
   platform::RegKey key_ = reinterpret_cast<platform::RegKey>(0x5eed);
 };

@@ -69,6 +69,11 @@ uint16_t FakePlatform::display_language() {
   return ui_language;
 }
 
+uint16_t FakePlatform::user_locale() {
+  log.push_back("user_locale");
+  return user_lang_id;
+}
+
 int FakePlatform::compare_no_case(const char* a, const char* b) {
   log.push_back(std::string("compare_no_case(") + a + "," + b + ")");
   return upper(a) == upper(b) ? 0 : 1;

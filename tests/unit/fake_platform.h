@@ -35,6 +35,7 @@ class FakePlatform final : public platform::Platform {
   std::string locale = "00000409";  // the registry value, bytes as stored
   bool locale_without_terminator = false;  // fill the whole buffer, no terminator
   uint16_t ui_language = 0x0409;  // the display language; 0: no such call (9x, NT 4.0)
+  uint16_t user_lang_id = 0x0409;  // the user's locale
   // profile files by path: section -> key -> value (names without case)
   std::map<std::string, std::map<std::string, std::map<std::string, std::string>>> profiles;
   std::set<std::string> existing_files;
@@ -64,6 +65,7 @@ class FakePlatform final : public platform::Platform {
   long query_value(platform::RegKey key, const char* subkey, char* data, long* size) override;
   void close_key(platform::RegKey key) override;
   uint16_t display_language() override;
+  uint16_t user_locale() override;
   int compare_no_case(const char* a, const char* b) override;
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,

@@ -68,10 +68,14 @@ TEST(DisplayLanguage, EveryIdOfTheSixLanguagesSelectsItsRow) {
     EXPECT_STREQ(locale, c.locale);
     EXPECT_EQ(chosen(locale), c.language) << c.locale;
   }
-  fake::FakePlatform without;  // Windows 95, 98, NT 4.0
-  without.ui_language = 0;
+  fake::FakePlatform nt4;  // no display language: the user's locale
+  nt4.ui_language = 0;
+  nt4.user_lang_id = 0x0C0A;
   char locale[launcher::kLocaleSize] = {};
-  EXPECT_EQ(launcher::display_language_as_locale(without, locale),
+  EXPECT_EQ(launcher::display_language_as_locale(nt4, locale), launcher::LocaleRead::kOk);
+  EXPECT_STREQ(locale, "00000C0A");
+  nt4.user_lang_id = 0;
+  EXPECT_EQ(launcher::display_language_as_locale(nt4, locale),
             launcher::LocaleRead::kUnreadable);
 }
 

@@ -89,7 +89,8 @@ TEST_F(LaunchSequence, ExitStatusFollowsTheLaunchResult) {
 }
 
 // The registry's value first; only where it cannot be read (Windows 2000
-// and later keep none) the display language, and without that, a silent end.
+// and later keep none) the display language; where Windows has none (NT
+// 4.0), the user's locale; without any, a silent end.
 TEST_F(LaunchSequence, TheUsersLanguageComesFromTheRegistryElseTheDisplayLanguage) {
   const std::string open = "open_user_key(Control Panel\\Desktop)";
   const std::string query = "query_value(opened,ResourceLocale,80)";
@@ -104,6 +105,7 @@ TEST_F(LaunchSequence, TheUsersLanguageComesFromTheRegistryElseTheDisplayLanguag
     int status;
     bool box;
     bool closed;  // the key is closed before the file test
+    uint16_t user = 0;  // the user's locale
   };
   const Case cases[] = {
       {"value wins over another display language", 0, 0, "00000407", 0x040C,
@@ -118,10 +120,14 @@ TEST_F(LaunchSequence, TheUsersLanguageComesFromTheRegistryElseTheDisplayLanguag
        {open, "display_language"}, "0A", 0, false, false},
       {"display language with no row shows the box", 0, 2, "", 0x0411,
        {open, query, "display_language"}, "11", -1, true, false},
-      {"no value and no display language ends silently", 0, 2, "", 0,
-       {open, query, "display_language"}, nullptr, -1, false, false},
-      {"no key and no display language ends silently", 2, 0, "", 0,
-       {open, "display_language"}, nullptr, -1, false, false},
+      {"no value and no display language (NT 4.0): the user's locale", 0, 2, "", 0,
+       {open, query, "display_language", "user_locale"}, "07", 0, false, true, 0x0407},
+      {"no key and no display language: the user's locale, nothing to close", 2, 0, "", 0,
+       {open, "display_language", "user_locale"}, "07", 0, false, false, 0x0C07},
+      {"the user's locale with no row shows the box", 0, 2, "", 0,
+       {open, query, "display_language", "user_locale"}, "13", -1, true, false, 0x0413},
+      {"no value, no display language, no user's locale ends silently", 0, 2, "", 0,
+       {open, query, "display_language", "user_locale"}, nullptr, -1, false, false},
   };
   for (const Case& c : cases) {
     fake::FakePlatform fresh;
@@ -131,6 +137,7 @@ TEST_F(LaunchSequence, TheUsersLanguageComesFromTheRegistryElseTheDisplayLanguag
     fresh.query_result = c.query_result;
     fresh.locale = c.registry;
     fresh.ui_language = c.display;
+    fresh.user_lang_id = c.user;
     EXPECT_EQ(launcher::run_launch_sequence(fresh, "", 1), c.status) << c.name;
     Log expected = {"own_path(260)"};
     expected.insert(expected.end(), c.locale_reads.begin(), c.locale_reads.end());
