@@ -14,19 +14,19 @@ import re
 import shutil
 import signal
 import subprocess
-import sys
 import tempfile
 import threading
-import time
 from dataclasses import dataclass, field
-from pathlib import Path, PureWindowsPath
+from pathlib import Path
 
 from launcher_tools import REPO, example_trees, wine_prefix
+# What the suites and scripts take from here too.
+from launcher_tools.wine_run import (WINE, WINESERVER, missing_tools,  # noqa: F401
+                                     require_tools, start_under_wine)
 from launcher_tools.example_trees import ICON_TOOL
 from launcher_tools.i386_support import how_i386_runs
 from launcher_tools.pe_file import PeFile
 
-WINE, WINESERVER = wine_prefix.WINE, wine_prefix.WINESERVER
 SERVER_LINGERS = 60  # seconds
 SHIPPED = REPO / "build/win32/launcher.exe"
 TWIN = REPO / "build/win64/launcher.exe"
@@ -102,25 +102,6 @@ def helpers_dir():
     return Path(os.environ.get("E2E_HELPERS", REPO / "build/win64/tests/e2e")).resolve()
 
 
-def missing_tools():
-    """What the suite cannot run without, as Debian package names."""
-    missing = []
-    if not (os.path.exists(WINE) and os.path.exists(WINESERVER)):
-        missing.append("wine64")
-    if shutil.which("xvfb-run") is None:
-        missing.append("xvfb")
-    if shutil.which("xauth") is None:
-        missing.append("xauth")
-    return missing
-
-
-def require_tools(what):
-    """Stops with the apt-get line for what `what` cannot run without."""
-    missing = missing_tools()
-    if missing:
-        sys.exit(f"{what} needs: apt-get install -y --no-install-recommends " + " ".join(missing))
-
-
 @dataclass
 class Start:
     """One program the launcher started, as the stand-in recorded it."""
@@ -181,7 +162,7 @@ class Wine:
         self.prefix = self.root / "prefix"
         self.env = wine_prefix.base_env(self.prefix)
         end_cleanly_on_signals()
-        wine_prefix.copy_of_template(self.prefix, start_under_wine)
+        wine_prefix.copy_of_template(self.prefix)
         # One server for the whole run, so that each case starts quickly. It
         # ends by itself a minute after its last program, should this run be
         # killed before it ends it; and it holds none of our output open.
@@ -352,40 +333,6 @@ class Wine:
             raise RuntimeError(f"stand-ins outside the launcher's job: {by_pid}")
         code = int(fields["exit"])
         return Result(code - (1 << 32) if code >= 1 << 31 else code, starts, boxes, len(order))
-
-
-def start_under_wine(args, env, finished=lambda code, output: code == 0,
-                     before_retry=lambda: None, timeout=600):
-    """Runs a Windows program under Wine to its end: (status, its output,
-    Wine's errors). When it did not get to its own end (`finished(status,
-    output)` false: no report, no status of its own), Wine itself failed,
-    not the program under test: it is started once more, on a RETRIED: line
-    that the test summary lists. Debian's Wine has no preloader to reserve
-    the fixed page every process maps, so now and then (three times in some
-    7,500 starts here) a new process finds it taken and ends with status 1
-    ("failed to map the shared user data: c0000018")."""
-    env = dict(env, WINEDEBUG="-all,err+all")  # Wine's errors say why it failed
-
-    def once():
-        # Output goes through files, not pipes: no process Wine starts on
-        # the side can keep a case waiting for the end of its output.
-        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-            code = subprocess.run(args, env=env, stdin=subprocess.DEVNULL, stdout=out,
-                                  stderr=err, timeout=timeout).returncode
-            out.seek(0)
-            err.seek(0)
-            return code, out.read().decode(errors="replace"), err.read().decode(errors="replace")
-
-    code, output, errors = once()
-    if finished(code, output):
-        return code, output, errors
-    program = PureWindowsPath(args[1]).name
-    print(f"\nRETRIED: Wine ended {program} with status {code} before it reported "
-          f"(Wine's errors: {' / '.join(errors.strip().splitlines()[-3:]) or 'none'})",
-          flush=True)
-    time.sleep(2)  # whatever the failed start began ends first
-    before_retry()
-    return once()
 
 
 BEST_FIT_DUMP = REPO / "build/win64/tests/e2e/best_fit_dump.exe"

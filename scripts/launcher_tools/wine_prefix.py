@@ -16,9 +16,7 @@ from contextlib import contextmanager
 from pathlib import Path
 
 from launcher_tools import REPO
-
-WINE = "/usr/lib/wine/wine64"
-WINESERVER = "/usr/lib/wine/wineserver64"
+from launcher_tools.wine_run import WINE, WINESERVER, require_tools, start_under_wine
 WINE_INF = Path("/usr/share/wine/wine.inf")
 TEMPLATE = Path(os.environ.get("LAUNCHER_WINE_TEMPLATE") or REPO / "build/wine-prefix")
 # Folders whose files are shared between the template and its copies.
@@ -45,7 +43,7 @@ def locked(path):
         yield
 
 
-def template(start_under_wine):
+def template():
     """The template prefix, made first where it is missing or was made by
     another Wine. Suites running side by side wait for one another here."""
     stamp = TEMPLATE / ".made-by"
@@ -56,7 +54,7 @@ def template(start_under_wine):
         shutil.rmtree(fresh, ignore_errors=True)
         started = time.monotonic()
         print(f"Making the Wine prefix template {TEMPLATE} once (wineboot)...", flush=True)
-        _wineboot(fresh, start_under_wine)
+        _wineboot(fresh)
         (fresh / ".made-by").write_text(wine_identity())
         shutil.rmtree(TEMPLATE, ignore_errors=True)
         fresh.rename(TEMPLATE)
@@ -64,7 +62,7 @@ def template(start_under_wine):
         return TEMPLATE
 
 
-def _wineboot(prefix, start_under_wine):
+def _wineboot(prefix):
     """Makes a prefix and waits until its server has ended and written the
     registry; should wineboot fail (seen once under load: status 53), it is
     made again from nothing."""
@@ -86,9 +84,9 @@ def _wineboot(prefix, start_under_wine):
         raise RuntimeError(f"wineboot failed twice, last with status {code}: {errors}")
 
 
-def copy_of_template(prefix, start_under_wine):
+def copy_of_template(prefix):
     """A prefix at `prefix` that is a copy of the template."""
-    source = template(start_under_wine)
+    source = template()
     for folder, dirs, files in os.walk(source):
         relative = Path(folder).relative_to(source)
         target = Path(prefix) / relative
@@ -106,6 +104,5 @@ def copy_of_template(prefix, start_under_wine):
 
 
 if __name__ == "__main__":
-    from launcher_tools.harness import require_tools, start_under_wine
     require_tools("The Wine prefix")
-    print(template(start_under_wine))
+    print(template())
