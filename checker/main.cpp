@@ -6,7 +6,7 @@
 
 #include "checker/command_line.h"
 #include "checker/rules/check.h"
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 #ifndef _WIN32
 #include <sys/stat.h>
 

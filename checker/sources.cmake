@@ -1,9 +1,9 @@
 # The checker's sources, one list for both builds (Linux and Windows), as
 # paths below checker/. Each build adds the tree reader of its own system.
 set(CHECKER_SOURCES
+    names/code_page.cpp
+    names/path_rules.cpp
     source/tree.cpp
-    windows/code_page.cpp
-    windows/path_rules.cpp
     windows/profile_reader.cpp
     windows/windows_family.cpp
     windows/program_start.cpp

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "checker/report/json_text.h"
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 
 namespace checker {
 

@@ -4,7 +4,7 @@
 #include "checker/report/locations.h"
 #include "checker/report/summary.h"
 #include "checker/report/report.h"
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 
 namespace checker {
 

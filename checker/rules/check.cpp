@@ -8,7 +8,7 @@
 #include "checker/rules/icon_tool_rules.h"
 #include "checker/rules/profile_rules.h"
 #include "checker/rules/setup_rules.h"
-#include "checker/windows/path_rules.h"
+#include "checker/names/path_rules.h"
 
 namespace checker {
 

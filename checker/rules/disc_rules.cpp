@@ -1,7 +1,7 @@
 #include "checker/rules/disc_rules.h"
 
-#include "checker/windows/code_page.h"
-#include "checker/windows/path_rules.h"
+#include "checker/names/code_page.h"
+#include "checker/names/path_rules.h"
 #include "checker/windows/profile_reader.h"
 #include "checker/windows/program_start.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "checker/windows/path_rules.h"
+#include "checker/names/path_rules.h"
 #include "checker/windows/program_start.h"
 #include "launcher/icon_registration.h"
 #include "launcher/install_drive.h"

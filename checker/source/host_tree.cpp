@@ -10,7 +10,7 @@
 #include <fstream>
 #include <vector>
 
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 #include "checker/source/tree.h"
 
 namespace checker {

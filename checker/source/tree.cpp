@@ -1,6 +1,6 @@
 #include "checker/source/tree.h"
 
-#include "checker/windows/path_rules.h"
+#include "checker/names/path_rules.h"
 
 namespace checker {
 

@@ -5,7 +5,7 @@
 // no length limit of this machine applies.
 #include <windows.h>
 
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 #include "checker/source/tree.h"
 
 namespace checker {

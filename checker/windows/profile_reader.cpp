@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 
 namespace checker {
 

@@ -1,6 +1,6 @@
 #include "checker/windows/program_start.h"
 
-#include "checker/windows/path_rules.h"
+#include "checker/names/path_rules.h"
 
 namespace checker {
 

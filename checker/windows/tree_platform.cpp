@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "checker/windows/path_rules.h"
+#include "checker/names/path_rules.h"
 
 namespace checker {
 

@@ -339,7 +339,7 @@ BEST_FIT_DUMP = REPO / "build/win64/tests/e2e/best_fit_dump.exe"
 
 
 def best_fit_table(wine):
-    """checker/windows/best_fit_1252.inc as the real WideCharToMultiByte makes it."""
+    """checker/names/best_fit_1252.inc as the real WideCharToMultiByte makes it."""
     code, output, errors = start_under_wine([WINE, str(BEST_FIT_DUMP)], wine.env)
     if code != 0:
         raise RuntimeError(f"best_fit_dump ended with status {code}: {errors}")

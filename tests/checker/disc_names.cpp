@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 #include "checker/source/disc/image_tree.h"
 #include "checker/source/disc/library_log.h"
 

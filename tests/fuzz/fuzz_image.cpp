@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "checker/rules/check.h"
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 #include "checker/rules/disc_check.h"
 #include "checker/rules/disc_rules.h"
 #include "checker/source/disc/image_tree.h"

@@ -1,4 +1,4 @@
-// Prints the table of checker/windows/best_fit_1252.inc: every UTF-16 code unit from
+// Prints the table of checker/names/best_fit_1252.inc: every UTF-16 code unit from
 // U+0080 up that WideCharToMultiByte(1252, 0, ...) turns into a byte other
 // than the default '?' (the code page's own characters and its best-fit
 // ones). The differential test runs it under Wine and compares its output

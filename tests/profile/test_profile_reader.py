@@ -22,7 +22,7 @@ import corpus
 from launcher_tools import harness
 
 HOST_TOOL = REPO / "build/host/tests/profile_query"
-BEST_FIT_TABLE = REPO / "checker/windows/best_fit_1252.inc"
+BEST_FIT_TABLE = REPO / "checker/names/best_fit_1252.inc"
 # The profiles whose answers change when the reader reads as Windows, not
 # as Wine, by the byte-order marks: Windows NT does not decode a UTF-8 mark
 # or UTF-16BE; Windows 95/98/ME decodes nothing, UTF-16LE included.
@@ -94,7 +94,7 @@ class ProfileReaderAgreesWithWindows(unittest.TestCase):
                         f"{harness.BEST_FIT_DUMP} is missing: run 'make build'")
         table = harness.best_fit_table(harness.shared_wine())
         self.assertEqual(table, BEST_FIT_TABLE.read_bytes(),
-                         "checker/windows/best_fit_1252.inc is not what WideCharToMultiByte gives: "
+                         "checker/names/best_fit_1252.inc is not what WideCharToMultiByte gives: "
                          "make best-fit-table")
         print(f"best-fit table: {table.count(b'{0x')} entries, as the real conversion", file=sys.stderr)
 

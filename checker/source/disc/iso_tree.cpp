@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 #include "checker/source/disc/listed_tree.h"
 
 namespace checker {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 
 namespace checker {
 

@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 #include "checker/source/disc/listed_tree.h"
 
 namespace checker {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "checker/source/disc/image_tree.h"
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 
 namespace checker::testing {
 

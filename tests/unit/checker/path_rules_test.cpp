@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "checker/rules/check.h"
-#include "checker/windows/path_rules.h"
+#include "checker/names/path_rules.h"
 #include "tests/unit/checker/memory_tree.h"
 
 namespace checker::testing {

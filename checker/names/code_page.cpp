@@ -1,4 +1,4 @@
-#include "checker/windows/code_page.h"
+#include "checker/names/code_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -25,7 +25,7 @@ struct BestFit {
 };
 // What WideCharToMultiByte(1252, 0, ...) gives, taken from the real call.
 constexpr BestFit kBestFit[] = {
-#include "checker/windows/best_fit_1252.inc"
+#include "checker/names/best_fit_1252.inc"
 };
 }  // namespace
 

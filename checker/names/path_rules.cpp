@@ -1,4 +1,4 @@
-#include "checker/windows/path_rules.h"
+#include "checker/names/path_rules.h"
 
 #include <string_view>
 
