@@ -11,6 +11,7 @@ const char kUsage[] =
     "Usage: launcher-check [--format text|json|gcc|sarif|html] [--windows 9x|nt32|nt64]\n"
     "                      [--languages LIST] [--locale XXXXXXXX] TREE\n"
     "       launcher-check --list-findings\n"
+    "       launcher-check --list-releases\n"
     "\n"
     "Predicts what the launcher does when it is started from the root of TREE,\n"
     "the folder that is the root of the installation medium: for each of the six\n"
@@ -32,6 +33,7 @@ const char kUsage[] =
     "                   registry value on 9x and the display language on NT,\n"
     "                   which keeps none)\n"
     "  --list-findings  every finding the checker reports, with its severity\n"
+    "  --list-releases  the releases of Windows and what each does, as a table\n"
     "  --help           this text\n"
     "  --version        the version\n"
     "\n"
@@ -94,7 +96,8 @@ std::optional<std::string> parse_value(const std::string& option, const std::str
 }
 
 bool answers_at_once(const std::string& arg) {
-  return arg == "--help" || arg == "--version" || arg == "--list-findings";
+  return arg == "--help" || arg == "--version" || arg == "--list-findings" ||
+         arg == "--list-releases";
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ struct Arguments {
   Format format = Format::kText;
   CheckOptions options;
   std::optional<std::string> root;
-  // What ends the run at once: "--help", "--version", "--list-findings".
+  // What ends the run at once: "--help", "--version", "--list-findings",
+  // "--list-releases".
   std::optional<std::string> answer;
   std::optional<std::string> usage_error;  // what is wrong with the command line
 };

@@ -34,11 +34,12 @@ int tree_error(const std::string& message) {
 
 void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-// --help, --version or --list-findings.
+// --help, --version, --list-findings or --list-releases.
 int answer(const std::string& option) {
   if (option == "--help") print(checker::kUsage);
   if (option == "--version") print(std::string("launcher-check ") + LAUNCHER_VERSION + "\n");
   if (option == "--list-findings") print(checker::findings_table());
+  if (option == "--list-releases") print(checker::release_table());
   return 0;
 }
 

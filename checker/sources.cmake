@@ -6,6 +6,7 @@ set(CHECKER_SOURCES
     source/tree.cpp
     windows/profile_reader.cpp
     windows/windows_family.cpp
+    windows/releases.cpp
     windows/program_start.cpp
     windows/file_types.cpp
     windows/tree_platform.cpp
@@ -26,6 +27,7 @@ set(CHECKER_SOURCES
     report/outcome.cpp
     report/html_text.cpp
     report/html_report.cpp
+    report/release_table.cpp
     command_line.cpp)
 # Folders on the host's file system, and disc images (libiso9660, libudfread).
 set(CHECKER_HOST_SOURCES

@@ -24,5 +24,8 @@ std::string sarif_report(const TreeCheck& check, const std::string& version);
 // the findings with their places, `chosen`'s tree described.
 std::string html_report(const std::vector<TreeCheck>& by_family, Windows chosen,
                         const std::string& version);
+// The releases of Windows and what each does, as a Markdown table
+// (--list-releases; the README shows the same).
+std::string release_table();
 
 }  // namespace checker

@@ -1,6 +1,7 @@
 #include "checker/windows/program_start.h"
 
 #include "checker/names/path_rules.h"
+#include "checker/windows/releases.h"
 
 namespace checker {
 
@@ -28,27 +29,40 @@ std::string oldest_nt(uint32_t major, uint32_t minor) {
                           : "Windows 2000";
 }
 
+// A DOS or 16-bit Windows program (`what`) as the release runs it.
+PredictedStart dos_program(const Release& release, const std::string& what) {
+  if (release.dos == DosPrograms::kNone) {
+    return {kBadFormat, what + ", which 64-bit Windows does not run"};
+  }
+  if (release.width == Width::kBoth) {
+    return {kBadFormat, what + ", which only the 32-bit editions of " + release.title + " run"};
+  }
+  if (release.dos == DosPrograms::kOnDemand) {
+    return {kStarted,
+            what + ", which " + release.title + " runs only through NTVDM, an optional feature "
+            "that is off out of the box: the user is asked to install it first, which takes an "
+            "administrator",
+            StartKind::kNeedsFeature};
+  }
+  return {kStarted, what};
+}
+
+// A Windows program the release's loader refuses for its subsystem version.
+PredictedStart too_new(const Release& release, uint32_t major, uint32_t minor) {
+  const bool for_nt = major >= 5 && release.newest_subsystem < 500;
+  return {kBadFormat, std::string(for_nt ? "a program for Windows NT" : "a program for a newer Windows") +
+                          " (subsystem version " + std::to_string(major) + "." +
+                          std::to_string(minor) + "): it needs " + oldest_nt(major, minor) +
+                          " or later"};
+}
+
 // A program file (.exe, .com) by its header.
 PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windows windows) {
   const auto read = tree.read_file(d_path, 64);
   if (!read) return {kFileNotFound, tree.where() + " but cannot be read", StartKind::kUnreadable};
   const std::string& head = *read;
-  const bool nt64 = windows == Windows::kNt64;
-  const auto dos = [&](const char* what) {
-    // DOS and 16-bit Windows programs run on Windows 95/98/ME; 32-bit
-    // Windows 10 runs them through NTVDM, a feature on demand that is not
-    // installed out of the box ("NTVDM and 16-bit app support"); 64-bit
-    // Windows refuses them.
-    if (windows == Windows::kNt32) {
-      return PredictedStart{kStarted,
-                            std::string(what) + ", which 32-bit Windows 10 runs only through NTVDM, "
-                            "an optional feature that is off out of the box: the user is asked to "
-                            "install it first, which takes an administrator",
-                            StartKind::kNeedsFeature};
-    }
-    return nt64 ? PredictedStart{kBadFormat, std::string(what) + ", which 64-bit Windows does not run"}
-                : PredictedStart{kStarted, what};
-  };
+  const Release& release = representative_release(windows);
+  const auto dos = [&](const char* what) { return dos_program(release, what); };
   if (head.size() < 2 || head.compare(0, 2, "MZ") != 0) {
     if (is_com && !head.empty()) return dos("a DOS .com program");
     return {kBadFormat, head.empty() ? "empty" : "not a Windows program (no MZ and PE header)",
@@ -71,17 +85,16 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windo
   const uint32_t major = little(image, pe + 24 + 48, 2);
   const uint32_t minor = little(image, pe + 24 + 50, 2);
   if (magic == kPe32Plus && machine == kAmd64) {
-    return nt64 ? PredictedStart{kStarted, ""}
-                : PredictedStart{kBadFormat, "a 64-bit program, which runs only on 64-bit Windows"};
+    if (release.width == Width::k64) return {kStarted, ""};
+    return {kBadFormat, release.width == Width::kBoth
+                            ? "a 64-bit program, which runs only on the 64-bit editions of " +
+                                  std::string(release.title)
+                            : "a 64-bit program, which runs only on 64-bit Windows"};
   }
   if (magic != kPe32 || machine != kI386) {
     return {kBadFormat, "a program for another processor (machine " + std::to_string(machine) + ")"};
   }
-  if (windows == Windows::k9x && major >= 5) {
-    return {kBadFormat, "a program for Windows NT (subsystem version " + std::to_string(major) + "." +
-                            std::to_string(minor) + "): it needs " + oldest_nt(major, minor) +
-                            " or later"};
-  }
+  if (major * 100 + minor > release.newest_subsystem) return too_new(release, major, minor);
   return {kStarted, ""};
 }
 

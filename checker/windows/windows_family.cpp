@@ -1,5 +1,7 @@
 #include "checker/windows/windows_family.h"
 
+#include "checker/windows/releases.h"
+
 namespace checker {
 
 const char* windows_name(Windows windows) {
@@ -37,27 +39,39 @@ std::optional<Windows> windows_named(const std::string& name) {
 }
 
 const char* language_source_name(LanguageSource source) {
-  return source == LanguageSource::kRegistry ? "registry" : "display-language";
+  switch (source) {
+    case LanguageSource::kRegistry: return "registry";
+    case LanguageSource::kDisplayLanguage: return "display-language";
+    case LanguageSource::kUserLocale: break;
+  }
+  return "user-locale";
 }
 
 LanguageSource usual_language_source(Windows windows) {
-  return windows == Windows::k9x ? LanguageSource::kRegistry : LanguageSource::kDisplayLanguage;
+  return representative_release(windows).language;
 }
 
+namespace {
+
+uint16_t newest_udf_of(const char* release) { return (*release_named(release))->newest_udf; }
+
+}  // namespace
+
+// Each reads a disc as the release named first does.
 const DiscReader kDiscReaders[5] = {
-    {"Windows 95", "95", Windows::k9x, 0},
-    {"Windows 98/ME", "98-me", Windows::k9x, 0x0102},
-    {"Windows 2000", "2000", Windows::kNt32, 0x0150},
-    {"Windows XP", "xp", Windows::kNt32, 0x0201},
-    {"Windows Vista and later", "vista-and-later", Windows::kNt64, 0x0260},
+    {"Windows 95", "95", Windows::k9x, newest_udf_of("95")},
+    {"Windows 98/ME", "98-me", Windows::k9x, newest_udf_of("98")},
+    {"Windows 2000", "2000", Windows::kNt32, newest_udf_of("2000")},
+    {"Windows XP", "xp", Windows::kNt32, newest_udf_of("xp")},
+    {"Windows Vista and later", "vista-and-later", Windows::kNt64, newest_udf_of("vista")},
 };
 
 const DiscReader& disc_reader_of(Windows family) {
   return family == Windows::k9x ? kDiscReaders[1] : kDiscReaders[4];
 }
 
-bool reads_autorun_amd64(Windows windows) { return windows == Windows::kNt64; }
+bool reads_autorun_amd64(Windows windows) { return representative_release(windows).autorun_amd64; }
 
-bool honours_shellexecute(Windows windows) { return windows != Windows::k9x; }
+bool honours_shellexecute(Windows windows) { return representative_release(windows).shellexecute; }
 
 }  // namespace checker

@@ -27,10 +27,10 @@ std::string windows_titles(const std::vector<Windows>& families);
 // Where the launcher finds the user's language: the registry's
 // ResourceLocale, which only Windows 95/98/ME keep in a user's profile, or,
 // where the registry holds none, the user's display language (Windows 2000
-// and later).
-enum class LanguageSource { kRegistry, kDisplayLanguage };
+// and later), or where Windows has neither, the user's locale (NT 4.0).
+enum class LanguageSource { kRegistry, kDisplayLanguage, kUserLocale };
 
-// "registry", "display-language": the names of the JSON report.
+// "registry", "display-language", "user-locale": the names of the JSON report.
 const char* language_source_name(LanguageSource source);
 // Where a family's users have their language when nobody wrote the
 // registry value by hand.

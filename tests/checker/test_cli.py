@@ -407,6 +407,13 @@ class Readme(unittest.TestCase):
         self.assertEqual(documented, listed)
 
 
+    def test_the_readmes_release_table_is_the_checkers(self):
+        readme = (REPO / "README.md").read_text()
+        listed = run("--list-releases").stdout.decode()
+        self.assertTrue(listed.startswith("| name | release |"), listed)
+        self.assertIn("\n" + listed + "\n", readme)
+
+
 class Usage(unittest.TestCase):
     def test_help_version_and_usage_errors(self):
         self.assertEqual(run("--help").returncode, 0)
