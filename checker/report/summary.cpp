@@ -1,5 +1,7 @@
 #include "checker/report/summary.h"
 
+#include "checker/windows/releases.h"
+
 namespace checker {
 
 namespace {
@@ -22,7 +24,8 @@ std::string language_sources(const TreeCheck& check) {
   }
   return "the registry's ResourceLocale on " +
          families_using(check, LanguageSource::kRegistry) + "; the display language on " +
-         display + ", which keep none";
+         display + ", which keep none; the user's locale on " +
+         (*release_named("nt4"))->title + ", which has neither";
 }
 
 std::string file_systems(const TreeCheck& check) {
