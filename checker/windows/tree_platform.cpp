@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "checker/names/path_rules.h"
+#include "checker/windows/releases.h"
 
 namespace checker {
 
@@ -12,7 +13,8 @@ constexpr long kMoreData = 234;  // ERROR_MORE_DATA
 }  // namespace
 
 ProfileMarks marks_of(Windows windows) {
-  return windows == Windows::k9x ? kWindows9xMarks : kWindowsNtMarks;
+  return representative_release(windows).profile == ProfileReaderKind::k9x ? kWindows9xMarks
+                                                                           : kWindowsNtMarks;
 }
 
 void TreePlatform::startup_info(uint32_t* flags, uint16_t* show_window) {
