@@ -217,8 +217,8 @@ class Wine:
             return detail
         if not (self.prefix / "drive_c/windows/syswow64/kernel32.dll").exists():
             # A prefix made without wine32 runs every i386 program into 0xC0000135.
-            return ("the prefix has no 32-bit system folder (syswow64): install wine32:i386, "
-                    f"then delete {wine_prefix.TEMPLATE} so that it is made again")
+            return ("the prefix has no 32-bit system folder (syswow64): install wine32:i386 "
+                    "(the prefix template is then made again)")
         if how == "emulated":
             return None
         if not I386_PROBE.exists():

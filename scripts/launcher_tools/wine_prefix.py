@@ -18,6 +18,7 @@ from pathlib import Path
 from launcher_tools import REPO
 from launcher_tools.wine_run import WINE, WINESERVER, require_tools, start_under_wine
 WINE_INF = Path("/usr/share/wine/wine.inf")
+WINE_32BIT_LOADER = "/usr/lib/wine/wine"
 TEMPLATE = Path(os.environ.get("LAUNCHER_WINE_TEMPLATE") or REPO / "build/wine-prefix")
 # Folders whose files are shared between the template and its copies.
 SHARED = ("drive_c/windows/system32", "drive_c/windows/syswow64", "drive_c/windows/winsxs")
@@ -29,10 +30,12 @@ def base_env(prefix):
 
 
 def wine_identity():
-    """What the template was made by: the Wine build and its wine.inf."""
+    """What the template was made by: the Wine build, its wine.inf, and
+    whether its 32-bit half (wine32) was there to make the prefix's."""
     version = subprocess.run([WINE, "--version"], capture_output=True, text=True).stdout.strip()
     inf = WINE_INF.stat().st_mtime_ns if WINE_INF.exists() else 0
-    return f"{version} {inf} uid={os.getuid()}\n"
+    wine32 = os.path.exists(WINE_32BIT_LOADER)
+    return f"{version} {inf} wine32={wine32} uid={os.getuid()}\n"
 
 
 @contextmanager
