@@ -1,7 +1,6 @@
 // The release table as --list-releases prints it: Markdown, one row a
 // release, the same table the README shows.
-#include <cstdio>
-
+#include "checker/names/udf_revision.h"
 #include "checker/report/report.h"
 #include "checker/windows/releases.h"
 
@@ -13,13 +12,6 @@ namespace {
 std::string subsystem_name(uint16_t version) {
   const std::string minor = version % 100 == 99 ? "x" : std::to_string(version % 100);
   return std::to_string(version / 100) + "." + minor;
-}
-
-// A UDF revision, kept as its binary-coded digits: 0x0150 is 1.50.
-std::string udf_name(uint16_t revision) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%x.%02x", revision >> 8, revision & 0xFF);
-  return text;
 }
 
 const char* width_name(Width width) {
@@ -70,7 +62,7 @@ std::string release_table() {
   for (const Release& r : kReleases) {
     out += std::string("| `") + r.name + "` | " + r.title + " | " + windows_name(r.family) + " | " +
            language_source_name(r.language) + " | " +
-           (r.newest_udf == 0 ? "-" : "up to " + udf_name(r.newest_udf)) + " | " +
+           (r.newest_udf == 0 ? "-" : "up to " + udf_revision_name(r.newest_udf)) + " | " +
            "up to " + subsystem_name(r.newest_subsystem) + " | " + width_name(r.width) + " | " +
            dos_name(r) + " | " + opens(r) + " | " + autorun(r) + " | " +
            (r.installer_detection ? "yes" : "no") + " | " +

@@ -14,12 +14,6 @@ std::optional<DiscFileSystem> DiscImage::read_by(uint16_t newest_udf) const {
   return std::nullopt;
 }
 
-std::string udf_revision_name(uint16_t revision) {
-  char name[8];
-  std::snprintf(name, sizeof(name), "%x.%02x", revision >> 8, revision & 0xFF);
-  return name;
-}
-
 std::optional<DiscImage> probe_image(const std::string& path, std::string* error) {
   take_library_message();
   error->clear();

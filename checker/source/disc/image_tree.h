@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "checker/names/udf_revision.h"
 #include "checker/source/tree.h"
 
 namespace checker {
@@ -43,9 +44,6 @@ struct DiscImage {
   // image holds nothing it reads.
   std::optional<DiscFileSystem> read_by(uint16_t newest_udf) const;
 };
-
-// "2.01" for 0x0201.
-std::string udf_revision_name(uint16_t revision);
 
 // What the file at `path` holds: none when it is no disc image (`error`
 // empty) or cannot be read as one (`error` says why).
