@@ -8,7 +8,7 @@
 namespace checker {
 
 const char kUsage[] =
-    "Usage: launcher-check [--format text|json|gcc|sarif|html] [--windows 9x|nt32|nt64]\n"
+    "Usage: launcher-check [--format text|json|gcc|sarif|html] [--windows WINDOWS]\n"
     "                      [--languages LIST] [--locale XXXXXXXX] TREE\n"
     "       launcher-check --list-findings\n"
     "       launcher-check --list-releases\n"
@@ -21,17 +21,20 @@ const char kUsage[] =
     "  --format FORMAT  text (a table, the default), json (a JSON document), gcc\n"
     "                   (path:line: severity: message [code], one finding a line)\n"
     "                   sarif (SARIF 2.1.0, for code scanning) or html (one page:\n"
-    "                   each language on each family, and the findings)\n"
+    "                   each language on each Windows, and the findings)\n"
     "  --json           the same as --format json\n"
-    "  --windows FAMILY the Windows predicted: 9x (95/98/ME), nt32 (32-bit Windows 10)\n"
-    "                   or nt64 (64-bit Windows 10 and 11, the default); findings name\n"
-    "                   the other families where they behave differently\n"
+    "  --windows NAME   the Windows predicted: a release (95, 95osr2, 98, 98se, me,\n"
+    "                   nt4, 2000, xp, xp-x64, vista, 7, 8, 10-32, 10, 11; see\n"
+    "                   --list-releases) or a family, which stands for one of them:\n"
+    "                   9x (98), nt32 (10-32) or nt64 (10, the default). Every\n"
+    "                   release is checked; findings name the releases where\n"
+    "                   they hold\n"
     "  --languages LIST the languages the tree provides, e.g. ENGLISH,GERMAN: the\n"
     "                   others falling back to the default setup program is expected\n"
     "  --locale VALUE   check one value of HKCU\\Control Panel\\Desktop\\ResourceLocale,\n"
-    "                   there on every family (without it, the language is the\n"
-    "                   registry value on 9x and the display language on NT,\n"
-    "                   which keeps none)\n"
+    "                   there on every Windows (without it, the language is the\n"
+    "                   registry value on 9x, the display language on NT, which\n"
+    "                   keeps none, and the user's locale on NT 4.0)\n"
     "  --list-findings  every finding the checker reports, with its severity\n"
     "  --list-releases  the releases of Windows and what each does, as a table\n"
     "  --help           this text\n"
@@ -80,9 +83,11 @@ std::optional<std::string> parse_value(const std::string& option, const std::str
     if (!format) return "--format takes text, json, gcc, sarif or html";
     a.format = *format;
   } else if (option == "--windows") {
-    const auto windows = windows_named(value);
-    if (!windows) return "--windows takes 9x, nt32 or nt64";
-    a.options.windows = *windows;
+    const auto family = windows_named(value);
+    const std::optional<const Release*> release =
+        family ? &representative_release(*family) : release_named(value);
+    if (!release) return "--windows takes a release (see --list-releases) or 9x, nt32 or nt64";
+    a.options.release = *release;
   } else if (option == "--languages") {
     return parse_languages(value, a.options);
   } else {

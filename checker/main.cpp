@@ -51,7 +51,8 @@ std::string report(const checker::TreeCheck& result, checker::Format format) {
       return checker::gcc_report(result);
     case checker::Format::kSarif:
       return checker::sarif_report(result, LAUNCHER_VERSION);
-    case checker::Format::kHtml:  // made from each family's check, in main
+    case checker::Format::kHtml:
+      return checker::html_report(result, LAUNCHER_VERSION);
     case checker::Format::kText:
       break;
   }
@@ -103,19 +104,6 @@ int main(int argc, char** argv) {
   if (a.usage_error) return usage_error(*a.usage_error);
   const auto result = check(*a.root, a.options);
   if (!result) return 2;
-  if (a.format == checker::Format::kHtml) {
-    // The page shows every family: each checked as the chosen one is.
-    std::vector<checker::TreeCheck> by_family;
-    for (const checker::Windows w : checker::kAllWindows) {
-      checker::CheckOptions options = a.options;
-      options.windows = w;
-      const auto each = w == a.options.windows ? result : check(*a.root, options);
-      if (!each) return 2;
-      by_family.push_back(*each);
-    }
-    print(checker::html_report(by_family, a.options.windows, LAUNCHER_VERSION));
-  } else {
-    print(report(*result, a.format));
-  }
+  print(report(*result, a.format));
   return result->all_start() ? 0 : 1;
 }

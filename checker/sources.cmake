@@ -12,6 +12,7 @@ set(CHECKER_SOURCES
     windows/tree_platform.cpp
     predict/launch.cpp
     rules/findings.cpp
+    rules/release_starts.cpp
     rules/check.cpp
     rules/profile_rules.cpp
     rules/icon_tool_rules.cpp
@@ -25,6 +26,7 @@ set(CHECKER_SOURCES
     report/sarif_report.cpp
     report/summary.cpp
     report/outcome.cpp
+    report/release_columns.cpp
     report/html_text.cpp
     report/html_report.cpp
     report/release_table.cpp

@@ -26,14 +26,61 @@ std::optional<std::string> profile_value(const Profile* profile, const char* key
 // The user a double-click meets for `locale` (eight hex digits, unless
 // it comes from --locale, which always stands in the registry).
 UserLanguage user_language(const std::string& locale, LanguageSource source) {
-  if (source == LanguageSource::kRegistry) return {locale, 0};
-  return {std::nullopt, static_cast<uint16_t>(std::stoul(locale, nullptr, 16))};
+  if (source == LanguageSource::kRegistry) return {locale, 0, 0};
+  const auto id = static_cast<uint16_t>(std::stoul(locale, nullptr, 16));
+  if (source == LanguageSource::kUserLocale) return {std::nullopt, 0, id};
+  return {std::nullopt, id, 0};
+}
+
+// A run already made, which another release shares where it reads the same
+// tree, has the language from the same place, reads the profile alike and
+// starts each program the run started the same way.
+struct SharedRun {
+  const Tree* tree;
+  LanguageSource source;
+  ProfileReaderKind profile;
+  const ReleaseLaunch* launch;
+};
+
+bool starts_alike(Tree& tree, const ReleaseLaunch& run, const Release& release) {
+  return std::all_of(run.starts.begin(), run.starts.end(), [&](const ProgramStart& start) {
+    const PredictedStart here = predicted_start(tree, start.file, release);
+    return here.result == start.result && here.note == start.note && here.kind == start.kind;
+  });
+}
+
+ReleaseLaunch release_launch(const Launch& run) {
+  return {run.exit_status, run.os.starts, run.os.boxes, run.os.tested_path, run.os.found_path};
+}
+
+// The launch on every release, each run once per set of releases that
+// share it.
+std::vector<ReleaseLaunch> launches_by_release(const std::string& locale, const CheckOptions& options,
+                                               const TreeOf& tree_of) {
+  std::vector<ReleaseLaunch> by_release(kReleaseCount);
+  std::vector<SharedRun> runs;
+  for (size_t i = 0; i < kReleaseCount; ++i) {
+    const Release& release = kReleases[i];
+    Tree& tree = tree_of(release);
+    const LanguageSource source = language_source(release, options);
+    const auto shared = std::find_if(runs.begin(), runs.end(), [&](const SharedRun& r) {
+      return r.tree == &tree && r.source == source && r.profile == release.profile &&
+             starts_alike(tree, *r.launch, release);
+    });
+    if (shared != runs.end()) {
+      by_release[i] = *shared->launch;
+      continue;
+    }
+    by_release[i] = release_launch(launch(tree, locale, release, marks_of(release), options));
+    runs.push_back({&tree, source, release.profile, &by_release[i]});
+  }
+  return by_release;
 }
 
 }  // namespace
 
-LanguageSource language_source(Windows windows, const CheckOptions& options) {
-  return options.locale ? LanguageSource::kRegistry : usual_language_source(windows);
+LanguageSource language_source(const Release& release, const CheckOptions& options) {
+  return options.locale ? LanguageSource::kRegistry : release.language;
 }
 
 std::vector<std::string> checked_locales(const CheckOptions& options) {
@@ -45,10 +92,10 @@ std::vector<std::string> checked_locales(const CheckOptions& options) {
   return locales;
 }
 
-Launch launch(Tree& tree, const std::string& locale, Windows windows, ProfileMarks marks,
+Launch launch(Tree& tree, const std::string& locale, const Release& release, ProfileMarks marks,
               const CheckOptions& options) {
-  const UserLanguage user = user_language(locale, language_source(windows, options));
-  Launch run{0, TreePlatform(tree, user, windows, marks)};
+  const UserLanguage user = user_language(locale, language_source(release, options));
+  Launch run{0, TreePlatform(tree, user, release, marks)};
   run.exit_status = launcher::launcher_main(run.os);
   return run;
 }
@@ -62,17 +109,19 @@ std::string outcome(const Launch& run) {
 }
 
 LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::string& locale,
-                                const CheckOptions& options) {
+                                const CheckOptions& options, const TreeOf& tree_of) {
   LanguageLaunch check;
   check.locale = locale;
-  Launch run = launch(tree, locale, options.windows, marks_of(options.windows), options);
+  const Release& chosen = *options.release;
+  Launch run = launch(tree, locale, chosen, marks_of(chosen), options);
   check.exit_status = run.exit_status;
   check.starts = run.os.starts;
   check.boxes = run.os.boxes;
+  check.by_release = launches_by_release(locale, options, tree_of);
   for (const Windows w : kAllWindows) {
     check.exit_by_windows[w] =
-        w == options.windows ? run.exit_status
-                             : launch(tree, locale, w, marks_of(w), options).exit_status;
+        w == chosen.family ? run.exit_status
+                           : check.by_release[release_index(representative_release(w))].exit_status;
   }
   const launcher::LanguageRow* row = launcher::select_language(run.os, locale.c_str());
   if (row == nullptr) return check;

@@ -1,5 +1,5 @@
 // The launcher's own program run against a tree: one double-click for a
-// user's language on a family of Windows.
+// user's language on a release of Windows.
 #pragma once
 
 #include <string>
@@ -11,8 +11,8 @@
 
 namespace checker {
 
-// Where the launcher has the user's language from on `windows` in this check.
-LanguageSource language_source(Windows windows, const CheckOptions& options);
+// Where the launcher has the user's language from on `release` in this check.
+LanguageSource language_source(const Release& release, const CheckOptions& options);
 
 // The locales a check runs: the one of --locale, else each language's in
 // table order.
@@ -20,21 +20,22 @@ std::vector<std::string> checked_locales(const CheckOptions& options);
 // A display language the launcher has no row for (Japanese).
 inline constexpr char kUnmatchedLocale[] = "00000411";
 
-// One double-click for `locale` on `windows`, with the profile read by a
+// One double-click for `locale` on `release`, with the profile read by a
 // reader that decodes `marks`: the exit status and what the launcher did.
 struct Launch {
   int exit_status;
   TreePlatform os;
 };
-Launch launch(Tree& tree, const std::string& locale, Windows windows, ProfileMarks marks,
+Launch launch(Tree& tree, const std::string& locale, const Release& release, ProfileMarks marks,
               const CheckOptions& options);
 
 // What a user sees of a launch: the exit status and what was started.
 std::string outcome(const Launch& run);
 
-// The launch for `locale` on the family of `options`, with the exit status
-// on every other family and the profile values it rests on.
+// The launch for `locale` on the release of `options`, with the launch on
+// every release (each on the tree `tree_of` gives it) and the profile values
+// it rests on.
 LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::string& locale,
-                                const CheckOptions& options);
+                                const CheckOptions& options, const TreeOf& tree_of);
 
 }  // namespace checker

@@ -1,20 +1,31 @@
 // What the launcher does with a tree, predicted: one launch per language
-// and family, and what each release of Windows reads on a disc. Facts
+// and release, and what each release of Windows reads on a disc. Facts
 // only; the rules judge them.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "checker/windows/tree_platform.h"
-#include "checker/windows/windows_family.h"
+#include "checker/windows/releases.h"
 #include "launcher/icon_registration.h"
 #include "launcher/launch_sequence.h"
 #include "launcher/launcher.h"
 
 namespace checker {
+
+// What a launch gives on one release: the exit status and what it started
+// or showed.
+struct ReleaseLaunch {
+  int exit_status = 0;
+  std::vector<ProgramStart> starts;
+  std::vector<std::string> boxes;
+  std::string setup_path;  // the path the file test was given
+  std::string found_path;  // what it found ("" when nothing)
+};
 
 // One launch, as the launcher would make it for one locale.
 struct LanguageLaunch {
@@ -35,6 +46,8 @@ struct LanguageLaunch {
   std::vector<std::string> boxes;
   int exit_status = 0;
   std::map<Windows, int> exit_by_windows;  // the exit status on each family
+  // The launch on each release, in kReleases order, on the tree it reads.
+  std::vector<ReleaseLaunch> by_release;
 };
 
 // What one release of Windows reads on a disc image.
@@ -50,11 +63,16 @@ struct CheckOptions {
   // else each language, in the registry on 9x and as the display language
   // on NT, which keeps no ResourceLocale.
   std::optional<std::string> locale;
-  Windows windows = Windows::kNt64;
+  // The release predicted; a family stands for its representative release.
+  const Release* release = &representative_release(Windows::kNt64);
   // The languages (setup keys) the tree provides; the others are expected
   // to fall back to the default setup program. None: all six.
   std::optional<std::vector<std::string>> languages;
 };
+
+// The tree a release reads: on a disc, the file system it reads (or
+// nothing); in a folder, the folder.
+using TreeOf = std::function<Tree&(const Release&)>;
 
 // A built-in path of the launcher as it sees it when started from the root
 // of drive D: (the launcher's own constants, rebased).

@@ -7,6 +7,7 @@
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
 #include "checker/report/outcome.h"
+#include "checker/report/release_columns.h"
 #include "checker/report/report.h"
 #include "checker/report/summary.h"
 
@@ -44,6 +45,8 @@ std::string summary(const TreeCheck& check, const std::string& version) {
   };
   row(check.medium == "folder" ? "Tree" : "Disc image", html_text(check.tree) + " as drive D:");
   row("Medium", html_text(check.medium));
+  row("Windows", html_text(std::string(check.release->title) + " (--windows " + check.release->name +
+                           "), and every other release beside it"));
   if (!check.disc_readings.empty()) row("File systems", html_text(file_systems(check)));
   row("Profile", html_ansi(kProfileDPath) + ": " +
                      (check.profile_found ? profile_text_name(check.profile_text) : "missing"));
@@ -67,14 +70,12 @@ std::string place(const TreeCheck& check, const Finding& f) {
 }
 
 // A finding as a list item: severity, code (a link to what it means), where
-// it is and on which families (when given), the language, the message.
-std::string finding_item(const TreeCheck& check, const Finding& f, const std::string& families,
-                         const std::string& language = "") {
+// it is, the language, the message.
+std::string finding_item(const TreeCheck& check, const Finding& f, const std::string& language = "") {
   const std::string severity = severity_name(f.severity());
   const std::string where = place(check, f);
-  const std::string said = where + (where.empty() || families.empty() ? "" : "; ") + families;
   return "<li><span class=\"" + severity + "\">" + severity + "</span> <a href=\"#kind-" +
-         f.name() + "\">" + f.name() + "</a>" + (said.empty() ? "" : " (" + said + ")") + ": " +
+         f.name() + "\">" + f.name() + "</a>" + (where.empty() ? "" : " (" + where + ")") + ": " +
          (language.empty() ? "" : html_ansi(language) + ": ") + html_ansi(f.message) + "</li>\n";
 }
 
@@ -85,76 +86,47 @@ std::string cell(const TreeCheck& check, const LanguageCheck& launch) {
                     std::to_string(launch.exit_status) + "</span>";
   if (!launch.findings.empty()) {
     std::string items;
-    for (const Finding& f : launch.findings) items += finding_item(check, f, "");
+    for (const Finding& f : launch.findings) items += finding_item(check, f);
     out += "<details><summary>" + std::to_string(launch.findings.size()) + " finding" +
            (launch.findings.size() == 1 ? "" : "s") + "</summary><ul>" + items + "</ul></details>";
   }
   return out + "</td>";
 }
 
-// One row a language, one column a family: what a double-click does there.
-std::string matrix(const std::vector<TreeCheck>& checks) {
+// One row a language, one column a group of releases that agree: what a
+// double-click does there; the findings in the chosen release's column.
+std::string matrix(const TreeCheck& check) {
+  const std::vector<ReleaseColumn> columns = release_columns(check);
   std::string out = "<h2>Each language on each Windows</h2>\n<table id=\"matrix\">\n<tr><th>Language</th>";
-  for (const Windows w : kAllWindows) out += "<th>" + std::string(windows_title(w)) + "</th>";
+  for (const ReleaseColumn& column : columns) {
+    out += "<th>" + html_text(column.label) +
+           (column.holds(*check.release) ? " <small>(predicted)</small>" : "") + "</th>";
+  }
   out += "</tr>\n";
-  const TreeCheck& first = checks.front();
-  for (size_t i = 0; i < first.languages.size(); ++i) {
-    const LanguageCheck& l = first.languages[i];
-    out += "<tr><th>" + html_ansi(l.language.empty() ? "(none)" : l.language) + " <small>" +
-           html_ansi(l.locale) + "</small></th>";
-    for (const TreeCheck& check : checks) out += cell(check, check.languages[i]);
+  const auto row = [&](const std::string& heading, const LanguageCheck& l) {
+    out += "<tr><th>" + heading + " <small>" + html_ansi(l.locale) + "</small></th>";
+    for (const ReleaseColumn& column : columns) {
+      out += cell(check, column.holds(*check.release) ? l : on_release(l, column.first));
+    }
     out += "</tr>\n";
+  };
+  for (const LanguageCheck& l : check.languages) {
+    row(html_ansi(l.language.empty() ? "(none)" : l.language), l);
   }
-  if (first.unmatched) {
-    out += "<tr><th>Any other language <small>" + html_ansi(first.unmatched->locale) + "</small></th>";
-    for (const TreeCheck& check : checks) out += cell(check, *check.unmatched);
-    out += "</tr>\n";
-  }
+  if (check.unmatched) row("Any other language", *check.unmatched);
   return out + "</table>\n";
 }
 
-struct SeenFinding {
-  const TreeCheck* check;
-  std::string language;
-  const Finding* finding;
-  std::vector<Windows> families;
-};
-
-// Each finding once, with the families whose check reports it; errors first.
-std::vector<SeenFinding> merged_findings(const std::vector<TreeCheck>& checks) {
-  std::vector<SeenFinding> seen;
-  for (const TreeCheck& check : checks) {
-    for (const auto& entry : all_findings(check)) {
-      const std::string& language = entry.first;  // named apart: a lambda captures it
-      const Finding* f = entry.second;
-      const auto same = std::find_if(seen.begin(), seen.end(), [&](const SeenFinding& s) {
-        return s.language == language && s.finding->code == f->code && s.finding->message == f->message &&
-               s.finding->file == f->file && s.finding->line == f->line;
-      });
-      if (same != seen.end()) {
-        same->families.push_back(check.windows);
-      } else {
-        seen.push_back({&check, language, f, {check.windows}});
-      }
-    }
-  }
-  std::stable_sort(seen.begin(), seen.end(), [](const SeenFinding& a, const SeenFinding& b) {
-    return a.finding->severity() == Severity::kError && b.finding->severity() != Severity::kError;
-  });
-  return seen;
-}
-
-std::string findings(const std::vector<TreeCheck>& checks) {
-  const std::vector<SeenFinding> seen = merged_findings(checks);
+// Each finding, errors first, and what each kind means.
+std::string findings(const TreeCheck& check) {
+  const auto seen = all_findings(check);
   if (seen.empty()) return "<h2>Findings</h2>\n<p>No findings.</p>\n";
   std::string items;
-  for (const SeenFinding& s : seen) {
-    items += finding_item(*s.check, *s.finding, "on " + windows_titles(s.families), s.language);
-  }
+  for (const auto& [language, f] : seen) items += finding_item(check, *f, language);
   std::string kinds;
   for (const FindingKind& kind : kFindingKinds) {
-    const bool found = std::any_of(seen.begin(), seen.end(), [&](const SeenFinding& s) {
-      return s.finding->code == kind.code;
+    const bool found = std::any_of(seen.begin(), seen.end(), [&](const auto& s) {
+      return s.second->code == kind.code;
     });
     if (!found) continue;
     kinds += "<dt id=\"kind-" + std::string(kind.name) + "\">" + kind.name + " <span class=\"" +
@@ -167,11 +139,8 @@ std::string findings(const std::vector<TreeCheck>& checks) {
 
 }  // namespace
 
-std::string html_report(const std::vector<TreeCheck>& by_family, Windows chosen,
-                        const std::string& version) {
-  const TreeCheck& main = by_family[static_cast<size_t>(
-      std::find(std::begin(kAllWindows), std::end(kAllWindows), chosen) - std::begin(kAllWindows))];
-  return head(main) + summary(main, version) + matrix(by_family) + findings(by_family) +
+std::string html_report(const TreeCheck& check, const std::string& version) {
+  return head(check) + summary(check, version) + matrix(check) + findings(check) +
          "<p><small>The icon tool " + html_ansi(kIconToolDPath) +
          " starts first, minimised; a setup program starts with the launcher's own arguments "
          "and show state.</small></p>\n</body>\n</html>\n";

@@ -1,6 +1,9 @@
+#include <algorithm>
+
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
 #include "checker/report/outcome.h"
+#include "checker/report/release_columns.h"
 #include "checker/report/report.h"
 
 namespace checker {
@@ -66,6 +69,36 @@ std::string language_json(const LanguageCheck& l) {
   return out + "    }";
 }
 
+// Each release on one line: its title, the report column it shows in, where
+// it has the language, and each locale's exit status and outcome there.
+std::string releases_json(const TreeCheck& check) {
+  std::vector<const LanguageCheck*> launches;
+  for (const LanguageCheck& l : check.languages) launches.push_back(&l);
+  if (check.unmatched) launches.push_back(&*check.unmatched);
+  const std::vector<ReleaseColumn> columns = release_columns(check);
+  std::string out = "{";
+  for (size_t i = 0; i < kReleaseCount; ++i) {
+    const Release& r = kReleases[i];
+    const auto column = std::find_if(columns.begin(), columns.end(),
+                                     [&](const ReleaseColumn& c) { return c.holds(r); });
+    std::string exits, outcomes;
+    for (const LanguageCheck* l : launches) {
+      const LanguageCheck there = on_release(*l, i);
+      exits += (exits.empty() ? "" : ", ") + quoted(l->locale) + ": " + std::to_string(there.exit_status);
+      outcomes += (outcomes.empty() ? "" : ", ") + quoted(l->locale) + ": " +
+                  quoted(outcome_name(outcome_of(there)));
+    }
+    out += (i ? ",\n    " : "\n    ") + quoted(r.name) + ": {\"title\": " + quoted(r.title) +
+           ", \"family\": " + quoted(windows_name(r.family)) + ", \"column\": " + quoted(column->label) + ", \"language_source\": " +
+           quoted(language_source_name(check.language_source.at(Windows::kNt64) ==
+                                               LanguageSource::kRegistry
+                                           ? LanguageSource::kRegistry
+                                           : r.language)) +
+           ", \"exit_status\": {" + exits + "}, \"outcome\": {" + outcomes + "}}";
+  }
+  return out + "\n  }";
+}
+
 }  // namespace
 
 std::string json_report(const TreeCheck& check, const std::string& version) {
@@ -73,7 +106,8 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   out += "  \"checker\": \"launcher-check\",\n";
   out += "  \"version\": " + quoted(version) + ",\n";
   out += "  \"tree\": " + quoted_utf8(check.tree) + ",\n";
-  out += "  \"windows\": " + quoted(windows_name(check.windows)) + ",\n";
+  out += "  \"windows\": " + quoted(windows_name(check.release->family)) + ",\n";
+  out += "  \"release\": " + quoted(check.release->name) + ",\n";
   std::string sources;
   for (const Windows w : kAllWindows) {
     sources += (sources.empty() ? "{" : ", ") + quoted(windows_name(w)) + ": " +
@@ -101,6 +135,7 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   }
   out += "\n  ],\n";
   out += "  \"unmatched_locale\": " + (check.unmatched ? language_json(*check.unmatched) : "null") + ",\n";
+  out += "  \"releases\": " + releases_json(check) + ",\n";
   out += std::string("  \"all_start\": ") + (check.all_start() ? "true" : "false") + "\n}\n";
   return out;
 }

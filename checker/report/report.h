@@ -20,10 +20,9 @@ std::string gcc_report(const TreeCheck& check);
 // table of findings, each result with its location.
 std::string sarif_report(const TreeCheck& check, const std::string& version);
 // One self-contained HTML page: what a double-click does for each language
-// on each family, from the checks of each family (in kAllWindows order),
-// the findings with their places, `chosen`'s tree described.
-std::string html_report(const std::vector<TreeCheck>& by_family, Windows chosen,
-                        const std::string& version);
+// on each release (grouped where they agree), the findings with their
+// places, the tree described.
+std::string html_report(const TreeCheck& check, const std::string& version);
 // The releases of Windows and what each does, as a Markdown table
 // (--list-releases; the README shows the same).
 std::string release_table();

@@ -6,26 +6,23 @@ namespace checker {
 
 namespace {
 
-// The families that have the user's language from `source`.
-std::string families_using(const TreeCheck& check, LanguageSource source) {
-  std::vector<Windows> families;
-  for (const Windows w : kAllWindows) {
-    if (check.language_source.at(w) == source) families.push_back(w);
-  }
-  return windows_titles(families);
+// The releases that have the user's language from `source`.
+std::string releases_using(LanguageSource source) {
+  std::vector<bool> on(kReleaseCount);
+  for (size_t i = 0; i < kReleaseCount; ++i) on[i] = kReleases[i].language == source;
+  return releases_prose(on);
 }
 
 }  // namespace
 
 std::string language_sources(const TreeCheck& check) {
-  const std::string display = families_using(check, LanguageSource::kDisplayLanguage);
-  if (display.empty()) {
+  if (check.language_source.at(Windows::kNt64) == LanguageSource::kRegistry) {
     return "the registry's ResourceLocale, on every Windows (--locale)";
   }
-  return "the registry's ResourceLocale on " +
-         families_using(check, LanguageSource::kRegistry) + "; the display language on " +
-         display + ", which keep none; the user's locale on " +
-         (*release_named("nt4"))->title + ", which has neither";
+  return "the registry's ResourceLocale on " + releases_using(LanguageSource::kRegistry) +
+         "; the display language on " + releases_using(LanguageSource::kDisplayLanguage) +
+         ", which keep none; the user's locale on " + releases_using(LanguageSource::kUserLocale) +
+         ", which has neither";
 }
 
 std::string file_systems(const TreeCheck& check) {

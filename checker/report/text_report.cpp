@@ -2,6 +2,7 @@
 
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
+#include "checker/report/release_columns.h"
 #include "checker/report/summary.h"
 #include "checker/report/report.h"
 #include "checker/names/code_page.h"
@@ -10,14 +11,28 @@ namespace checker {
 
 namespace {
 
-// The exit statuses of the other families, where they differ.
-std::string elsewhere(const LanguageCheck& l, Windows chosen) {
+// The exit statuses on the other releases, where they differ, neighbouring
+// columns with the same status as one: "Windows 95 to ME: 31, NT 4.0: -1".
+std::string elsewhere(const LanguageCheck& l, const std::vector<ReleaseColumn>& columns,
+                      const Release& chosen) {
+  const auto exit_in = [&](const ReleaseColumn& c) { return l.by_release[c.first].exit_status; };
+  const auto differs = [&](const ReleaseColumn& c) {
+    return !c.holds(chosen) && c.first < l.by_release.size() && exit_in(c) != l.exit_status;
+  };
   std::string out;
-  for (const Windows w : kAllWindows) {
-    if (w != chosen && l.exit_by_windows.at(w) != l.exit_status) {
-      out += (out.empty() ? "" : ", ") + std::string(windows_name(w)) + ": " +
-             std::to_string(l.exit_by_windows.at(w));
+  for (size_t i = 0; i < columns.size(); ++i) {
+    if (!differs(columns[i])) continue;
+    size_t last = i;
+    while (last + 1 < columns.size() && differs(columns[last + 1]) &&
+           exit_in(columns[last + 1]) == exit_in(columns[i]) &&
+           (kReleases[columns[last + 1].first].family == Windows::k9x) ==
+               (kReleases[columns[i].first].family == Windows::k9x)) {
+      ++last;
     }
+    const std::string label =
+        last == i ? columns[i].label : run_label(columns[i].first, columns[last].last);
+    out += (out.empty() ? "" : ", ") + label + ": " + std::to_string(exit_in(columns[i]));
+    i = last;
   }
   return out.empty() ? "-" : out;
 }
@@ -39,8 +54,8 @@ std::string heading(const TreeCheck& check) {
   const std::string read_as = check.medium == "none" ? ", with no file system this Windows reads,"
                                                      : ", its " + check.medium + " file system,";
   std::string out = (check.medium == "folder" ? "Tree " + check.tree : "Image " + check.tree + read_as) +
-                    " as drive D:, on " + windows_title(check.windows) +
-                    " (--windows " + windows_name(check.windows) + ")\n";
+                    " as drive D:, on " + check.release->title +
+                    " (--windows " + check.release->name + ")\n";
   out += "Profile " + kProfileDPath + ": " +
          (check.profile_found ? "found (" + std::string(profile_text_name(check.profile_text)) + ")"
                               : "missing") +
@@ -50,7 +65,9 @@ std::string heading(const TreeCheck& check) {
   return out;
 }
 
-std::vector<std::string> language_row(const LanguageCheck& l, Windows chosen) {
+std::vector<std::string> language_row(const LanguageCheck& l,
+                                      const std::vector<ReleaseColumn>& columns,
+                                      const Release& chosen) {
   const ProgramStart* setup = setup_start(l);
   std::string program = setup ? setup->file
                         : l.found_path ? "not started: " + *l.found_path
@@ -60,7 +77,7 @@ std::vector<std::string> language_row(const LanguageCheck& l, Windows chosen) {
   return {l.language.empty() ? "(none)" : l.language, l.locale, program,
           l.found_path ? std::to_string(l.found_path->size()) : "-",
           icon_start(l) ? "\"" + l.group + "\"" : "-", std::to_string(l.exit_status),
-          elsewhere(l, chosen)};
+          elsewhere(l, columns, chosen)};
 }
 
 // One row a language, the columns as wide as their widest text.
@@ -68,7 +85,10 @@ std::string language_table(const TreeCheck& check) {
   const std::vector<std::string> head = {"Language", "Locale", "Setup program (found path)",
                                          "Length", "Group", "Exit", "Elsewhere"};
   std::vector<std::vector<std::string>> rows = {head};
-  for (const LanguageCheck& l : check.languages) rows.push_back(language_row(l, check.windows));
+  const std::vector<ReleaseColumn> columns = release_columns(check);
+  for (const LanguageCheck& l : check.languages) {
+    rows.push_back(language_row(l, columns, *check.release));
+  }
   std::vector<size_t> widths(head.size(), 0);
   for (const auto& row : rows) {
     for (size_t i = 0; i < row.size(); ++i) {
@@ -101,7 +121,7 @@ std::string legend() {
   return "\nThe icon tool " + kIconToolDPath + " starts first, minimised, with \"" +
          ansi_to_utf8(parameters) + "<group>\".\n"
          "A setup program starts with the launcher's own arguments and show state.\n"
-         "Elsewhere: the exit status on the other families of Windows, where it differs.\n";
+         "Elsewhere: the exit status on other releases of Windows, where it differs.\n";
 }
 
 std::string findings_section(const TreeCheck& check) {

@@ -15,7 +15,7 @@ namespace checker {
 namespace {
 
 LanguageCheck judged_launch(const TreeFacts& facts, const std::string& locale) {
-  LanguageCheck check{predict_language(facts.tree, facts.profile, locale, facts.options), {}};
+  LanguageCheck check{predict_language(facts.tree, facts.profile, locale, facts.options, facts.tree_of), {}};
   if (!check.language.empty()) check_language(facts, check);
   return check;
 }
@@ -50,7 +50,7 @@ void find_places(Tree& tree, const std::optional<std::string>& profile, TreeChec
     if (!full) continue;
     if (const auto host = tree.host_file(full->parts)) result.host_files[f->file] = *host;
   }
-  if (profile) result.profile_lines = profile_lines(*profile, marks_of(result.windows), lines);
+  if (profile) result.profile_lines = profile_lines(*profile, marks_of(*result.release), lines);
 }
 
 }  // namespace
@@ -80,19 +80,23 @@ bool TreeCheck::all_start() const {
 }
 
 TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options,
-                     DiscTree* disc) {
+                     DiscTree* disc, const TreeOf& tree_of) {
   TreeCheck result;
   result.tree = root;
   result.medium = tree.medium();
-  result.windows = options.windows;
-  for (const Windows w : kAllWindows) result.language_source[w] = language_source(w, options);
+  result.release = options.release;
+  for (const Windows w : kAllWindows) {
+    result.language_source[w] = language_source(representative_release(w), options);
+  }
   const std::optional<std::string> bytes = tree.read_file(kProfileDPath, Tree::kWholeFile);
   std::optional<Profile> profile;
-  if (bytes) profile.emplace(*bytes, marks_of(options.windows));
+  if (bytes) profile.emplace(*bytes, marks_of(*options.release));
   result.profile_found = bytes.has_value();
   if (bytes) result.profile_text = profile_text(*bytes);
 
-  const TreeFacts facts{tree, bytes, profile ? &*profile : nullptr, options, disc};
+  const TreeOf same_tree = [&tree](const Release&) -> Tree& { return tree; };
+  const TreeFacts facts{tree, bytes, profile ? &*profile : nullptr, options, disc,
+                        tree_of ? tree_of : same_tree};
   for (const RuleGroup group : kRuleGroups) group(facts, result);
   find_places(tree, bytes, result);
   return result;

@@ -1,5 +1,5 @@
 // Judges, from an installation tree, what the launcher does for each
-// language on a family of Windows: the prediction, and what a tree author
+// language on each release of Windows: the prediction, and what a tree author
 // should change.
 #pragma once
 
@@ -30,7 +30,7 @@ struct TreeCheck {
   // The text of the client.ini lines findings are about (UTF-8), by line.
   std::map<int, std::string> profile_lines;
   std::string medium;  // Tree::medium(): "folder", or "iso9660", "joliet", "udf"
-  Windows windows = Windows::kNt64;  // the family predicted
+  const Release* release = nullptr;  // the release predicted
   std::map<Windows, LanguageSource> language_source;  // where each family has the language
   bool profile_found = false;
   ProfileText profile_text = ProfileText::kAnsi;  // what client.ini's bytes are, when found
@@ -57,13 +57,16 @@ struct TreeFacts {
   const Profile* profile;                            // nullptr: none
   const CheckOptions& options;
   DiscTree* disc;  // the tree as a disc's file system, for the disc's rules; else nullptr
+  const TreeOf& tree_of;  // the tree each release reads
 };
 
 // With a locale, checks that one resource-locale value; without, each of
 // the six languages in table order and then a locale that matches none.
 // `disc`: the same tree as a file system of a disc, whose rules then run too.
+// `tree_of`: the tree each release reads, where not `tree` (a disc's other
+// file systems).
 TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options,
-                     DiscTree* disc = nullptr);
+                     DiscTree* disc = nullptr, const TreeOf& tree_of = nullptr);
 
 // "Cannot tell what the launcher does: ... cannot be read", for a file the
 // tree lists at `d_path` but cannot read.

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "checker/predict/launch.h"
 
 namespace checker {
 
@@ -29,10 +30,10 @@ std::string shown_file_system(const DiscImage& image, std::optional<DiscFileSyst
   return "UDF " + udf_revision_name(image.udf.value_or(0));
 }
 
-// The image's trees, each opened once, and the checks run on them.
+// The image's trees, each opened once.
 class DiscTrees {
  public:
-  DiscTrees(const std::string& path, const CheckOptions& options) : path_(path), options_(options) {}
+  explicit DiscTrees(const std::string& path) : path_(path) {}
 
   // The tree of `fs` (none: the disc as nothing read); nullptr with `error`
   // set when the image says it has that file system but it cannot be read.
@@ -43,37 +44,32 @@ class DiscTrees {
     return slot.get();
   }
 
-  // The check of that tree with `family` predicted.
-  const TreeCheck* check(std::optional<DiscFileSystem> fs, Windows family, std::string* error) {
-    const auto key = std::make_pair(fs, family);
-    const auto done = checks_.find(key);
-    if (done != checks_.end()) return &done->second;
-    Tree* on = tree(fs, error);
-    if (on == nullptr) return nullptr;
-    CheckOptions options = options_;
-    options.windows = family;
-    return &checks_.emplace(key, check_tree(*on, path_, options)).first->second;
+  // The tree `release` reads: nothing where it reads no file system of the
+  // image, or one that cannot be read.
+  Tree& read_by(const DiscImage& image, const Release& release) {
+    std::string ignored;
+    Tree* read = tree(image.read_by(release.newest_udf), &ignored);
+    return read != nullptr ? *read : nothing_;
   }
 
  private:
   std::string path_;
-  CheckOptions options_;
   NothingRead nothing_;
   std::map<DiscFileSystem, std::unique_ptr<DiscTree>> trees_;
-  std::map<std::pair<std::optional<DiscFileSystem>, Windows>, TreeCheck> checks_;
 };
 
-// How the launch on `family` differs between two trees: "ENGLISH ends with
-// -1 there (0 here)"; "" when it does not.
-std::string launch_changes(const TreeCheck& here, const TreeCheck& there, Windows family) {
+// How the launch on `release` differs between this report's tree and
+// another: "ENGLISH ends with -1 there (0 here)"; "" when it does not.
+std::string launch_changes(Tree& here, Tree& there, const Release& release,
+                           const TreeCheck& result, const CheckOptions& options) {
   std::string differ;
-  for (size_t i = 0; i < here.languages.size() && i < there.languages.size(); ++i) {
-    const LanguageCheck& a = here.languages[i];
-    const LanguageCheck& b = there.languages[i];
-    const int at_a = a.exit_by_windows.at(family);
-    const int at_b = b.exit_by_windows.at(family);
+  const std::vector<std::string> locales = checked_locales(options);
+  for (size_t i = 0; i < locales.size() && i < result.languages.size(); ++i) {
+    const int at_a = launch(here, locales[i], release, marks_of(release), options).exit_status;
+    const int at_b = launch(there, locales[i], release, marks_of(release), options).exit_status;
     if (at_a != at_b) {
-      differ += (differ.empty() ? "" : ", ") + (a.language.empty() ? a.locale : a.language) +
+      const LanguageCheck& l = result.languages[i];
+      differ += (differ.empty() ? "" : ", ") + (l.language.empty() ? l.locale : l.language) +
                 " ends with " + std::to_string(at_b) + " there (" + std::to_string(at_a) + " here)";
     }
   }
@@ -101,13 +97,14 @@ void report_not_read(const DiscReader& reader, const DiscImage& image, bool chos
 
 std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& image,
                                      const CheckOptions& options, std::string* error) {
-  DiscTrees trees(path, options);
-  const DiscReader& chosen_reader = disc_reader_of(options.windows);
-  const auto chosen_fs = image.read_by(chosen_reader.newest_udf);
+  DiscTrees trees(path);
+  const uint16_t chosen_udf = options.release->newest_udf;
+  const auto chosen_fs = image.read_by(chosen_udf);
   Tree* chosen = trees.tree(chosen_fs, error);
   if (chosen == nullptr) return std::nullopt;
-  TreeCheck result =
-      check_tree(*chosen, path, options, chosen_fs ? static_cast<DiscTree*>(chosen) : nullptr);
+  const TreeOf tree_of = [&](const Release& r) -> Tree& { return trees.read_by(image, r); };
+  TreeCheck result = check_tree(*chosen, path, options,
+                                chosen_fs ? static_cast<DiscTree*>(chosen) : nullptr, tree_of);
   if (image.udf) result.udf_revision = udf_revision_name(*image.udf);
 
   std::map<DiscFileSystem, std::string> changed_on;  // readers of another tree, and the change
@@ -117,13 +114,14 @@ std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& i
     result.disc_readings.push_back({reader.title, reader.name, fs ? file_system_name(*fs) : "",
                                     fs ? shown_file_system(image, fs) : "nothing"});
     std::string why;
-    const TreeCheck* there = fs == chosen_fs ? nullptr : trees.check(fs, reader.family, &why);
+    Tree* there = !fs || fs == chosen_fs ? nullptr : trees.tree(fs, &why);
     if (!fs || (fs != chosen_fs && there == nullptr)) {
-      report_not_read(reader, image, &reader == &chosen_reader, why, result);
+      report_not_read(reader, image, reader.newest_udf == chosen_udf, why, result);
       continue;
     }
     if (there == nullptr) continue;
-    const std::string differ = launch_changes(result, *there, reader.family);
+    const std::string differ =
+        launch_changes(*chosen, *there, **release_named(reader.release), result, options);
     if (differ.empty()) continue;
     changed_on[*fs] += (changed_on[*fs].empty() ? "" : ", ") + std::string(reader.title);
     change[*fs] = differ;
@@ -135,15 +133,6 @@ std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& i
                               shown_file_system(image, chosen_fs) + " tree of this report, and "
                               "the launch changes there: " + change[fs] +
                               ". Give every tree of the image the same names."));
-  }
-  // Each family's exit status, from the tree it reads.
-  for (const Windows family : kAllWindows) {
-    const auto fs = image.read_by(disc_reader_of(family).newest_udf);
-    std::string ignored;
-    const TreeCheck* there = fs == chosen_fs ? nullptr : trees.check(fs, family, &ignored);
-    for (size_t i = 0; there != nullptr && i < result.languages.size(); ++i) {
-      result.languages[i].exit_by_windows[family] = there->languages[i].exit_by_windows.at(family);
-    }
   }
   return result;
 }

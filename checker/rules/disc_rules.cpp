@@ -102,10 +102,10 @@ void check_names(DiscTree& tree, const std::string& d_path, const std::string& w
   }
 }
 
-// The section a family reads: 64-bit Windows takes [AutoRun.Amd64] where
+// The section a release reads: 64-bit Windows takes [AutoRun.Amd64] where
 // there is one, and then ignores [AutoRun].
-std::string autorun_section(const Profile& autorun, Windows windows) {
-  if (reads_autorun_amd64(windows) && autorun.find_section("autorun.amd64") != nullptr) {
+std::string autorun_section(const Profile& autorun, const Release& release) {
+  if (release.autorun_amd64 && autorun.find_section("autorun.amd64") != nullptr) {
     return "autorun.amd64";
   }
   return "autorun";
@@ -117,8 +117,8 @@ std::string autorun_section(const Profile& autorun, Windows windows) {
 // "" when it starts nothing, and the line that says so.
 std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCheck& result,
                                   const ProfileKey** said) {
-  const std::string section = autorun_section(autorun, result.windows);
-  const ProfileKey* shell = honours_shellexecute(result.windows)
+  const std::string section = autorun_section(autorun, *result.release);
+  const ProfileKey* shell = result.release->shellexecute
                                 ? autorun.find_key(section, "shellexecute") : nullptr;
   const bool by_shell = shell && shell->value && !program_of(*shell->value).empty();
   const ProfileKey* line = by_shell ? shell : autorun.find_key(section, "open");
@@ -133,8 +133,8 @@ std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCh
     return "";
   }
   const std::string path = "D:\\" + program;
-  const PredictedStart start = by_shell ? predicted_start(tree, path, result.windows)
-                                        : predicted_process(tree, path, result.windows);
+  const PredictedStart start = by_shell ? predicted_start(tree, path, *result.release)
+                                        : predicted_process(tree, path, *result.release);
   if (start.kind == StartKind::kUnreadable) {
     result.findings.push_back(unreadable(tree, path));
     return "";
@@ -143,7 +143,7 @@ std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCh
     result.findings.push_back(autorun_finding(
         Code::kAutorunOpenMissing, "autorun.inf's " + key + " names " + program + ": " +
                                     start.note + ", so inserting the disc starts nothing on " +
-                                    windows_title(result.windows) + ". Write open=launcher.exe.",
+                                    result.release->title + ". Write open=launcher.exe.",
         line));
     return "";
   }
@@ -152,7 +152,7 @@ std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCh
 }
 
 void check_autorun_icon(DiscTree& tree, const Profile& autorun, TreeCheck& result) {
-  const ProfileKey* icon = autorun.find_key(autorun_section(autorun, result.windows), "icon");
+  const ProfileKey* icon = autorun.find_key(autorun_section(autorun, *result.release), "icon");
   if (!icon || !icon->value) return;
   std::string file = *icon->value;
   const size_t comma = file.rfind(',');
@@ -166,7 +166,7 @@ void check_autorun_icon(DiscTree& tree, const Profile& autorun, TreeCheck& resul
   }
 }
 
-// The autorun file, read as the family reads it, and the program it starts;
+// The autorun file, read as the release reads it, and the program it starts;
 // returns the launcher's path as the disc starts it.
 std::string check_autorun(DiscTree& tree, TreeCheck& result) {
   const Tree::Entry entry = tree.entry_at(kAutorun);
@@ -183,7 +183,7 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
         kAutorun));
     return kLauncher;
   }
-  const Profile autorun(*bytes, marks_of(result.windows));
+  const Profile autorun(*bytes, marks_of(*result.release));
   check_autorun_icon(tree, autorun, result);
   const ProfileKey* line = nullptr;
   const std::string started = check_autorun_command(tree, autorun, result, &line);

@@ -1,24 +1,22 @@
 #include "checker/rules/icon_tool_rules.h"
 
-#include "checker/windows/program_start.h"
+#include "checker/rules/release_starts.h"
 
 namespace checker {
 
 namespace {
 
-// The icon tool as the shell starts it on each family.
-void check_icon_tool_start(Tree& tree, Windows chosen, std::vector<Finding>& findings) {
+// The icon tool as the shell starts it on each release.
+void check_icon_tool_start(Tree& tree, const Release& chosen, std::vector<Finding>& findings) {
+  const ReleaseStarts spread = release_starts(tree, kIconToolDPath, nullptr);
   std::string fails;
-  for (const Windows w : kAllWindows) {
-    const PredictedStart start = predicted_start(tree, kIconToolDPath, w);
-    if (start.kind == StartKind::kUnreadable) {
+  for (const StartOn& refusal : spread.refusals) {
+    if (refusal.start.kind == StartKind::kUnreadable) {
       findings.push_back(unreadable(tree, kIconToolDPath));
       return;
     }
-    if (start.result <= 32) {
-      fails += (fails.empty() ? "" : "; ") + std::string(windows_title(w)) +
-               (w == chosen ? " (predicted)" : "") + ": " + start.note;
-    }
+    fails += (fails.empty() ? "" : "; ") + releases_prose(refusal.on) +
+             (refusal.on[release_index(chosen)] ? " (predicted)" : "") + ": " + refusal.start.note;
   }
   if (!fails.empty()) {
     findings.push_back(finding_about(
@@ -53,7 +51,7 @@ void check_icon_tool(const TreeFacts& facts, TreeCheck& result) {
           kIconToolDPath));
       break;
     case Tree::Entry::kFile:
-      check_icon_tool_start(facts.tree, facts.options.windows, result.findings);
+      check_icon_tool_start(facts.tree, *facts.options.release, result.findings);
       break;
   }
 }

@@ -1,8 +1,10 @@
 #include "checker/rules/profile_rules.h"
 
 #include <algorithm>
+#include <map>
 
 #include "checker/predict/launch.h"
+#include "checker/rules/release_starts.h"
 
 namespace checker {
 
@@ -96,16 +98,23 @@ void check_encoding(const TreeFacts& facts, TreeCheck& result) {
     return;
   }
   const std::vector<std::string> locales = checked_locales(facts.options);
-  std::vector<Windows> changed;
-  for (const Windows windows : kAllWindows) {
-    const bool differs = std::any_of(locales.begin(), locales.end(), [&](const std::string& l) {
-      return outcome(launch(facts.tree, l, windows, kWineMarks, facts.options)) !=
-             outcome(launch(facts.tree, l, windows, marks_of(windows), facts.options));
-    });
-    if (differs) changed.push_back(windows);
+  // The launch depends on the release only through where it has the
+  // language and how it reads the profile: each pair is judged once.
+  std::map<std::pair<LanguageSource, ProfileReaderKind>, bool> judged;
+  std::vector<bool> changed(kReleaseCount);
+  for (size_t i = 0; i < kReleaseCount; ++i) {
+    const Release& release = kReleases[i];
+    const auto key = std::make_pair(language_source(release, facts.options), release.profile);
+    if (!judged.count(key)) {
+      judged[key] = std::any_of(locales.begin(), locales.end(), [&](const std::string& l) {
+        return outcome(launch(facts.tree, l, release, kWineMarks, facts.options)) !=
+               outcome(launch(facts.tree, l, release, marks_of(release), facts.options));
+      });
+    }
+    changed[i] = judged[key];
   }
-  if (changed.empty()) return;
-  const bool here = std::find(changed.begin(), changed.end(), result.windows) != changed.end();
+  if (count_of(changed) == 0) return;
+  const bool here = changed[release_index(*result.release)];
   const std::string what =
       text == ProfileText::kUtf16Le
           ? "client.ini is UTF-16 text with a byte-order mark: Windows NT decodes it, but "
@@ -114,7 +123,8 @@ void check_encoding(const TreeFacts& facts, TreeCheck& result) {
                 " byte-order mark, which Windows does not decode (Wine does): ";
   result.findings.push_back(finding(
       here ? Code::kProfileEncodingChangesLaunch : Code::kProfileEncoding,
-      what + windows_titles(changed) + " read" + (changed.size() == 1 ? "s" : "") +
+      what + releases_prose(changed) + " read" +
+          (count_of(changed) == 1 || count_of(changed) == kReleaseCount ? "s" : "") +
           " the raw bytes, the mark part of the first line, and the launch changes (other keys, "
           "other groups, or the defaults). Save it as ANSI (Windows-1252) text without a mark.",
       1));

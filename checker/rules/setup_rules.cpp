@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "checker/names/path_rules.h"
-#include "checker/windows/program_start.h"
+#include "checker/rules/release_starts.h"
 #include "launcher/icon_registration.h"
 #include "launcher/install_drive.h"
 #include "launcher/launch_sequence.h"
@@ -19,28 +19,24 @@ std::optional<int> key_line(const Profile* profile, const char* key) {
   return found ? std::optional<int>(found->line) : std::nullopt;
 }
 
-// Each family other than `chosen` that does not start `file`, with its own
-// reason and the launcher's exit status there ("32-bit Windows 10: a
-// 64-bit program (the launcher ends with 11 there)"); the families that do
-// start it go to `start`.
-std::string refusals_elsewhere(Tree& tree, const std::string& file, Windows chosen,
-                               std::vector<Windows>* start) {
+// Each release other than `chosen` that does not start `file`, grouped by
+// its reason, with the launcher's exit status there ("Windows 95 to ME: a
+// 64-bit program, ... (the launcher ends with 11 there)"); the releases
+// that do start it go to `start`.
+std::string refusals_elsewhere(Tree& tree, const std::string& file, const Release& chosen,
+                               std::vector<bool>* start) {
+  const ReleaseStarts spread = release_starts(tree, file, &chosen);
+  *start = spread.starts;
   std::string refusals;
-  for (const Windows w : kAllWindows) {
-    if (w == chosen) continue;
-    const PredictedStart other = predicted_start(tree, file, w);
-    if (other.result > 32) {
-      start->push_back(w);
-      continue;
-    }
-    refusals += (refusals.empty() ? "" : "; ") + std::string(windows_title(w)) + ": " + other.note +
-                " (the launcher ends with " +
-                std::to_string(launcher::exit_status_for_launch(other.result)) + " there)";
+  for (const StartOn& refusal : spread.refusals) {
+    refusals += (refusals.empty() ? "" : "; ") + releases_prose(refusal.on) + ": " +
+                refusal.start.note + " (the launcher ends with " +
+                std::to_string(launcher::exit_status_for_launch(refusal.start.result)) + " there)";
   }
   return refusals;
 }
 
-void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
+void check_setup_start(const LanguageCheck& check, Tree& tree, const Release& chosen,
                        std::vector<Finding>& findings, std::optional<int> line) {
   if (check.starts.size() < 2) return;
   const ProgramStart& setup = check.starts[1];
@@ -48,9 +44,9 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
     findings.push_back(unreadable(tree, setup.file));
     return;
   }
-  std::vector<Windows> start;
+  std::vector<bool> start;
   const std::string refusals = refusals_elsewhere(tree, setup.file, chosen, &start);
-  const std::string elsewhere = start.empty() ? "" : " It starts on " + windows_titles(start) + ".";
+  const std::string elsewhere = count_of(start) == 0 ? "" : " It starts on " + releases_prose(start) + ".";
   const std::string ends_with =
       " the launcher ends with " + std::to_string(launcher::exit_status_for_launch(setup.result)) + ".";
   if (setup.result == kBadFormat) {
@@ -59,7 +55,7 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
         nothing ? Code::kSetupNotAProgram : Code::kSetupWrongWindows,
         setup.file + " is " + setup.note + ", so " +
             (nothing ? std::string("Windows cannot start it")
-                     : std::string("it does not start on ") + windows_title(chosen)) +
+                     : std::string("it does not start on ") + chosen.title) +
             " and" + ends_with +
             (nothing ? " Put the real setup program there." : elsewhere),
         line));
@@ -68,7 +64,7 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
   if (setup.result == kNoAssociation) {
     findings.push_back(finding(
         Code::kSetupNeedsAssociation,
-        setup.file + ": " + setup.note + ", so on " + windows_title(chosen) + ends_with + elsewhere + " Point " + check.setup_key + "= at an .exe.",
+        setup.file + ": " + setup.note + ", so on " + chosen.title + ends_with + elsewhere + " Point " + check.setup_key + "= at an .exe.",
         line));
     return;
   }
@@ -80,7 +76,7 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, Windows chosen,
   }
   if (!refusals.empty()) {
     findings.push_back(finding(Code::kSetupNotOnEveryWindows,
-                               setup.file + " starts on " + windows_title(chosen) +
+                               setup.file + " starts on " + chosen.title +
                                    ", but not on every Windows: " + refusals + ".",
                                line));
   }
@@ -188,7 +184,7 @@ void check_language(const TreeFacts& facts, LanguageCheck& check) {
   check_setup_value(check, provided, setup_line);
   check_group(check, provided, key_line(profile, check.group_key.c_str()));
   check_setup_found(tree, check, setup_line);
-  check_setup_start(check, tree, options.windows, check.findings, setup_line);
+  check_setup_start(check, tree, *options.release, check.findings, setup_line);
 }
 
 }  // namespace checker

@@ -1,7 +1,7 @@
-// The file types each family of Windows opens out of the box, as the shell
-// starts a file by its default verb. The 9x family is Windows 95, 98 and ME:
-// where they differ, a row gives what fails on one of them and names the
-// others, since the disc's user may have any of the three.
+// The file types a release of Windows opens out of the box, as the shell
+// starts a file by its default verb: each type with the fact of the release
+// table it rests on (none: every release opens it alike), and what happens
+// where the release has it and where it has not.
 #include <algorithm>
 #include <string_view>
 
@@ -17,69 +17,64 @@ struct Association {
   const char* note;
 };
 
+// cmd.exe is Windows NT's alone: the NT profile reader goes with it.
+bool has_cmd(const Release& r) { return r.profile == ProfileReaderKind::kNt; }
+bool has_browser(const Release& r) { return r.web_browser; }
+bool has_mshta(const Release& r) { return r.mshta; }
+bool has_script_host(const Release& r) { return r.script_host; }
+bool has_html_help(const Release& r) { return r.html_help; }
+bool has_winhelp(const Release& r) { return r.winhelp; }
+bool has_installer(const Release& r) { return r.installer; }
+
 struct FileType {
   std::string_view extensions;  // blank-separated, lower case, with the dot
-  Association on_9x;
-  Association on_nt;  // Windows 10 and 11, either width
+  bool (*has)(const Release&);  // nullptr: every release
+  Association with;             // where the release has it
+  Association without;          // where it has not
 };
 
 constexpr Association kNotepad = {kStarted, StartKind::kDocument,
                                   "a text file: it opens in Notepad, and nothing is installed"};
 constexpr Association kShortcut = {kStarted, StartKind::kDocument,
                                    "a shortcut: Windows starts what it points to"};
-constexpr Association kNoBrowser = {
-    kNoAssociation, StartKind::kProgram,
-    "the first Windows 95 has no web browser out of the box (98 and ME open it in Internet Explorer)"};
+constexpr Association kNoBrowser = {kNoAssociation, StartKind::kProgram,
+                                    "this Windows has no web browser out of the box"};
+constexpr Association kEvery = {};  // never asked for: `has` is nullptr
 
 constexpr FileType kFileTypes[] = {
-    {".bat", {kStarted, StartKind::kProgram, "a batch file"}, {kStarted, StartKind::kProgram, "a batch file"}},
-    // cmd.exe is Windows NT's alone.
-    {".cmd", {kNoAssociation, StartKind::kProgram, ".cmd batch files run only on Windows NT"},
-     {kStarted, StartKind::kProgram, "a batch file"}},
-    {".lnk .pif", kShortcut, kShortcut},
-    {".ini .txt .inf .log", kNotepad, kNotepad},
-    // Windows Installer 1.2 ships with Windows ME; 95 and 98 need its
-    // redistributable (Windows Installer: "Released Versions of Windows
-    // Installer").
-    {".msi",
+    {".bat", nullptr, {kStarted, StartKind::kProgram, "a batch file"}, kEvery},
+    {".cmd", has_cmd, {kStarted, StartKind::kProgram, "a batch file"},
+     {kNoAssociation, StartKind::kProgram, ".cmd batch files run only on Windows NT"}},
+    {".lnk .pif", nullptr, kShortcut, kEvery},
+    {".ini .txt .inf .log", nullptr, kNotepad, kEvery},
+    {".msi", has_installer, {kStarted, StartKind::kProgram, "a Windows Installer package"},
+     {kNoAssociation, StartKind::kProgram, "this Windows has no Windows Installer out of the box"}},
+    {".htm .html", has_browser,
+     {kStarted, StartKind::kDocument, "a web page: it opens in the web browser, and nothing is installed"},
+     kNoBrowser},
+    {".url", has_browser,
+     {kStarted, StartKind::kDocument, "an Internet shortcut: it opens in the web browser"}, kNoBrowser},
+    {".hta", has_mshta, {kStarted, StartKind::kProgram, "an HTML application, run by mshta"},
      {kNoAssociation, StartKind::kProgram,
-      "Windows 95 and 98 have no Windows Installer out of the box (Windows ME has it)"},
-     {kStarted, StartKind::kProgram, "a Windows Installer package"}},
-    // Internet Explorer ships with Windows 98 (4.0) and ME (5.5), and with
-    // Windows 95 only from OSR2 on.
-    {".htm .html", kNoBrowser,
-     {kStarted, StartKind::kDocument, "a web page: it opens in the web browser, and nothing is installed"}},
-    {".url", kNoBrowser,
-     {kStarted, StartKind::kDocument, "an Internet shortcut: it opens in the web browser"}},
-    // HTML Applications need Internet Explorer 5 ("Introduction to HTML
-    // Applications"): Windows 98 Second Edition and ME have it.
-    {".hta",
-     {kNoAssociation, StartKind::kProgram,
-      "HTML applications need Internet Explorer 5, which Windows 95 and the first Windows 98 lack"},
-     {kStarted, StartKind::kProgram, "an HTML application, run by mshta"}},
-    // Windows Script Host 1.0 ships with Windows 98, 2.0 with ME and 2000;
-    // Windows 95 needs a download (Windows Script Host version information).
-    {".vbs .js",
-     {kNoAssociation, StartKind::kProgram,
-      "Windows 95 has no Windows Script Host out of the box (98 and ME run it)"},
-     {kStarted, StartKind::kProgram, "a script, run by Windows Script Host"}},
+      "HTML applications need Internet Explorer 5, which this Windows lacks out of the box"}},
+    {".vbs .js", has_script_host,
+     {kStarted, StartKind::kProgram, "a script, run by Windows Script Host"},
+     {kNoAssociation, StartKind::kProgram, "this Windows has no Windows Script Host out of the box"}},
     // Registry Editor merges .reg files on every Windows, after asking.
-    {".reg",
+    {".reg", nullptr,
      {kStarted, StartKind::kDocument, "a registration file: Registry Editor asks to merge it, and nothing is installed"},
-     {kStarted, StartKind::kDocument, "a registration file: Registry Editor asks to merge it, and nothing is installed"}},
+     kEvery},
     // WordPad is part of every Windows from 95 on.
-    {".rtf .wri",
-     {kStarted, StartKind::kDocument, "a document: it opens in WordPad, and nothing is installed"},
-     {kStarted, StartKind::kDocument, "a document: it opens in WordPad, and nothing is installed"}},
-    // HTML Help ships with Windows 98 and later (HTML Help Workshop).
-    {".chm",
-     {kNoAssociation, StartKind::kProgram, "Windows 95 has no HTML Help out of the box (98 and ME have it)"},
-     {kStarted, StartKind::kDocument, "a compiled help file: it opens in HTML Help, and nothing is installed"}},
-    // Windows Help (WinHlp32) is not included with Windows Vista and later:
-    // its stub only says so (KB917607).
-    {".hlp", {kStarted, StartKind::kDocument, "a help file: it opens in Windows Help, and nothing is installed"},
+    {".rtf .wri", nullptr,
+     {kStarted, StartKind::kDocument, "a document: it opens in WordPad, and nothing is installed"}, kEvery},
+    {".chm", has_html_help,
+     {kStarted, StartKind::kDocument, "a compiled help file: it opens in HTML Help, and nothing is installed"},
+     {kNoAssociation, StartKind::kProgram, "this Windows has no HTML Help out of the box"}},
+    // Without Windows Help, its stub still opens the file to say so.
+    {".hlp", has_winhelp,
+     {kStarted, StartKind::kDocument, "a help file: it opens in Windows Help, and nothing is installed"},
      {kStarted, StartKind::kDocument,
-      "a help file: Windows 10 and 11 no longer include Windows Help, and a message says so"}},
+      "a help file: this Windows no longer includes Windows Help, and a message says so"}},
 };
 
 bool lists(std::string_view extensions, const std::string& extension) {
@@ -93,10 +88,10 @@ bool lists(std::string_view extensions, const std::string& extension) {
 
 }  // namespace
 
-PredictedStart associated_start(const std::string& extension, Windows windows) {
+PredictedStart associated_start(const std::string& extension, const Release& release) {
   for (const FileType& type : kFileTypes) {
     if (!lists(type.extensions, extension)) continue;
-    const Association& a = windows == Windows::k9x ? type.on_9x : type.on_nt;
+    const Association& a = type.has == nullptr || type.has(release) ? type.with : type.without;
     return {a.result, a.note, a.kind};
   }
   return {kNoAssociation, extension.empty() ? "a file without an extension: no program opens it"

@@ -35,11 +35,11 @@ PredictedStart dos_program(const Release& release, const std::string& what) {
     return {kBadFormat, what + ", which 64-bit Windows does not run"};
   }
   if (release.width == Width::kBoth) {
-    return {kBadFormat, what + ", which only the 32-bit editions of " + release.title + " run"};
+    return {kBadFormat, what + ", which only a 32-bit edition of this Windows runs"};
   }
   if (release.dos == DosPrograms::kOnDemand) {
     return {kStarted,
-            what + ", which " + release.title + " runs only through NTVDM, an optional feature "
+            what + ", which this Windows runs only through NTVDM, an optional feature "
             "that is off out of the box: the user is asked to install it first, which takes an "
             "administrator",
             StartKind::kNeedsFeature};
@@ -49,7 +49,7 @@ PredictedStart dos_program(const Release& release, const std::string& what) {
 
 // A Windows program the release's loader refuses for its subsystem version.
 PredictedStart too_new(const Release& release, uint32_t major, uint32_t minor) {
-  const bool for_nt = major >= 5 && release.newest_subsystem < 500;
+  const bool for_nt = major >= 5 && release.family == Windows::k9x;
   return {kBadFormat, std::string(for_nt ? "a program for Windows NT" : "a program for a newer Windows") +
                           " (subsystem version " + std::to_string(major) + "." +
                           std::to_string(minor) + "): it needs " + oldest_nt(major, minor) +
@@ -57,11 +57,10 @@ PredictedStart too_new(const Release& release, uint32_t major, uint32_t minor) {
 }
 
 // A program file (.exe, .com) by its header.
-PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windows windows) {
+PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, const Release& release) {
   const auto read = tree.read_file(d_path, 64);
   if (!read) return {kFileNotFound, tree.where() + " but cannot be read", StartKind::kUnreadable};
   const std::string& head = *read;
-  const Release& release = representative_release(windows);
   const auto dos = [&](const char* what) { return dos_program(release, what); };
   if (head.size() < 2 || head.compare(0, 2, "MZ") != 0) {
     if (is_com && !head.empty()) return dos("a DOS .com program");
@@ -87,8 +86,7 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, Windo
   if (magic == kPe32Plus && machine == kAmd64) {
     if (release.width == Width::k64) return {kStarted, ""};
     return {kBadFormat, release.width == Width::kBoth
-                            ? "a 64-bit program, which runs only on the 64-bit editions of " +
-                                  std::string(release.title)
+                            ? "a 64-bit program, which only a 64-bit edition of this Windows runs"
                             : "a 64-bit program, which runs only on 64-bit Windows"};
   }
   if (magic != kPe32 || machine != kI386) {
@@ -110,7 +108,7 @@ std::string lower_extension(const std::string& path) {
   return extension;
 }
 
-PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows) {
+PredictedStart predicted_start(Tree& tree, const std::string& d_path, const Release& release) {
   switch (tree.entry_at(d_path)) {
     case Tree::Entry::kMissing: return {kFileNotFound, "not in the tree"};
     case Tree::Entry::kFolder:
@@ -124,13 +122,13 @@ PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows wi
   const std::string extension = lower_extension(full ? full->text : d_path);
   // A screen saver is a program the shell starts as one.
   if (extension == ".exe" || extension == ".com" || extension == ".scr") {
-    return program(tree, d_path, extension == ".com", windows);
+    return program(tree, d_path, extension == ".com", release);
   }
-  return associated_start(extension, windows);
+  return associated_start(extension, release);
 }
 
-PredictedStart predicted_process(Tree& tree, const std::string& d_path, Windows windows) {
-  PredictedStart start = predicted_start(tree, d_path, windows);
+PredictedStart predicted_process(Tree& tree, const std::string& d_path, const Release& release) {
+  PredictedStart start = predicted_start(tree, d_path, release);
   const auto full = full_path(d_path);
   const std::string extension = lower_extension(full ? full->text : d_path);
   if (start.result > 32 && (extension != ".exe" && extension != ".com")) {

@@ -1,6 +1,6 @@
-// What a family of Windows does when the shell is asked to start a file
+// What a release of Windows does when the shell is asked to start a file
 // with its default verb (ShellExecute), judged from the tree: the file type
-// each family associates out of the box, and what the program's own header
+// each release associates out of the box, and what the program's own header
 // asks of Windows.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <string>
 
 #include "checker/source/tree.h"
-#include "checker/windows/windows_family.h"
+#include "checker/windows/releases.h"
 
 namespace checker {
 
@@ -36,14 +36,14 @@ struct PredictedStart {
   StartKind kind = StartKind::kProgram;
 };
 
-PredictedStart predicted_start(Tree& tree, const std::string& d_path, Windows windows);
+PredictedStart predicted_start(Tree& tree, const std::string& d_path, const Release& release);
 // The same file started as a process (CreateProcess, as autorun.inf's open=
 // is): only a program file (.exe, .com) whose header Windows runs starts.
-PredictedStart predicted_process(Tree& tree, const std::string& d_path, Windows windows);
+PredictedStart predicted_process(Tree& tree, const std::string& d_path, const Release& release);
 
 // What the shell does, out of the box, with a file of a type that is not a
 // program file (file_types.cpp).
-PredictedStart associated_start(const std::string& extension, Windows windows);
+PredictedStart associated_start(const std::string& extension, const Release& release);
 
 // The extension of a path's last name in lower case (".exe"), "" for none:
 // the file type Windows goes by.

@@ -1,5 +1,7 @@
 #include "checker/windows/releases.h"
 
+#include <algorithm>
+
 namespace checker {
 
 namespace {
@@ -63,42 +65,78 @@ constexpr bool Y = true, N = false;
 //   a UTF-16 profile by its byte-order mark ("WritePrivateProfileString":
 //   Unicode profiles).
 //
-// Columns: name, title, family, width, language, newest UDF, Joliet, newest
+// Columns: name, title, short title, family, width, language, newest UDF, Joliet, newest
 // subsystem, DOS programs; browser, mshta, script host, HTML Help, Windows
 // Help, Windows Installer; shellexecute=, [AutoRun.Amd64], AutoPlay,
 // installer detection; profile reader.
-const Release kReleases[15] = {
-    {"95", "Windows 95", W::k9x, Width::k32, L::kRegistry, 0, Y, 499, D::kNative,
+const Release kReleases[kReleaseCount] = {
+    {"95", "Windows 95", "95", W::k9x, Width::k32, L::kRegistry, 0, Y, 499, D::kNative,
      N, N, N, N, Y, N, N, N, N, N, P::k9x},
-    {"95osr2", "Windows 95 OSR2", W::k9x, Width::k32, L::kRegistry, 0, Y, 499, D::kNative,
+    {"95osr2", "Windows 95 OSR2", "95 OSR2", W::k9x, Width::k32, L::kRegistry, 0, Y, 499, D::kNative,
      Y, N, N, N, Y, N, N, N, N, N, P::k9x},
-    {"98", "Windows 98", W::k9x, Width::k32, L::kRegistry, 0x0102, Y, 499, D::kNative,
+    {"98", "Windows 98", "98", W::k9x, Width::k32, L::kRegistry, 0x0102, Y, 499, D::kNative,
      Y, N, Y, Y, Y, N, N, N, N, N, P::k9x},
-    {"98se", "Windows 98 Second Edition", W::k9x, Width::k32, L::kRegistry, 0x0102, Y, 499,
+    {"98se", "Windows 98 Second Edition", "98 SE", W::k9x, Width::k32, L::kRegistry, 0x0102, Y, 499,
      D::kNative, Y, Y, Y, Y, Y, N, N, N, N, N, P::k9x},
-    {"me", "Windows ME", W::k9x, Width::k32, L::kRegistry, 0x0102, Y, 499, D::kNative,
+    {"me", "Windows ME", "ME", W::k9x, Width::k32, L::kRegistry, 0x0102, Y, 499, D::kNative,
      Y, Y, Y, Y, Y, Y, N, N, N, N, P::k9x},
-    {"nt4", "Windows NT 4.0", W::kNt32, Width::k32, L::kUserLocale, 0, Y, 499, D::kNtvdm,
+    {"nt4", "Windows NT 4.0", "NT 4.0", W::kNt32, Width::k32, L::kUserLocale, 0, Y, 499, D::kNtvdm,
      Y, N, N, N, Y, N, N, N, N, N, P::kNt},
-    {"2000", "Windows 2000", W::kNt32, Width::k32, L::kDisplayLanguage, 0x0150, Y, 500,
+    {"2000", "Windows 2000", "2000", W::kNt32, Width::k32, L::kDisplayLanguage, 0x0150, Y, 500,
      D::kNtvdm, Y, Y, Y, Y, Y, Y, N, N, N, N, P::kNt},
-    {"xp", "Windows XP", W::kNt32, Width::k32, L::kDisplayLanguage, 0x0201, Y, 501, D::kNtvdm,
+    {"xp", "Windows XP", "XP", W::kNt32, Width::k32, L::kDisplayLanguage, 0x0201, Y, 501, D::kNtvdm,
      Y, Y, Y, Y, Y, Y, N, N, N, N, P::kNt},
-    {"xp-x64", "Windows XP x64", W::kNt64, Width::k64, L::kDisplayLanguage, 0x0201, Y, 502,
+    {"xp-x64", "Windows XP x64", "XP x64", W::kNt64, Width::k64, L::kDisplayLanguage, 0x0201, Y, 502,
      D::kNone, Y, Y, Y, Y, Y, Y, Y, Y, N, N, P::kNt},
-    {"vista", "Windows Vista", W::kNt64, Width::kBoth, L::kDisplayLanguage, 0x0260, Y, 600,
+    {"vista", "Windows Vista", "Vista", W::kNt64, Width::kBoth, L::kDisplayLanguage, 0x0260, Y, 600,
      D::kNtvdm, Y, Y, Y, Y, N, Y, Y, Y, Y, Y, P::kNt},
-    {"7", "Windows 7", W::kNt64, Width::kBoth, L::kDisplayLanguage, 0x0260, Y, 601, D::kNtvdm,
+    {"7", "Windows 7", "7", W::kNt64, Width::kBoth, L::kDisplayLanguage, 0x0260, Y, 601, D::kNtvdm,
      Y, Y, Y, Y, N, Y, Y, Y, Y, Y, P::kNt},
-    {"8", "Windows 8 and 8.1", W::kNt64, Width::kBoth, L::kDisplayLanguage, 0x0260, Y, 602,
+    {"8", "Windows 8/8.1", "8/8.1", W::kNt64, Width::kBoth, L::kDisplayLanguage, 0x0260, Y, 602,
      D::kOnDemand, Y, Y, Y, Y, N, Y, Y, Y, Y, Y, P::kNt},
-    {"10-32", "32-bit Windows 10", W::kNt32, Width::k32, L::kDisplayLanguage, 0x0260, Y, 1000,
+    {"10-32", "32-bit Windows 10", "10 (32-bit)", W::kNt32, Width::k32, L::kDisplayLanguage, 0x0260, Y, 1000,
      D::kOnDemand, Y, Y, Y, Y, N, Y, Y, N, Y, Y, P::kNt},
-    {"10", "64-bit Windows 10", W::kNt64, Width::k64, L::kDisplayLanguage, 0x0260, Y, 1000,
+    {"10", "64-bit Windows 10", "10 (64-bit)", W::kNt64, Width::k64, L::kDisplayLanguage, 0x0260, Y, 1000,
      D::kNone, Y, Y, Y, Y, N, Y, Y, Y, Y, Y, P::kNt},
-    {"11", "Windows 11", W::kNt64, Width::k64, L::kDisplayLanguage, 0x0260, Y, 1000, D::kNone,
+    {"11", "Windows 11", "11", W::kNt64, Width::k64, L::kDisplayLanguage, 0x0260, Y, 1000, D::kNone,
      Y, Y, Y, Y, N, Y, Y, Y, Y, Y, P::kNt},
 };
+
+size_t release_index(const Release& release) {
+  return static_cast<size_t>(&release - kReleases);
+}
+
+const ReleaseGroup kReleaseGroups[5] = {
+    {"Windows 95", 0, 1}, {"98 to ME", 2, 4}, {"NT 4.0", 5, 5}, {"2000 and XP", 6, 8},
+    {"Vista to 11", 9, 14},
+};
+
+std::string release_run(size_t first, size_t last) {
+  return std::string(kReleases[first].short_title) +
+         (last == first ? "" : std::string(" to ") + kReleases[last].short_title);
+}
+
+std::string releases_prose(const std::vector<bool>& in) {
+  if (std::count(in.begin(), in.end(), true) == static_cast<long>(kReleaseCount)) {
+    return "every Windows";
+  }
+  std::vector<std::string> runs;
+  for (size_t i = 0; i < kReleaseCount; ++i) {
+    if (!in[i]) continue;
+    size_t last = i;
+    while (last + 1 < kReleaseCount && in[last + 1] &&
+           (kReleases[last + 1].family == Windows::k9x) == (kReleases[i].family == Windows::k9x)) {
+      ++last;
+    }
+    runs.push_back(release_run(i, last));
+    i = last;
+  }
+  std::string out = "Windows ";
+  for (size_t i = 0; i < runs.size(); ++i) {
+    out += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
+  }
+  return out;
+}
 
 std::optional<const Release*> release_named(const std::string& name) {
   for (const Release& r : kReleases) {

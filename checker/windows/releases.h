@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "checker/windows/windows_family.h"
 
@@ -32,6 +33,7 @@ enum class ProfileReaderKind { k9x, kNt };
 struct Release {
   const char* name;   // "98se": the name of --windows and of the JSON report
   const char* title;  // "Windows 98 Second Edition"
+  const char* short_title;  // "98 SE": in a list after "Windows"
   Windows family;
   Width width;
   LanguageSource language;
@@ -57,9 +59,27 @@ struct Release {
   ProfileReaderKind profile;
 };
 
-extern const Release kReleases[15];
+constexpr size_t kReleaseCount = 15;
+extern const Release kReleases[kReleaseCount];
 
+// Where a release stands in kReleases: the index of every per-release list.
+size_t release_index(const Release& release);
 std::optional<const Release*> release_named(const std::string& name);
+
+// The groups a report shows as one column where their releases agree:
+// "Windows 95", "98 to ME", "NT 4.0", "2000 and XP", "Vista to 11".
+struct ReleaseGroup {
+  const char* label;
+  size_t first, last;  // kReleases indexes, inclusive
+};
+extern const ReleaseGroup kReleaseGroups[5];
+
+// "98 SE to ME", "NT 4.0": releases first..last (indexes) in a list.
+std::string release_run(size_t first, size_t last);
+// The releases of `in` (one flag a release) as prose: "Windows 95 to ME
+// and NT 4.0", "every Windows"; runs of the table, never across the 9x and
+// NT lines.
+std::string releases_prose(const std::vector<bool>& in);
 // The release a family's prediction stands for: Windows 98 for 9x, 32-bit
 // Windows 10 for nt32, 64-bit Windows 10 for nt64.
 const Release& representative_release(Windows family);

@@ -12,8 +12,8 @@ constexpr long kNotFound = 2;    // ERROR_FILE_NOT_FOUND
 constexpr long kMoreData = 234;  // ERROR_MORE_DATA
 }  // namespace
 
-ProfileMarks marks_of(Windows windows) {
-  return representative_release(windows).profile == ProfileReaderKind::k9x ? kWindows9xMarks
+ProfileMarks marks_of(const Release& release) {
+  return release.profile == ProfileReaderKind::k9x ? kWindows9xMarks
                                                                            : kWindowsNtMarks;
 }
 
@@ -89,7 +89,7 @@ bool TreePlatform::file_exists(const char* path, char found[platform::kFoundPath
 
 intptr_t TreePlatform::start_program(const char* file, const char* parameters,
                                      const char* /*directory: none, the launcher's*/, int show) {
-  const PredictedStart start = predicted_start(tree_, file, windows_);
+  const PredictedStart start = predicted_start(tree_, file, *release_);
   starts.push_back({file, parameters, show, start.result, start.note, start.kind});
   return start.result;
 }

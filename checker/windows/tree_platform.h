@@ -1,5 +1,5 @@
 // The launcher's platform, answered from an installation tree for one
-// family of Windows: the launcher lies at the root of drive D: and is
+// release of Windows: the launcher lies at the root of drive D: and is
 // double-clicked, the user's language is the one being checked (in the
 // registry or as the display language), the profile and file calls go to
 // the tree, and program starts and message boxes are
@@ -15,7 +15,7 @@
 #include "checker/windows/profile_reader.h"
 #include "checker/windows/program_start.h"
 #include "checker/source/tree.h"
-#include "checker/windows/windows_family.h"
+#include "checker/windows/releases.h"
 #include "platform/platform.h"
 
 namespace checker {
@@ -41,8 +41,8 @@ struct UserLanguage {
   uint16_t user_locale = 0;
 };
 
-// The profile marks a family of Windows decodes.
-ProfileMarks marks_of(Windows windows);
+// The profile marks a release of Windows decodes.
+ProfileMarks marks_of(const Release& release);
 
 class TreePlatform final : public platform::Platform {
  public:
@@ -51,8 +51,8 @@ class TreePlatform final : public platform::Platform {
   static constexpr char kCommandLine[] = "\"D:\\launcher.exe\"";
 
   // With the profile read as a reader that decodes `marks` reads it.
-  TreePlatform(Tree& tree, UserLanguage user, Windows windows, ProfileMarks marks)
-      : tree_(tree), user_(std::move(user)), windows_(windows), marks_(marks) {}
+  TreePlatform(Tree& tree, UserLanguage user, const Release& release, ProfileMarks marks)
+      : tree_(tree), user_(std::move(user)), release_(&release), marks_(marks) {}
 
   std::vector<ProgramStart> starts;
   std::vector<std::string> boxes;
@@ -80,7 +80,7 @@ class TreePlatform final : public platform::Platform {
  private:
   Tree& tree_;
   UserLanguage user_;
-  Windows windows_;
+  const Release* release_;
   ProfileMarks marks_;
   // Each profile read once, by its full path (nullptr: missing).
   std::map<std::string, std::unique_ptr<Profile>> profiles_;

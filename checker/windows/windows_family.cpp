@@ -59,19 +59,11 @@ uint16_t newest_udf_of(const char* release) { return (*release_named(release))->
 
 // Each reads a disc as the release named first does.
 const DiscReader kDiscReaders[5] = {
-    {"Windows 95", "95", Windows::k9x, newest_udf_of("95")},
-    {"Windows 98/ME", "98-me", Windows::k9x, newest_udf_of("98")},
-    {"Windows 2000", "2000", Windows::kNt32, newest_udf_of("2000")},
-    {"Windows XP", "xp", Windows::kNt32, newest_udf_of("xp")},
-    {"Windows Vista and later", "vista-and-later", Windows::kNt64, newest_udf_of("vista")},
+    {"Windows 95/NT 4.0", "95", "95", newest_udf_of("95")},
+    {"Windows 98/ME", "98-me", "98", newest_udf_of("98")},
+    {"Windows 2000", "2000", "2000", newest_udf_of("2000")},
+    {"Windows XP", "xp", "xp", newest_udf_of("xp")},
+    {"Windows Vista and later", "vista-and-later", "vista", newest_udf_of("vista")},
 };
-
-const DiscReader& disc_reader_of(Windows family) {
-  return family == Windows::k9x ? kDiscReaders[1] : kDiscReaders[4];
-}
-
-bool reads_autorun_amd64(Windows windows) { return representative_release(windows).autorun_amd64; }
-
-bool honours_shellexecute(Windows windows) { return representative_release(windows).shellexecute; }
 
 }  // namespace checker

@@ -37,24 +37,16 @@ const char* language_source_name(LanguageSource source);
 LanguageSource usual_language_source(Windows windows);
 
 // A release of Windows as it reads a disc: the newest UDF revision it reads
-// (0: none; it reads Joliet, else ISO 9660), and the family it starts the
-// launcher as.
+// (0: none; it reads Joliet, else ISO 9660), and the release (kReleases'
+// name) that stands for it.
 struct DiscReader {
-  const char* title;  // "Windows 98/ME"
-  const char* name;   // "98-me": the JSON report's key
-  Windows family;
+  const char* title;    // "Windows 98/ME"
+  const char* name;     // "98-me": the JSON report's key
+  const char* release;  // "98"
   uint16_t newest_udf;
 };
 
-// Windows 95, 98/ME, 2000, XP, and Vista and later, oldest first.
+// Windows 95 and NT 4.0, 98/ME, 2000, XP, and Vista and later, oldest first.
 extern const DiscReader kDiscReaders[5];
-// The release a family's prediction stands for on a disc: Windows 98/ME for
-// 9x (95 is checked beside it), Vista and later for the NT families.
-const DiscReader& disc_reader_of(Windows family);
-
-// autorun.inf as each family reads it: 64-bit Windows reads
-// [AutoRun.Amd64] before [AutoRun]; XP SP2 and later honour shellexecute=.
-bool reads_autorun_amd64(Windows windows);
-bool honours_shellexecute(Windows windows);
 
 }  // namespace checker

@@ -1,6 +1,6 @@
 """launcher-check --format html in a real browser: Debian's headless
-Chromium through Selenium. The page's matrix must say what the JSON reports
-of the same tree say, for each family; a tree full of markup must show it as
+Chromium through Selenium. The page's matrix must say what the JSON report
+of the same tree says, for each release; a tree full of markup must show it as
 text and run nothing; nothing may be fetched; and the page must fit 1280 and
 400 pixels without sideways scrolling."""
 
@@ -16,7 +16,6 @@ from launcher_tools import REPO, example_trees
 from launcher_tools.browser import headless_chromium, requested_urls, screenshot, scrolls_sideways
 from test_cli import CHECKER, SCRATCH, make_reference_tree, program, reference_trees, tree_with
 
-FAMILIES = ["9x", "nt32", "nt64"]
 SCRIPT = b"<script>alert(1)</script>"
 ATTRIBUTE = b'"><img src=x onerror=alert(1)>'
 
@@ -43,37 +42,49 @@ class HtmlReport(unittest.TestCase):
         cls.browser.quit()
 
     def page(self, tree, name):
-        """The page and the JSON report of each family, from the same tree."""
+        """The page and the JSON report of the same tree."""
         html = SCRATCH / f"{name}.html"
         done = subprocess.run([str(CHECKER), "--format", "html", str(tree)], capture_output=True, timeout=120)
         self.assertIn(done.returncode, (0, 1), done.stderr)
         html.write_bytes(done.stdout)
-        reports = {}
-        for family in FAMILIES:
-            done = subprocess.run([str(CHECKER), "--json", "--windows", family, str(tree)],
-                                  capture_output=True, timeout=120)
-            reports[family] = json.loads(done.stdout)
+        done = subprocess.run([str(CHECKER), "--json", str(tree)], capture_output=True, timeout=120)
+        report = json.loads(done.stdout)
         requested_urls(self.browser)  # forget what came before
         self.browser.get(html.as_uri())
-        return html, reports
+        return html, report
 
-    def assert_matrix_is(self, reports):
+    def assert_matrix_is(self, report):
+        """Each column holds releases that agree, in order, every release
+        once; each cell is their outcome and exit status, and in the
+        predicted release's column also the sentence and the findings."""
+        heads = [squeezed(th.text) for th in self.browser.find_elements(By.CSS_SELECTOR, "#matrix tr:first-child th")]
+        columns = [head.removesuffix(" (predicted)") for head in heads[1:]]
+        releases = report["releases"]
+        in_column = [[name for name, r in releases.items() if r["column"] == label] for label in columns]
+        self.assertEqual([name for names in in_column for name in names], list(releases))
+        predicted = [head.endswith(" (predicted)") for head in heads[1:]]
+        self.assertEqual(predicted, [report["release"] in names for names in in_column])
         rows = self.browser.find_elements(By.CSS_SELECTOR, "#matrix tr")[1:]
-        expected_rows = len(reports["nt64"]["languages"]) + (1 if reports["nt64"]["unmatched_locale"] else 0)
-        self.assertEqual(len(rows), expected_rows)
-        for i, row in enumerate(rows):
+        launches = report["languages"] + ([report["unmatched_locale"]] if report["unmatched_locale"] else [])
+        self.assertEqual(len(rows), len(launches))
+        for launch, row in zip(launches, rows):
             cells = row.find_elements(By.TAG_NAME, "td")
-            self.assertEqual(len(cells), len(FAMILIES))
-            for family, cell in zip(FAMILIES, cells):
-                languages = reports[family]["languages"]
-                launch = languages[i] if i < len(languages) else reports[family]["unmatched_locale"]
-                where = f"row {i} ({launch['locale']}) on {family}"
-                self.assertEqual(cell.get_attribute("class"), launch["outcome"], where)
+            self.assertEqual(len(cells), len(columns))
+            for names, cell in zip(in_column, cells):
+                where = f"{launch['locale']} on {', '.join(names)}"
+                outcomes = {(releases[n]["outcome"][launch["locale"]], releases[n]["exit_status"][launch["locale"]])
+                            for n in names}
+                self.assertEqual(len(outcomes), 1, where)
+                outcome, exit_status = outcomes.pop()
+                self.assertEqual(cell.get_attribute("class"), outcome, where)
+                self.assertEqual(cell.find_element(By.CLASS_NAME, "exit").text, f"exit {exit_status}", where)
+                shown = cell.find_elements(By.TAG_NAME, "summary")
+                if report["release"] not in names:
+                    self.assertEqual(shown, [], where)
+                    continue
+                self.assertEqual((outcome, exit_status), (launch["outcome"], launch["exit_status"]), where)
                 self.assertEqual(squeezed(cell.find_element(By.CLASS_NAME, "does").text),
                                  squeezed(launch["does"]), where)
-                self.assertEqual(cell.find_element(By.CLASS_NAME, "exit").text,
-                                 f"exit {launch['exit_status']}", where)
-                shown = cell.find_elements(By.TAG_NAME, "summary")
                 self.assertEqual(shown[0].text.split()[0] if shown else "0", str(len(launch["findings"])), where)
 
     def test_the_matrix_is_the_json_reports(self):
@@ -83,8 +94,8 @@ class HtmlReport(unittest.TestCase):
                 self.assert_matrix_is(self.page(SCRATCH / name, name)[1])
 
     def test_markup_from_the_tree_is_text_and_nothing_runs_or_loads(self):
-        html, reports = self.page(hostile_tree(), "hostile")
-        self.assert_matrix_is(reports)
+        html, report = self.page(hostile_tree(), "hostile")
+        self.assert_matrix_is(report)
         self.assertEqual(self.browser.execute_script("return document.scripts.length"), 0)
         self.assertEqual(self.browser.execute_script("return document.images.length"), 0)
         self.assertEqual(self.browser.execute_script("return document.querySelectorAll('[onerror]').length"), 0)
@@ -110,8 +121,8 @@ class HtmlReport(unittest.TestCase):
         """Kept in build/ as the suite's record of the page."""
         tree = SCRATCH / "cd-mistakes"
         example_trees.stage("cd-mistakes", tree, REPO / "build/win32/tests/e2e/stand_in.exe")
-        html, reports = self.page(tree, "example")
-        self.assert_matrix_is(reports)
+        html, report = self.page(tree, "example")
+        self.assert_matrix_is(report)
         picture = REPO / "build/html-report/cd-mistakes.png"
         picture.parent.mkdir(parents=True, exist_ok=True)
         screenshot(self.browser, html, picture)

@@ -17,12 +17,12 @@ std::set<std::string> codes_of(const TreeCheck& check) {
   return codes;
 }
 
-std::set<std::string> disc_findings(std::map<std::string, std::string> files, Windows windows,
+std::set<std::string> disc_findings(std::map<std::string, std::string> files, const char* release,
                                     DiscFileSystem fs = DiscFileSystem::kJoliet,
                                     const std::string& setup_path = "") {
   MemoryTree tree(std::move(files), fs);
   TreeCheck check;
-  check.windows = windows;
+  check.release = *release_named(release);
   if (!setup_path.empty()) {
     check.languages.emplace_back();
     check.languages.back().language = "ENGLISH";
@@ -32,51 +32,58 @@ std::set<std::string> disc_findings(std::map<std::string, std::string> files, Wi
   return codes_of(check);
 }
 
-TEST(DiscRules, AutorunAsEachFamilyReadsIt) {
+TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
   const std::string launcher = program();
   struct Row {
     const char* name;
     std::map<std::string, std::string> files;
-    Windows windows;
+    const char* release;
     std::set<std::string> codes;
   };
   const Row rows[] = {
       {"names in any case, icon with its index",
        {{"AUTORUN.INF", "[AutoRun]\r\nOPEN=Launcher.EXE /x\r\nIcon=LAUNCHER.exe,0\r\n"}, {"launcher.exe", launcher}},
-       Windows::kNt64, {}},
+       "10", {}},
       {"an icon that is not there",
        {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\nicon=gone.ico,1\r\n"}, {"launcher.exe", launcher}},
-       Windows::k9x, {"autorun-icon-missing"}},
-      {"no autorun.inf, no launcher", {{"readme.txt", "x"}}, Windows::kNt32,
+       "98", {"autorun-icon-missing"}},
+      {"no autorun.inf, no launcher", {{"readme.txt", "x"}}, "10-32",
        {"autorun-missing", "launcher-missing"}},
-      {"no autorun.inf", {{"launcher.exe", launcher}}, Windows::kNt32, {"autorun-missing"}},
+      {"no autorun.inf", {{"launcher.exe", launcher}}, "10-32", {"autorun-missing"}},
       {"no open= line", {{"autorun.inf", "[autorun]\r\nicon=launcher.exe\r\n"}, {"launcher.exe", launcher}},
-       Windows::k9x, {"autorun-open-missing"}},
+       "98", {"autorun-open-missing"}},
       {"another program",
        {{"autorun.inf", "[autorun]\r\nopen=setup.exe\r\n"}, {"setup.exe", launcher}, {"launcher.exe", launcher}},
-       Windows::kNt64, {"autorun-not-launcher"}},
+       "10", {"autorun-not-launcher"}},
       {"open= a document", {{"autorun.inf", "[autorun]\r\nopen=readme.txt\r\n"}, {"readme.txt", "x"},
                             {"launcher.exe", launcher}},
-       Windows::kNt64, {"autorun-open-missing"}},
+       "10", {"autorun-open-missing"}},
       // 64-bit Windows takes [AutoRun.Amd64] where there is one; others do not.
       {"amd64 section, 64-bit",
        {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
-       Windows::kNt64, {"autorun-open-missing"}},
+       "10", {"autorun-open-missing"}},
       {"amd64 section, 32-bit",
        {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
-       Windows::kNt32, {}},
+       "10-32", {}},
       // shellexecute= is honoured by Windows NT, and opens any file type.
       {"shellexecute on NT",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
-       Windows::kNt32, {}},
+       "10-32", {}},
+      {"shellexecute on XP as it shipped",
+       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
+       "xp", {"autorun-open-missing"}},
+      {"amd64 section, XP x64",
+       {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
+        {"launcher.exe", launcher}},
+       "xp-x64", {"autorun-open-missing"}},
       {"shellexecute on 9x",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
-       Windows::k9x, {"autorun-open-missing"}},
+       "98", {"autorun-open-missing"}},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(disc_findings(row.files, row.windows), row.codes) << row.name;
+    EXPECT_EQ(disc_findings(row.files, row.release), row.codes) << row.name;
   }
 }
 
@@ -108,7 +115,7 @@ TEST(DiscRules, NamesAFileSystemLost) {
       {DiscFileSystem::kUdf, "D:\\p\\" + std::string(130, 'u'), false},
   };
   for (const Row& row : rows) {
-    const auto codes = disc_findings(root, Windows::kNt64, row.fs, row.setup);
+    const auto codes = disc_findings(root, "10", row.fs, row.setup);
     EXPECT_EQ(codes.count("disc-name-lost"), row.lost ? 1u : 0u)
         << file_system_name(row.fs) << " " << row.setup;
   }

@@ -1,6 +1,8 @@
-// What each family of Windows does with the file the launcher starts: a
+// What each release of Windows does with the file the launcher starts: a
 // program by its header, any other file by the type Windows associates.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "checker/windows/program_start.h"
 #include "tests/unit/checker/memory_tree.h"
@@ -12,92 +14,108 @@ struct Outcome {
   intptr_t result;
   StartKind kind;
 };
-constexpr Outcome kRuns{kStarted, StartKind::kProgram};
-constexpr Outcome kRefused{kBadFormat, StartKind::kProgram};
-constexpr Outcome kNoProgram{kBadFormat, StartKind::kNoProgram};
-constexpr Outcome kNtvdm{kStarted, StartKind::kNeedsFeature};
-constexpr Outcome kOpens{kStarted, StartKind::kDocument};
-constexpr Outcome kNoOpener{kNoAssociation, StartKind::kProgram};
+
+// One letter a release, in kReleases order (the bars only group them:
+// 95 95osr2 98 98se me | nt4 2000 xp xp-x64 | vista 7 8 10-32 10 11).
+Outcome outcome_coded(char code) {
+  switch (code) {
+    case 'R': return {kStarted, StartKind::kProgram};      // runs
+    case 'x': return {kBadFormat, StartKind::kProgram};    // refused by the loader
+    case 'n': return {kBadFormat, StartKind::kNoProgram};  // no program at all
+    case 'N': return {kStarted, StartKind::kNeedsFeature}; // NTVDM, once installed
+    case 'o': return {kStarted, StartKind::kDocument};     // something else opens it
+    default: break;
+  }
+  return {kNoAssociation, StartKind::kProgram};  // '-': nothing opens it
+}
 
 struct Row {
   const char* name;
   std::string content;
-  Outcome on_9x, on_nt32, on_nt64;
-  const char* note_on_9x = "";  // a part of the 9x note, where it names something
+  const char* on;  // what each release does, coded as above
+  const char* note = "";  // a part of the note on `note_on`
+  const char* note_on = "95";
 };
 
 void expect_starts(const std::vector<Row>& rows) {
   for (const Row& row : rows) {
     MemoryTree tree(Files{{std::string("p/") + row.name, row.content}});
-    const std::pair<Windows, Outcome> families[] = {
-        {Windows::k9x, row.on_9x}, {Windows::kNt32, row.on_nt32}, {Windows::kNt64, row.on_nt64}};
-    for (const auto& [windows, expected] : families) {
-      const PredictedStart start = predicted_start(tree, std::string("D:\\p\\") + row.name, windows);
-      EXPECT_EQ(start.result, expected.result) << row.name << " on " << windows_name(windows);
-      EXPECT_EQ(start.kind, expected.kind) << row.name << " on " << windows_name(windows);
-      if (windows == Windows::k9x) {
-        EXPECT_NE(start.note.find(row.note_on_9x), std::string::npos) << start.note;
+    std::string codes(row.on);
+    codes.erase(std::remove(codes.begin(), codes.end(), '|'), codes.end());
+    ASSERT_EQ(codes.size(), kReleaseCount) << row.name;
+    for (size_t i = 0; i < kReleaseCount; ++i) {
+      const Release& release = kReleases[i];
+      const PredictedStart start = predicted_start(tree, std::string("D:\\p\\") + row.name, release);
+      const Outcome expected = outcome_coded(codes[i]);
+      EXPECT_EQ(start.result, expected.result) << row.name << " on " << release.name;
+      EXPECT_EQ(start.kind, expected.kind) << row.name << " on " << release.name;
+      if (std::string(release.name) == row.note_on) {
+        EXPECT_NE(start.note.find(row.note), std::string::npos) << start.note;
       }
     }
   }
 }
 
-TEST(ProgramStart, ProgramsByTheirHeaderOnEachFamily) {
+TEST(ProgramStart, ProgramsByTheirHeaderOnEachRelease) {
   expect_starts({
-      {"setup.exe", program(), kRuns, kRuns, kRuns},
-      // Windows 95/98/ME run subsystem 4.x, whatever the minor version; 5.0
-      // and later need the Windows NT of that version.
-      {"s4_99.exe", program(0x14C, 0x10B, 4, 99), kRuns, kRuns, kRuns},
-      {"s5_0.exe", program(0x14C, 0x10B, 5, 0), kRefused, kRuns, kRuns, "needs Windows 2000 or later"},
-      {"s5_1.exe", program(0x14C, 0x10B, 5, 1), kRefused, kRuns, kRuns, "needs Windows XP or later"},
-      {"s5_2.exe", program(0x14C, 0x10B, 5, 2), kRefused, kRuns, kRuns, "needs Windows XP x64 or Server 2003"},
-      {"s6_0.exe", program(0x14C, 0x10B, 6, 0), kRefused, kRuns, kRuns, "needs Windows Vista or later"},
-      {"s6_1.exe", program(0x14C, 0x10B, 6, 1), kRefused, kRuns, kRuns, "needs Windows 7 or later"},
-      {"s6_3.exe", program(0x14C, 0x10B, 6, 3), kRefused, kRuns, kRuns, "needs Windows 8.1 or later"},
-      {"s10.exe", program(0x14C, 0x10B, 10, 0), kRefused, kRuns, kRuns, "needs Windows 10 or later"},
-      {"x64.exe", program(0x8664, 0x20B, 6, 0), kRefused, kRefused, kRuns, "64-bit"},
-      {"arm.exe", program(0x1C0, 0x10B), kRefused, kRefused, kRefused, "another processor"},
-      {"dos.exe", program(0x14C, 0x10B, 4, 0, false), kRuns, kNtvdm, kRefused},
-      {"dos.com", "\xb4\x4c\xcd\x21", kRuns, kNtvdm, kRefused, "DOS .com"},
-      {"setup.com", program(), kRuns, kRuns, kRuns},
-      {"saver.scr", program(), kRuns, kRuns, kRuns},
-      {"empty.exe", "", kNoProgram, kNoProgram, kNoProgram, "empty"},
-      {"text.exe", "not a program", kNoProgram, kNoProgram, kNoProgram},
-      {"short.exe", "MZ short", kNoProgram, kNoProgram, kNoProgram},
+      {"setup.exe", program(), "RRRRR|RRRR|RRRRRR"},
+      // Windows 95/98/ME and NT 4.0 run subsystem 4.x, whatever the minor
+      // version; each later version needs the Windows NT of that version.
+      {"s4_99.exe", program(0x14C, 0x10B, 4, 99), "RRRRR|RRRR|RRRRRR"},
+      {"s5_0.exe", program(0x14C, 0x10B, 5, 0), "xxxxx|xRRR|RRRRRR", "needs Windows 2000 or later"},
+      {"s5_1.exe", program(0x14C, 0x10B, 5, 1), "xxxxx|xxRR|RRRRRR", "needs Windows XP or later"},
+      {"s5_2.exe", program(0x14C, 0x10B, 5, 2), "xxxxx|xxxR|RRRRRR", "needs Windows XP x64 or Server 2003"},
+      {"s6_0.exe", program(0x14C, 0x10B, 6, 0), "xxxxx|xxxx|RRRRRR", "a newer Windows", "xp"},
+      {"s6_1.exe", program(0x14C, 0x10B, 6, 1), "xxxxx|xxxx|xRRRRR", "needs Windows 7 or later", "vista"},
+      {"s6_3.exe", program(0x14C, 0x10B, 6, 3), "xxxxx|xxxx|xxxRRR", "needs Windows 8.1 or later", "8"},
+      {"s10.exe", program(0x14C, 0x10B, 10, 0), "xxxxx|xxxx|xxxRRR", "needs Windows 10 or later"},
+      // XP x64 and the 64-bit releases; Vista to 8 came in both widths.
+      {"x64.exe", program(0x8664, 0x20B, 6, 0), "xxxxx|xxxR|xxxxRR", "64-bit edition", "vista"},
+      {"arm.exe", program(0x1C0, 0x10B), "xxxxx|xxxx|xxxxxx", "another processor"},
+      // NTVDM: on in 32-bit NT 4.0 to XP, a feature in 32-bit 10, never on
+      // 64-bit Windows.
+      {"dos.exe", program(0x14C, 0x10B, 4, 0, false), "RRRRR|RRRx|xxxNxx", "optional feature", "10-32"},
+      {"dos.com", "\xb4\x4c\xcd\x21", "RRRRR|RRRx|xxxNxx", "DOS .com"},
+      {"setup.com", program(), "RRRRR|RRRR|RRRRRR"},
+      {"saver.scr", program(), "RRRRR|RRRR|RRRRRR"},
+      {"empty.exe", "", "nnnnn|nnnn|nnnnnn", "empty"},
+      {"text.exe", "not a program", "nnnnn|nnnn|nnnnnn"},
+      {"short.exe", "MZ short", "nnnnn|nnnn|nnnnnn"},
   });
 }
 
-TEST(ProgramStart, OtherFilesByTheTypeEachFamilyAssociates) {
+TEST(ProgramStart, OtherFilesByTheTypeEachReleaseAssociates) {
   expect_starts({
-      {"setup.bat", "@echo off", kRuns, kRuns, kRuns},
-      {"setup.cmd", "@echo off", kNoOpener, kRuns, kRuns, "only on Windows NT"},
-      {"setup.pif", "pif", kOpens, kOpens, kOpens, "shortcut"},
-      {"setup.lnk", "L", kOpens, kOpens, kOpens, "shortcut"},
-      {"setup.ini", "[x]", kOpens, kOpens, kOpens, "Notepad"},
-      {"readme.txt", "x", kOpens, kOpens, kOpens, "Notepad"},
-      {"setup.msi", "msi", kNoOpener, kRuns, kRuns, "Windows ME has it"},
-      {"index.htm", "<p>", kNoOpener, kOpens, kOpens, "98 and ME open it"},
-      {"setup.hta", "<p>", kNoOpener, kRuns, kRuns, "Internet Explorer 5"},
-      {"setup.vbs", "x", kNoOpener, kRuns, kRuns, "Windows Script Host"},
-      {"setup.reg", "x", kOpens, kOpens, kOpens, "Registry Editor"},
-      {"readme.wri", "x", kOpens, kOpens, kOpens, "WordPad"},
-      {"help.chm", "x", kNoOpener, kOpens, kOpens, "HTML Help"},
-      {"help.hlp", "x", kOpens, kOpens, kOpens, "Windows Help"},
-      {"setup", program(), kNoOpener, kNoOpener, kNoOpener, "without an extension"},
-      {"setup.xyz", "x", kNoOpener, kNoOpener, kNoOpener, ".xyz"},
+      {"setup.bat", "@echo off", "RRRRR|RRRR|RRRRRR"},
+      {"setup.cmd", "@echo off", "-----|RRRR|RRRRRR", "only on Windows NT"},
+      {"setup.pif", "pif", "ooooo|oooo|oooooo", "shortcut"},
+      {"setup.lnk", "L", "ooooo|oooo|oooooo", "shortcut"},
+      {"setup.ini", "[x]", "ooooo|oooo|oooooo", "Notepad"},
+      {"readme.txt", "x", "ooooo|oooo|oooooo", "Notepad"},
+      {"setup.msi", "msi", "----R|-RRR|RRRRRR", "no Windows Installer"},
+      {"index.htm", "<p>", "-oooo|oooo|oooooo", "no web browser"},
+      {"setup.hta", "<p>", "---RR|-RRR|RRRRRR", "Internet Explorer 5"},
+      {"setup.vbs", "x", "--RRR|-RRR|RRRRRR", "Windows Script Host", "nt4"},
+      {"setup.reg", "x", "ooooo|oooo|oooooo", "Registry Editor"},
+      {"readme.wri", "x", "ooooo|oooo|oooooo", "WordPad"},
+      {"help.chm", "x", "--ooo|-ooo|oooooo", "HTML Help"},
+      {"help.hlp", "x", "ooooo|oooo|oooooo", "opens in Windows Help", "xp"},
+      {"help2.hlp", "x", "ooooo|oooo|oooooo", "no longer includes Windows Help", "vista"},
+      {"setup", program(), "-----|----|------", "without an extension"},
+      {"setup.xyz", "x", "-----|----|------", ".xyz"},
   });
 }
 
 TEST(ProgramStart, TheTypeIsThatOfTheNameWindowsResolves) {
   MemoryTree tree(Files{{"p/setup.exe", program(0x8664, 0x20B)}, {"p/folder/readme.txt", "x"}});
   // "setup.exe. ." is setup.exe once Windows has made it a full path.
-  EXPECT_EQ(predicted_start(tree, "D:\\p\\SETUP.EXE. .", Windows::kNt32).result, kBadFormat);
-  EXPECT_EQ(predicted_start(tree, "D:\\p\\folder", Windows::kNt64).kind, StartKind::kFolder);
-  EXPECT_EQ(predicted_start(tree, "D:\\p\\gone.exe", Windows::kNt64).result, kFileNotFound);
+  EXPECT_EQ(predicted_start(tree, "D:\\p\\SETUP.EXE. .", **release_named("10-32")).result, kBadFormat);
+  EXPECT_EQ(predicted_start(tree, "D:\\p\\folder", **release_named("10")).kind, StartKind::kFolder);
+  EXPECT_EQ(predicted_start(tree, "D:\\p\\gone.exe", **release_named("10")).result, kFileNotFound);
   // As a process (autorun.inf's open=), only a program file starts.
-  EXPECT_EQ(predicted_process(tree, "D:\\p\\folder\\readme.txt", Windows::kNt64).result, kBadFormat);
-  EXPECT_EQ(predicted_process(tree, "D:\\p\\folder", Windows::kNt64).result, kBadFormat);
-  EXPECT_EQ(predicted_process(tree, "D:\\p\\Setup.Exe", Windows::kNt64).result, kStarted);
+  EXPECT_EQ(predicted_process(tree, "D:\\p\\folder\\readme.txt", **release_named("10")).result, kBadFormat);
+  EXPECT_EQ(predicted_process(tree, "D:\\p\\folder", **release_named("10")).result, kBadFormat);
+  EXPECT_EQ(predicted_process(tree, "D:\\p\\Setup.Exe", **release_named("10")).result, kStarted);
 }
 
 }  // namespace

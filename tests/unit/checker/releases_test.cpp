@@ -5,7 +5,9 @@
 #include <set>
 #include <string>
 
+#include "checker/predict/launch.h"
 #include "checker/windows/releases.h"
+#include "tests/unit/checker/memory_tree.h"
 
 namespace checker::testing {
 namespace {
@@ -50,6 +52,53 @@ TEST(Releases, NoReleaseReadsLessThanTheOneBeforeIt) {
       EXPECT_LE(r.winhelp, previous->winhelp) << r.name;  // gone from Vista on
     }
     previous = &r;
+  }
+}
+
+std::vector<bool> releases(std::initializer_list<const char*> names) {
+  std::vector<bool> on(kReleaseCount);
+  for (const char* name : names) on[release_index(**release_named(name))] = true;
+  return on;
+}
+
+TEST(Releases, NamedAsRunsOfTheTableNeverAcrossThe9xAndNtLines) {
+  EXPECT_EQ(releases_prose(releases({"95", "95osr2", "98", "98se", "me", "nt4"})),
+            "Windows 95 to ME and NT 4.0");
+  EXPECT_EQ(releases_prose(releases({"98se", "2000", "xp", "10", "11"})), "Windows 98 SE, 2000 to XP and 10 (64-bit) to 11");
+  EXPECT_EQ(releases_prose(std::vector<bool>(kReleaseCount, true)), "every Windows");
+}
+
+// Releases share a launch where they read the tree alike; each shared
+// launch must be the one the release would make alone, whatever the
+// programs, file types and language sources of the tree.
+TEST(Releases, ASharedRunIsTheRunEachReleaseMakesAlone) {
+  const Files files = {
+      {"install/quv/win/client.ini",
+       "[95]\r\nPORTUGESE=D:\\p\\setup64.exe\r\nENGLISH=D:\\p\\dos.exe\r\nFRENCH=D:\\p\\xp.exe\r\n"
+       "ITALIAN=D:\\p\\a.cmd\r\nGERMAN=D:\\p\\a.msi\r\nSPANISH=D:\\p\\a.hta\r\n"},
+      {"install/quv/win/addiconw.exe", program(0x14C, 0x10B, 6, 1)},
+      {"p/setup64.exe", program(0x8664, 0x20B, 5, 2)}, {"p/dos.exe", program(0x14C, 0x10B, 4, 0, false)},
+      {"p/xp.exe", program(0x14C, 0x10B, 5, 1)}, {"p/a.cmd", "x"}, {"p/a.msi", "x"}, {"p/a.hta", "x"}};
+  MemoryTree tree(files);
+  const TreeOf same = [&tree](const Release&) -> Tree& { return tree; };
+  const CheckOptions options;
+  for (const std::string& locale : checked_locales(options)) {
+    const LanguageLaunch predicted = predict_language(tree, nullptr, locale, options, same);
+    ASSERT_EQ(predicted.by_release.size(), kReleaseCount);
+    for (size_t i = 0; i < kReleaseCount; ++i) {
+      const Release& release = kReleases[i];
+      SCOPED_TRACE(locale + " on " + release.name);
+      const Launch alone = launch(tree, locale, release, marks_of(release), options);
+      const ReleaseLaunch& shared = predicted.by_release[i];
+      EXPECT_EQ(shared.exit_status, alone.exit_status);
+      ASSERT_EQ(shared.starts.size(), alone.os.starts.size());
+      for (size_t s = 0; s < shared.starts.size(); ++s) {
+        EXPECT_EQ(shared.starts[s].file, alone.os.starts[s].file);
+        EXPECT_EQ(shared.starts[s].result, alone.os.starts[s].result);
+        EXPECT_EQ(shared.starts[s].note, alone.os.starts[s].note);
+      }
+      EXPECT_EQ(shared.boxes, alone.os.boxes);
+    }
   }
 }
 

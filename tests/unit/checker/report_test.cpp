@@ -21,7 +21,8 @@ TEST(CommandLine, OptionsAndWhatEndsTheRunAtOnce) {
       {{}, "which TREE?"},
       {{"a", "b"}, "one TREE only"},
       {{"--format", "xml", "t"}, "--format takes text, json, gcc, sarif or html"},
-      {{"--windows", "nt16", "t"}, "--windows takes 9x, nt32 or nt64"},
+      {{"--windows", "98se", "t"}, ""},
+      {{"--windows", "nt16", "t"}, "--windows takes a release (see --list-releases) or 9x, nt32 or nt64"},
       {{"--languages", "english,klingon", "t"}, "unknown language 'klingon' in --languages: PORTUGESE, "},
       {{"--locale", std::string(79, '0'), "t"}, ""},
       {{"--locale", std::string(80, '0'), "t"}, "a resource-locale value has at most 79 characters"},
@@ -37,7 +38,7 @@ TEST(CommandLine, OptionsAndWhatEndsTheRunAtOnce) {
                                        "--windows", "9x", "tree"});
   EXPECT_EQ(a.options.languages, (std::vector<std::string>{"ENGLISH", "GERMAN", "SPANISH"}));
   EXPECT_EQ(a.format, Format::kSarif);
-  EXPECT_EQ(a.options.windows, Windows::k9x);
+  EXPECT_STREQ(a.options.release->name, "98");
   EXPECT_EQ(a.root, "tree");
   EXPECT_EQ(parse_arguments({"t", "--list-findings"}).answer, "--list-findings");
   EXPECT_EQ(parse_arguments({"-h", "--bad"}).answer, "--help");
