@@ -59,9 +59,10 @@ struct DiscReading {
 };
 
 struct CheckOptions {
-  // One value of the registry's ResourceLocale, there on every family;
-  // else each language, in the registry on 9x and as the display language
-  // on NT, which keeps no ResourceLocale.
+  // One value of the registry's ResourceLocale, there on every release;
+  // else each language, where each release has it: in the registry on 9x,
+  // as the display language on NT, which keeps no ResourceLocale, and as
+  // the user's locale on NT 4.0.
   std::optional<std::string> locale;
   // The release predicted; a family stands for its representative release.
   const Release* release = &representative_release(Windows::kNt64);

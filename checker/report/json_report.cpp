@@ -90,10 +90,7 @@ std::string releases_json(const TreeCheck& check) {
     }
     out += (i ? ",\n    " : "\n    ") + quoted(r.name) + ": {\"title\": " + quoted(r.title) +
            ", \"family\": " + quoted(windows_name(r.family)) + ", \"column\": " + quoted(column->label) + ", \"language_source\": " +
-           quoted(language_source_name(check.language_source.at(Windows::kNt64) ==
-                                               LanguageSource::kRegistry
-                                           ? LanguageSource::kRegistry
-                                           : r.language)) +
+           quoted(language_source_name(check.release_language.at(i))) +
            ", \"exit_status\": {" + exits + "}, \"outcome\": {" + outcomes + "}}";
   }
   return out + "\n  }";

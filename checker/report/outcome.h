@@ -1,4 +1,4 @@
-// What a double-click does for one language on one family, in a word and
+// What a double-click does for one language on one release, in a word and
 // in a sentence: the one reading the JSON and HTML reports share.
 #pragma once
 

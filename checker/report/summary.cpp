@@ -7,21 +7,20 @@ namespace checker {
 namespace {
 
 // The releases that have the user's language from `source`.
-std::string releases_using(LanguageSource source) {
+std::string releases_using(const TreeCheck& check, LanguageSource source) {
   std::vector<bool> on(kReleaseCount);
-  for (size_t i = 0; i < kReleaseCount; ++i) on[i] = kReleases[i].language == source;
+  for (size_t i = 0; i < kReleaseCount; ++i) on[i] = check.release_language.at(i) == source;
   return releases_prose(on);
 }
 
 }  // namespace
 
 std::string language_sources(const TreeCheck& check) {
-  if (check.language_source.at(Windows::kNt64) == LanguageSource::kRegistry) {
-    return "the registry's ResourceLocale, on every Windows (--locale)";
-  }
-  return "the registry's ResourceLocale on " + releases_using(LanguageSource::kRegistry) +
-         "; the display language on " + releases_using(LanguageSource::kDisplayLanguage) +
-         ", which keep none; the user's locale on " + releases_using(LanguageSource::kUserLocale) +
+  const std::string display = releases_using(check, LanguageSource::kDisplayLanguage);
+  if (display.empty()) return "the registry's ResourceLocale, on every Windows (--locale)";
+  return "the registry's ResourceLocale on " + releases_using(check, LanguageSource::kRegistry) +
+         "; the display language on " + display +
+         ", which keep none; the user's locale on " + releases_using(check, LanguageSource::kUserLocale) +
          ", which has neither";
 }
 

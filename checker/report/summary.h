@@ -1,4 +1,4 @@
-// The lines every report opens with: where each family has the user's
+// The lines every report opens with: where each release has the user's
 // language from, and what each Windows reads of a disc image.
 #pragma once
 
@@ -8,8 +8,8 @@
 
 namespace checker {
 
-// "the registry's ResourceLocale on Windows 95/98/ME; the display language
-// on ..., which keep none".
+// "the registry's ResourceLocale on Windows 95 to ME; the display language
+// on Windows 2000 to 11, which keep none; ...".
 std::string language_sources(const TreeCheck& check);
 // "Windows 95 reads Joliet; ...; Windows Vista and later UDF 2.01".
 std::string file_systems(const TreeCheck& check);

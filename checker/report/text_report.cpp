@@ -48,7 +48,7 @@ std::string line_of(const Finding& f) {
   return where + "line " + std::to_string(*f.line);
 }
 
-// What was checked: the tree or image, the family, the profile, where the
+// What was checked: the tree or image, the release, the profile, where the
 // language comes from and, for an image, what each Windows reads.
 std::string heading(const TreeCheck& check) {
   const std::string read_as = check.medium == "none" ? ", with no file system this Windows reads,"

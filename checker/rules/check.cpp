@@ -88,6 +88,7 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
   for (const Windows w : kAllWindows) {
     result.language_source[w] = language_source(representative_release(w), options);
   }
+  for (const Release& r : kReleases) result.release_language.push_back(language_source(r, options));
   const std::optional<std::string> bytes = tree.read_file(kProfileDPath, Tree::kWholeFile);
   std::optional<Profile> profile;
   if (bytes) profile.emplace(*bytes, marks_of(*options.release));

@@ -32,6 +32,7 @@ struct TreeCheck {
   std::string medium;  // Tree::medium(): "folder", or "iso9660", "joliet", "udf"
   const Release* release = nullptr;  // the release predicted
   std::map<Windows, LanguageSource> language_source;  // where each family has the language
+  std::vector<LanguageSource> release_language;       // where each release has it (kReleases order)
   bool profile_found = false;
   ProfileText profile_text = ProfileText::kAnsi;  // what client.ini's bytes are, when found
   std::vector<Finding> findings;  // about the tree as a whole
@@ -50,7 +51,7 @@ struct TreeCheck {
 };
 
 // What the rules of a tree start from: the tree, its profile as the
-// predicted family reads it, and the options.
+// predicted release reads it, and the options.
 struct TreeFacts {
   Tree& tree;
   const std::optional<std::string>& profile_bytes;  // none: no readable client.ini

@@ -1,5 +1,5 @@
 // The whole check of a disc image, as each release of Windows reads it: the
-// family predicted reads one file system (UDF of a revision it knows, else
+// release predicted reads one file system (UDF of a revision it knows, else
 // Joliet, else ISO 9660); the others may read another, or none.
 #pragma once
 
@@ -11,7 +11,7 @@
 
 namespace checker {
 
-// The check of the tree the family predicted reads, with the disc's
+// The check of the tree the release predicted reads, with the disc's
 // findings, what each release reads, and where the launch changes on a
 // release that reads another tree. None, with `error` set, when a tree the
 // image says it has cannot be read.

@@ -112,7 +112,7 @@ std::string autorun_section(const Profile& autorun, const Release& release) {
 }
 
 // What inserting the disc starts: shellexecute= (the shell's start, any
-// file type) where the family honours it and the line is there, else
+// file type) where the release honours it and the line is there, else
 // open= (a process: a program file only). Returns the D: path it starts,
 // "" when it starts nothing, and the line that says so.
 std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCheck& result,

@@ -1,5 +1,5 @@
 // The rules about the icon tool: there, a program, and started by every
-// family of Windows. Where it does not start, no start-group icon is made;
+// release of Windows. Where it does not start, no start-group icon is made;
 // setup still starts.
 #pragma once
 

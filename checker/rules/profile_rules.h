@@ -13,7 +13,7 @@ namespace checker {
 void check_profile(const TreeFacts& facts, TreeCheck& result);
 
 // A byte-order mark that some Windows does not decode: the launch as the
-// author meant it (the text decoded) against the launch on each family.
+// author meant it (the text decoded) against the launch on each release.
 void check_encoding(const TreeFacts& facts, TreeCheck& result);
 
 // The known profile key nearest to `key`, when one is close (a typo).

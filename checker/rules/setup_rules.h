@@ -1,6 +1,6 @@
 // The rules about what each language's launch starts: its setup key and
 // group key as written, the setup program the file test looks for and how
-// each family of Windows starts it.
+// each release of Windows starts it.
 #pragma once
 
 #include "checker/rules/check.h"

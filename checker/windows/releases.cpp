@@ -131,6 +131,7 @@ std::string releases_prose(const std::vector<bool>& in) {
     runs.push_back(release_run(i, last));
     i = last;
   }
+  if (runs.empty()) return "";
   std::string out = "Windows ";
   for (size_t i = 0; i < runs.size(); ++i) {
     out += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];

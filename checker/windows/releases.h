@@ -77,8 +77,8 @@ extern const ReleaseGroup kReleaseGroups[5];
 // "98 SE to ME", "NT 4.0": releases first..last (indexes) in a list.
 std::string release_run(size_t first, size_t last);
 // The releases of `in` (one flag a release) as prose: "Windows 95 to ME
-// and NT 4.0", "every Windows"; runs of the table, never across the 9x and
-// NT lines.
+// and NT 4.0", "every Windows", "" for none; runs of the table, never
+// across the 9x and NT lines.
 std::string releases_prose(const std::vector<bool>& in);
 // The release a family's prediction stands for: Windows 98 for 9x, 32-bit
 // Windows 10 for nt32, 64-bit Windows 10 for nt64.

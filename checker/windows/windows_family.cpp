@@ -47,10 +47,6 @@ const char* language_source_name(LanguageSource source) {
   return "user-locale";
 }
 
-LanguageSource usual_language_source(Windows windows) {
-  return representative_release(windows).language;
-}
-
 namespace {
 
 uint16_t newest_udf_of(const char* release) { return (*release_named(release))->newest_udf; }

@@ -32,9 +32,6 @@ enum class LanguageSource { kRegistry, kDisplayLanguage, kUserLocale };
 
 // "registry", "display-language", "user-locale": the names of the JSON report.
 const char* language_source_name(LanguageSource source);
-// Where a family's users have their language when nobody wrote the
-// registry value by hand.
-LanguageSource usual_language_source(Windows windows);
 
 // A release of Windows as it reads a disc: the newest UDF revision it reads
 // (0: none; it reads Joliet, else ISO 9660), and the release (kReleases'

@@ -66,6 +66,7 @@ TEST(Releases, NamedAsRunsOfTheTableNeverAcrossThe9xAndNtLines) {
             "Windows 95 to ME and NT 4.0");
   EXPECT_EQ(releases_prose(releases({"98se", "2000", "xp", "10", "11"})), "Windows 98 SE, 2000 to XP and 10 (64-bit) to 11");
   EXPECT_EQ(releases_prose(std::vector<bool>(kReleaseCount, true)), "every Windows");
+  EXPECT_EQ(releases_prose(std::vector<bool>(kReleaseCount, false)), "");
 }
 
 // Releases share a launch where they read the tree alike; each shared
