@@ -50,7 +50,8 @@ bool starts_alike(Tree& tree, const ReleaseLaunch& run, const Release& release) 
 }
 
 ReleaseLaunch release_launch(const Launch& run) {
-  return {run.exit_status, run.os.starts, run.os.boxes, run.os.tested_path, run.os.found_path};
+  return {run.exit_status, run.os.starts, run.os.boxes, run.os.tested_path, run.os.found_path,
+          cannot_tell(run)};
 }
 
 // The launch on every release, each run once per set of releases that
@@ -100,6 +101,17 @@ Launch launch(Tree& tree, const std::string& locale, const Release& release, Pro
   return run;
 }
 
+std::optional<std::string> cannot_tell(const Launch& run) {
+  if (!run.os.unreadable.empty()) return run.os.unreadable;
+  const bool setup_unreadable = run.os.starts.size() >= 2 && run.os.starts[1].kind == StartKind::kUnreadable;
+  if (setup_unreadable) return run.os.starts[1].file;
+  return std::nullopt;
+}
+
+bool knows_nothing(const std::string& cannot_tell) {
+  return cannot_tell == kProfileDPath || cannot_tell == TreePlatform::kOwnPath;
+}
+
 std::string outcome(const Launch& run) {
   std::string out = std::to_string(run.exit_status);
   for (const ProgramStart& start : run.os.starts) {
@@ -117,11 +129,24 @@ LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::s
   check.exit_status = run.exit_status;
   check.starts = run.os.starts;
   check.boxes = run.os.boxes;
+  check.cannot_tell = cannot_tell(run);
   check.by_release = launches_by_release(locale, options, tree_of);
   for (const Windows w : kAllWindows) {
     check.exit_by_windows[w] =
         w == chosen.family ? run.exit_status
                            : check.by_release[release_index(representative_release(w))].exit_status;
+  }
+  if (check.cannot_tell && knows_nothing(*check.cannot_tell)) {
+    // Without the launcher or its profile nothing the launch did is the
+    // tree's: only what language was asked for is known.
+    const launcher::LanguageRow* row = launcher::select_language(run.os, locale.c_str());
+    if (row != nullptr) {
+      check.language = check.setup_key = row->setup_key;
+      check.group_key = row->group_key;
+    }
+    check.starts.clear();
+    check.boxes.clear();
+    return check;
   }
   const launcher::LanguageRow* row = launcher::select_language(run.os, locale.c_str());
   if (row == nullptr) return check;

@@ -29,6 +29,13 @@ struct Launch {
 Launch launch(Tree& tree, const std::string& locale, const Release& release, ProfileMarks marks,
               const CheckOptions& options);
 
+// The file the launch needed but could not read, where there is one.
+std::optional<std::string> cannot_tell(const Launch& run);
+
+// True where what cannot be read is the launcher or its profile: then
+// nothing of the launch is known but the language asked for.
+bool knows_nothing(const std::string& cannot_tell);
+
 // What a user sees of a launch: the exit status and what was started.
 std::string outcome(const Launch& run);
 

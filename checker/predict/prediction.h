@@ -25,6 +25,8 @@ struct ReleaseLaunch {
   std::vector<std::string> boxes;
   std::string setup_path;  // the path the file test was given
   std::string found_path;  // what it found ("" when nothing)
+  // What the launch needed but could not read: its outcome is unknown.
+  std::optional<std::string> cannot_tell;
 };
 
 // One launch, as the launcher would make it for one locale.
@@ -45,6 +47,10 @@ struct LanguageLaunch {
   std::vector<ProgramStart> starts;        // icon tool first, then setup
   std::vector<std::string> boxes;
   int exit_status = 0;
+  // The file the launch needed but could not read (the profile, the setup
+  // program, or a folder on the way): then nobody can tell what it does,
+  // and exit_status is only what the launcher would do if it were missing.
+  std::optional<std::string> cannot_tell;
   std::map<Windows, int> exit_by_windows;  // the exit status on each family
   // The launch on each release, in kReleases order, on the tree it reads.
   std::vector<ReleaseLaunch> by_release;

@@ -24,7 +24,7 @@ constexpr char kStyle[] =
     "overflow-wrap:anywhere}"
     "th{background:#f2f2f2}code{white-space:pre-wrap;overflow-wrap:anywhere}"
     ".starts{background:#e3f4e6}.opens{background:#fff3d6}.fails,.nothing{background:#fde4e1}"
-    ".message-box{background:#ececf6}.exit{display:block;font-weight:600}"
+    ".message-box{background:#ececf6}.cannot-tell{background:#eee}.exit{display:block;font-weight:600}"
     ".error{color:#a4160a}.warning{color:#7a5200}dt{font-weight:600;margin-top:.5rem}"
     "summary{cursor:pointer}ul{padding-left:1.2rem}li{margin:.3rem 0}";
 
@@ -49,7 +49,7 @@ std::string summary(const TreeCheck& check, const std::string& version) {
                            "), and every other release beside it"));
   if (!check.disc_readings.empty()) row("File systems", html_text(file_systems(check)));
   row("Profile", html_ansi(kProfileDPath) + ": " +
-                     (check.profile_found ? profile_text_name(check.profile_text) : "missing"));
+                     html_text(profile_state(check)));
   row("Language", html_text(language_sources(check)));
   row("Checker", "launcher-check " + html_text(version));
   return "<h1>What the launcher does</h1>\n<dl>\n" + rows + "</dl>\n";
@@ -83,7 +83,7 @@ std::string cell(const TreeCheck& check, const LanguageCheck& launch) {
   const Outcome outcome = outcome_of(launch);
   std::string out = "<td class=\"" + std::string(outcome_name(outcome)) + "\"><span class=\"does\">" +
                     html_ansi(outcome_text(launch)) + "</span><span class=\"exit\">exit " +
-                    std::to_string(launch.exit_status) + "</span>";
+                    exit_text(launch) + "</span>";
   if (!launch.findings.empty()) {
     std::string items;
     for (const Finding& f : launch.findings) items += finding_item(check, f);

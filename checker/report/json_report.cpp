@@ -35,7 +35,7 @@ std::string start_json(const ProgramStart* start) {
          ", \"note\": " + (start->note.empty() ? "null" : quoted(start->note)) + "}";
 }
 
-std::string language_json(const LanguageCheck& l) {
+std::string language_json(const LanguageCheck& l, Windows chosen) {
   const std::string in = "      ";
   std::string out = "{\n";
   const auto field = [&](const std::string& name, const std::string& value, bool last = false) {
@@ -56,13 +56,14 @@ std::string language_json(const LanguageCheck& l) {
   field("icon_tool", start_json(icon_start(l)));
   field("setup_program", start_json(setup_start(l)));
   field("message_box", l.boxes.empty() ? "null" : quoted(l.boxes.front()));
-  field("exit_status", std::to_string(l.exit_status));
+  field("exit_status", exit_json(l));
   field("outcome", quoted(outcome_name(outcome_of(l))));
   field("does", quoted(outcome_text(l)));
   std::string by_windows = "{";
   for (const Windows w : kAllWindows) {
+    const LanguageCheck there = w == chosen ? l : on_release(l, release_index(representative_release(w)));
     by_windows += (by_windows.size() > 1 ? ", " : "") + quoted(windows_name(w)) + ": " +
-                  std::to_string(l.exit_by_windows.at(w));
+                  exit_json(there);
   }
   field("exit_status_by_windows", by_windows + "}");
   field("findings", findings_json(l.findings, in), true);
@@ -84,7 +85,7 @@ std::string releases_json(const TreeCheck& check) {
     std::string exits, outcomes;
     for (const LanguageCheck* l : launches) {
       const LanguageCheck there = on_release(*l, i);
-      exits += (exits.empty() ? "" : ", ") + quoted(l->locale) + ": " + std::to_string(there.exit_status);
+      exits += (exits.empty() ? "" : ", ") + quoted(l->locale) + ": " + exit_json(there);
       outcomes += (outcomes.empty() ? "" : ", ") + quoted(l->locale) + ": " +
                   quoted(outcome_name(outcome_of(there)));
     }
@@ -124,14 +125,15 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   }
   out += "  \"profile\": {\"path\": " + quoted(kProfileDPath) + ", \"found\": " +
          (check.profile_found ? "true" : "false") + ", \"encoding\": " +
-         (check.profile_found ? quoted(profile_text_name(check.profile_text)) : "null") + "},\n";
+         (check.profile_found ? quoted(profile_text_name(check.profile_text)) : "null") +
+         ", \"unreadable\": " + (check.profile_unreadable ? "true" : "false") + "},\n";
   out += "  \"findings\": " + findings_json(check.findings, "  ") + ",\n";
   out += "  \"languages\": [";
   for (size_t i = 0; i < check.languages.size(); ++i) {
-    out += (i ? ",\n    " : "\n    ") + language_json(check.languages[i]);
+    out += (i ? ",\n    " : "\n    ") + language_json(check.languages[i], check.release->family);
   }
   out += "\n  ],\n";
-  out += "  \"unmatched_locale\": " + (check.unmatched ? language_json(*check.unmatched) : "null") + ",\n";
+  out += "  \"unmatched_locale\": " + (check.unmatched ? language_json(*check.unmatched, check.release->family) : "null") + ",\n";
   out += "  \"releases\": " + releases_json(check) + ",\n";
   out += std::string("  \"all_start\": ") + (check.all_start() ? "true" : "false") + "\n}\n";
   return out;

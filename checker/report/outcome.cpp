@@ -5,6 +5,7 @@
 namespace checker {
 
 Outcome outcome_of(const LanguageCheck& launch) {
+  if (launch.cannot_tell) return Outcome::kCannotTell;
   if (!launch.boxes.empty()) return Outcome::kMessageBox;
   const ProgramStart* setup = setup_start(launch);
   if (setup == nullptr) return Outcome::kNothing;
@@ -18,14 +19,25 @@ const char* outcome_name(Outcome outcome) {
     case Outcome::kOpens: return "opens";
     case Outcome::kFails: return "fails";
     case Outcome::kMessageBox: return "message-box";
-    case Outcome::kNothing: break;
+    case Outcome::kNothing: return "nothing";
+    case Outcome::kCannotTell: break;
   }
-  return "nothing";
+  return "cannot-tell";
+}
+
+std::string exit_text(const LanguageCheck& launch) {
+  return launch.cannot_tell ? "?" : std::to_string(launch.exit_status);
+}
+
+std::string exit_json(const LanguageCheck& launch) {
+  return launch.cannot_tell ? "null" : std::to_string(launch.exit_status);
 }
 
 std::string outcome_text(const LanguageCheck& launch) {
   const ProgramStart* setup = setup_start(launch);
   switch (outcome_of(launch)) {
+    case Outcome::kCannotTell:
+      return "cannot tell: " + *launch.cannot_tell + " cannot be read";
     case Outcome::kMessageBox:
       return "shows the message box \"" + launch.boxes.front() + "\"";
     case Outcome::kStarts:

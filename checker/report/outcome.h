@@ -14,11 +14,16 @@ enum class Outcome {
   kFails,       // the setup file is found but does not start
   kMessageBox,  // the launcher stops with its message box
   kNothing,     // nothing is started: no setup file found
+  kCannotTell,  // a file the launch needs cannot be read: nobody can tell
 };
 
 Outcome outcome_of(const LanguageCheck& launch);
-// "starts", "opens", "fails", "message-box", "nothing".
+// "starts", "opens", "fails", "message-box", "nothing", "cannot-tell".
 const char* outcome_name(Outcome outcome);
+// The exit status as the reports show it: "?" where nobody can tell it.
+std::string exit_text(const LanguageCheck& launch);
+// The same for JSON: null where nobody can tell it.
+std::string exit_json(const LanguageCheck& launch);
 // "starts D:\p\setup.exe"; "D:\p\readme.txt: a text file: it opens in
 // Notepad, ..."; "shows the message box "...""; "does nothing: ...". ANSI.
 std::string outcome_text(const LanguageCheck& launch);

@@ -12,7 +12,7 @@ bool same_start(const ProgramStart& a, const ProgramStart& b) {
 }
 
 bool same_launch(const ReleaseLaunch& a, const ReleaseLaunch& b) {
-  return a.exit_status == b.exit_status && a.boxes == b.boxes &&
+  return a.exit_status == b.exit_status && a.boxes == b.boxes && a.cannot_tell == b.cannot_tell &&
          a.starts.size() == b.starts.size() &&
          std::equal(a.starts.begin(), a.starts.end(), b.starts.begin(), same_start);
 }
@@ -60,6 +60,7 @@ LanguageCheck on_release(const LanguageCheck& l, size_t index) {
   there.boxes = run.boxes;
   there.setup_path = run.setup_path;
   there.found_path = run.found_path.empty() ? std::nullopt : std::optional(run.found_path);
+  there.cannot_tell = run.cannot_tell;
   return there;
 }
 

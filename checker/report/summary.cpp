@@ -24,6 +24,15 @@ std::string language_sources(const TreeCheck& check) {
          ", which has neither";
 }
 
+std::string profile_state(const TreeCheck& check) {
+  if (check.profile_found) return "found (" + std::string(profile_text_name(check.profile_text)) + ")";
+  if (check.medium == "none") return "not read: this Windows reads no file system of the image";
+  if (check.profile_unreadable) {
+    return "listed but cannot be read: what the launcher does is unknown for every language";
+  }
+  return "missing";
+}
+
 std::string file_systems(const TreeCheck& check) {
   std::string out;
   for (size_t i = 0; i < check.disc_readings.size(); ++i) {

@@ -11,6 +11,9 @@ namespace checker {
 // "the registry's ResourceLocale on Windows 95 to ME; the display language
 // on Windows 2000 to 11, which keep none; ...".
 std::string language_sources(const TreeCheck& check);
+// What the report says of client.ini: "found (ansi)"; "cannot be read: the
+// launch for every language is unknown"; "missing".
+std::string profile_state(const TreeCheck& check);
 // "Windows 95 reads Joliet; ...; Windows Vista and later UDF 2.01".
 std::string file_systems(const TreeCheck& check);
 

@@ -2,6 +2,7 @@
 
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
+#include "checker/report/outcome.h"
 #include "checker/report/release_columns.h"
 #include "checker/report/summary.h"
 #include "checker/report/report.h"
@@ -15,9 +16,9 @@ namespace {
 // columns with the same status as one: "Windows 95 to ME: 31, NT 4.0: -1".
 std::string elsewhere(const LanguageCheck& l, const std::vector<ReleaseColumn>& columns,
                       const Release& chosen) {
-  const auto exit_in = [&](const ReleaseColumn& c) { return l.by_release[c.first].exit_status; };
+  const auto exit_in = [&](const ReleaseColumn& c) { return exit_text(on_release(l, c.first)); };
   const auto differs = [&](const ReleaseColumn& c) {
-    return !c.holds(chosen) && c.first < l.by_release.size() && exit_in(c) != l.exit_status;
+    return !c.holds(chosen) && c.first < l.by_release.size() && exit_in(c) != exit_text(l);
   };
   std::string out;
   for (size_t i = 0; i < columns.size(); ++i) {
@@ -31,7 +32,7 @@ std::string elsewhere(const LanguageCheck& l, const std::vector<ReleaseColumn>& 
     }
     const std::string label =
         last == i ? columns[i].label : run_label(columns[i].first, columns[last].last);
-    out += (out.empty() ? "" : ", ") + label + ": " + std::to_string(exit_in(columns[i]));
+    out += (out.empty() ? "" : ", ") + label + ": " + exit_in(columns[i]);
     i = last;
   }
   return out.empty() ? "-" : out;
@@ -56,10 +57,7 @@ std::string heading(const TreeCheck& check) {
   std::string out = (check.medium == "folder" ? "Tree " + check.tree : "Image " + check.tree + read_as) +
                     " as drive D:, on " + check.release->title +
                     " (--windows " + check.release->name + ")\n";
-  out += "Profile " + kProfileDPath + ": " +
-         (check.profile_found ? "found (" + std::string(profile_text_name(check.profile_text)) + ")"
-                              : "missing") +
-         "\n";
+  out += "Profile " + kProfileDPath + ": " + profile_state(check) + "\n";
   out += "Language: " + language_sources(check) + "\n";
   if (!check.disc_readings.empty()) out += "File systems: " + file_systems(check) + "\n";
   return out;
@@ -74,9 +72,10 @@ std::vector<std::string> language_row(const LanguageCheck& l,
                         : l.setup_path.empty() ? "-"
                                                : "not found: " + l.setup_path;
   if (!l.boxes.empty()) program = "message box \"" + l.boxes.front() + "\"";
+  if (l.cannot_tell) program = "cannot tell: " + *l.cannot_tell + " cannot be read";
   return {l.language.empty() ? "(none)" : l.language, l.locale, program,
           l.found_path ? std::to_string(l.found_path->size()) : "-",
-          icon_start(l) ? "\"" + l.group + "\"" : "-", std::to_string(l.exit_status),
+          icon_start(l) ? "\"" + l.group + "\"" : "-", exit_text(l),
           elsewhere(l, columns, chosen)};
 }
 
@@ -108,10 +107,11 @@ std::string language_table(const TreeCheck& check) {
 std::string unmatched_line(const TreeCheck& check) {
   if (!check.unmatched) return "";
   const LanguageCheck& u = *check.unmatched;
+  if (u.cannot_tell) return "Any other language: " + ansi_to_utf8(outcome_text(u)) + "\n";
   return "Any other language: " +
          (u.boxes.empty() ? std::string("no message box")
                           : "message box \"" + ansi_to_utf8(u.boxes.front()) + "\"") +
-         ", nothing started, exit " + std::to_string(u.exit_status) + "\n";
+         ", nothing started, exit " + exit_text(u) + "\n";
 }
 
 // What the table leaves unsaid: the icon tool's parameters, from the

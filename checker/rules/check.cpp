@@ -16,7 +16,10 @@ namespace {
 
 LanguageCheck judged_launch(const TreeFacts& facts, const std::string& locale) {
   LanguageCheck check{predict_language(facts.tree, facts.profile, locale, facts.options, facts.tree_of), {}};
-  if (!check.language.empty()) check_language(facts, check);
+  // Without the launcher or its profile there is nothing of the language's
+  // to judge: the tree's finding says why.
+  const bool unknown = check.cannot_tell && knows_nothing(*check.cannot_tell);
+  if (!check.language.empty() && !unknown) check_language(facts, check);
   return check;
 }
 
@@ -76,7 +79,7 @@ std::vector<std::pair<std::string, const Finding*>> TreeCheck::each_finding() co
 bool TreeCheck::all_start() const {
   return !languages.empty() &&
          std::all_of(languages.begin(), languages.end(),
-                     [](const LanguageCheck& l) { return l.exit_status == 0; });
+                     [](const LanguageCheck& l) { return l.exit_status == 0 && !l.cannot_tell; });
 }
 
 TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options,
@@ -98,6 +101,13 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
   const TreeOf same_tree = [&tree](const Release&) -> Tree& { return tree; };
   const TreeFacts facts{tree, bytes, profile ? &*profile : nullptr, options, disc,
                         tree_of ? tree_of : same_tree};
+  result.profile_unreadable = !bytes && tree.entry_at(kProfileDPath) == Tree::Entry::kUnreadable;
+  // A disc this release reads nothing of: the disc's own finding says so,
+  // and no rule of the tree holds.
+  if (tree.medium() == "none") {
+    check_languages(facts, result);
+    return result;
+  }
   for (const RuleGroup group : kRuleGroups) group(facts, result);
   find_places(tree, bytes, result);
   return result;

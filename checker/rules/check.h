@@ -34,6 +34,7 @@ struct TreeCheck {
   std::map<Windows, LanguageSource> language_source;  // where each family has the language
   std::vector<LanguageSource> release_language;       // where each release has it (kReleases order)
   bool profile_found = false;
+  bool profile_unreadable = false;  // listed (or on a disc not read) but cannot be read
   ProfileText profile_text = ProfileText::kAnsi;  // what client.ini's bytes are, when found
   std::vector<Finding> findings;  // about the tree as a whole
   std::vector<LanguageCheck> languages;

@@ -9,10 +9,13 @@ namespace checker {
 
 namespace {
 
-// The disc as a release that reads none of its file systems sees it.
+// The disc as a release that reads none of its file systems sees it: what
+// is on it, nobody can tell there.
 class NothingRead final : public Tree {
  public:
-  Entry entry(const std::vector<std::string>&) override { return Entry::kMissing; }
+  Entry entry(const std::vector<std::string>& parts) override {
+    return parts.empty() ? Entry::kFolder : Entry::kUnreadable;
+  }
   std::optional<std::string> read(const std::vector<std::string>&, size_t) override {
     return std::nullopt;
   }
@@ -58,6 +61,11 @@ class DiscTrees {
   std::map<DiscFileSystem, std::unique_ptr<DiscTree>> trees_;
 };
 
+// A launch's exit status, "?" where nobody can tell it.
+std::string exit_shown(const Launch& run) {
+  return cannot_tell(run) ? "?" : std::to_string(run.exit_status);
+}
+
 // How the launch on `release` differs between this report's tree and
 // another: "ENGLISH ends with -1 there (0 here)"; "" when it does not.
 std::string launch_changes(Tree& here, Tree& there, const Release& release,
@@ -65,15 +73,26 @@ std::string launch_changes(Tree& here, Tree& there, const Release& release,
   std::string differ;
   const std::vector<std::string> locales = checked_locales(options);
   for (size_t i = 0; i < locales.size() && i < result.languages.size(); ++i) {
-    const int at_a = launch(here, locales[i], release, marks_of(release), options).exit_status;
-    const int at_b = launch(there, locales[i], release, marks_of(release), options).exit_status;
+    const std::string at_a = exit_shown(launch(here, locales[i], release, marks_of(release), options));
+    const std::string at_b = exit_shown(launch(there, locales[i], release, marks_of(release), options));
     if (at_a != at_b) {
       const LanguageCheck& l = result.languages[i];
       differ += (differ.empty() ? "" : ", ") + (l.language.empty() ? l.locale : l.language) +
-                " ends with " + std::to_string(at_b) + " there (" + std::to_string(at_a) + " here)";
+                " ends with " + at_b + " there (" + at_a + " here)";
     }
   }
   return differ;
+}
+
+// Once, whatever the image holds: data past its end is unreadable on every
+// file system, so what the launcher needs may be gone, and so may the files
+// setup copies later.
+void report_short(const DiscImage& image, TreeCheck& result) {
+  result.findings.push_back(finding(
+      Code::kDiscImageShort,
+      "The image is cut short: it has " + std::to_string(image.image_bytes) + " bytes, and its volume " +
+          std::to_string(image.volume_bytes) + ", as a burn or a download that stopped leaves it. Files "
+          "past its end cannot be read, on any Windows. Make or download the image again."));
 }
 
 void report_not_read(const DiscReader& reader, const DiscImage& image, bool chosen,
@@ -106,6 +125,7 @@ std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& i
   TreeCheck result = check_tree(*chosen, path, options,
                                 chosen_fs ? static_cast<DiscTree*>(chosen) : nullptr, tree_of);
   if (image.udf) result.udf_revision = udf_revision_name(*image.udf);
+  if (image.image_bytes < image.volume_bytes) report_short(image, result);
 
   std::map<DiscFileSystem, std::string> changed_on;  // readers of another tree, and the change
   std::map<DiscFileSystem, std::string> change;
@@ -119,7 +139,7 @@ std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& i
       report_not_read(reader, image, reader.newest_udf == chosen_udf, why, result);
       continue;
     }
-    if (there == nullptr) continue;
+    if (there == nullptr || !chosen_fs) continue;
     const std::string differ =
         launch_changes(*chosen, *there, **release_named(reader.release), result, options);
     if (differ.empty()) continue;

@@ -27,6 +27,8 @@ void TreePlatform::lead_byte_ranges(uint8_t ranges[platform::kLeadByteTableSize]
 }
 
 uint32_t TreePlatform::own_path(char* buffer, uint32_t size) {
+  // A launcher on the disc that cannot be read does not start at all.
+  if (tree_.entry_at(kOwnPath) == Tree::Entry::kUnreadable) needed_but_unreadable(kOwnPath);
   const size_t n = std::min<size_t>(sizeof(kOwnPath) - 1, size - 1);
   std::memcpy(buffer, kOwnPath, n);
   buffer[n] = '\0';
@@ -69,6 +71,7 @@ uint32_t TreePlatform::profile_string(const char* section, const char* key, cons
   auto found = profiles_.find(where);
   if (found == profiles_.end()) {
     const auto bytes = tree_.read_file(file, Tree::kWholeFile);
+    if (!bytes && tree_.entry_at(file) == Tree::Entry::kUnreadable) needed_but_unreadable(where);
     found = profiles_
                 .emplace(where, bytes ? std::make_unique<Profile>(*bytes, marks_) : nullptr)
                 .first;
@@ -80,6 +83,10 @@ uint32_t TreePlatform::profile_string(const char* section, const char* key, cons
 // more than 127 characters is not found; nor is a folder.
 bool TreePlatform::file_exists(const char* path, char found[platform::kFoundPathSize]) {
   tested_path = path;
+  if (tree_.entry_at(path) == Tree::Entry::kUnreadable) {
+    const auto named = full_path(path);
+    needed_but_unreadable(named ? named->text : path);
+  }
   const auto full = tree_.find_file(path);
   found_path = full.value_or("");
   if (!full || full->size() >= platform::kFoundPathSize) return false;
@@ -92,6 +99,10 @@ intptr_t TreePlatform::start_program(const char* file, const char* parameters,
   const PredictedStart start = predicted_start(tree_, file, *release_);
   starts.push_back({file, parameters, show, start.result, start.note, start.kind});
   return start.result;
+}
+
+void TreePlatform::needed_but_unreadable(const std::string& d_path) {
+  if (unreadable.empty()) unreadable = d_path;
 }
 
 void TreePlatform::message_box(const char* text, uint32_t) { boxes.emplace_back(text); }

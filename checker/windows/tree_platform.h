@@ -58,6 +58,10 @@ class TreePlatform final : public platform::Platform {
   std::vector<std::string> boxes;
   std::string tested_path;  // the setup path the file test was given
   std::string found_path;   // what it found, at any length ("" when nothing)
+  // The first file the launch needed but could not read (the profile, or
+  // the setup program the file test looks for; "" for none): what the
+  // launcher does then, nobody can tell.
+  std::string unreadable;
 
   const char* command_line() override { return kCommandLine; }
   void startup_info(uint32_t* flags, uint16_t* show_window) override;
@@ -78,6 +82,8 @@ class TreePlatform final : public platform::Platform {
   void message_box(const char* text, uint32_t style) override;
 
  private:
+  void needed_but_unreadable(const std::string& d_path);
+
   Tree& tree_;
   UserLanguage user_;
   const Release* release_;

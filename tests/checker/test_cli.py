@@ -271,7 +271,7 @@ class Discs(unittest.TestCase):
             "UDF 2.01 alone": (udf_only, "udf", {"FRENCH": 0},
                                {"disc-not-read-elsewhere", "autorun-missing", "launcher-missing"}),
             "client.ini listed, its data past the end": (
-                unreadable_profile, "joliet", {"FRENCH": -1}, {"file-unreadable"} | no_launcher),
+                unreadable_profile, "joliet", {"FRENCH": None}, {"file-unreadable"} | no_launcher),
         }
         for name, (make, medium, exits, codes) in cases.items():
             with self.subTest(name):
@@ -299,9 +299,41 @@ class Discs(unittest.TestCase):
                     # Each release launches from what it reads: nothing up to 2000.
                     self.assertEqual({r: report["releases"][r]["exit_status"]["0000040C"]
                                       for r in ("me", "nt4", "2000", "xp", "10")},
-                                     {"me": -1, "nt4": -1, "2000": -1, "xp": 0, "10": 0})
+                                     {"me": None, "nt4": None, "2000": None, "xp": 0, "10": 0})
                     on_9x = json.loads(run("--json", "--windows", "9x", image).stdout)
-                    self.assertIn("disc-not-read", {f["code"] for f in on_9x["findings"]})
+                    # Unread is not missing: no key advice, nothing predicted.
+                    self.assertEqual({f["code"] for f in on_9x["findings"]},
+                                     {"disc-not-read", "disc-not-read-elsewhere"})
+                    self.assertEqual({(l["outcome"], l["exit_status"], l["setup_path"], len(l["findings"]))
+                                      for l in on_9x["languages"] + [on_9x["unmatched_locale"]]},
+                                     {("cannot-tell", None, None, 0)})
+
+    def test_an_image_cut_short(self):
+        """A burn or a download that stopped: data past the end is unreadable
+        on ISO 9660, Joliet and UDF alike, the table, the JSON and the
+        findings say "cannot tell" together, and the short image is said
+        once, even where only its padding is gone."""
+        profile = b"[95]\r\nENGLISH=D:\\p\\setup.exe\r\n"
+        tree = tree_with(profile, [("p/setup.exe", program() + b"x" * 3_000_000)])
+        for name, options in [("Joliet", ["-J"]), ("UDF bridge", ["-J", "-udf"]), ("ISO 9660", [])]:
+            image = SCRATCH / "cut.iso"
+            subprocess.run(["genisoimage", "-quiet", *options, "-o", str(image), str(tree)], check=True)
+            size = image.stat().st_size
+            for cut, outcome, exit_status in [(size * 9 // 10, "cannot-tell", None), (size - 2048, "starts", 0)]:
+                with self.subTest(name, cut=size - cut):
+                    subprocess.run(["truncate", "-s", str(cut), str(image)], check=True)
+                    report = json.loads(run("--json", image).stdout)
+                    english = report["languages"][1]
+                    self.assertEqual((english["outcome"], english["exit_status"]), (outcome, exit_status))
+                    self.assertEqual({r["exit_status"]["00000409"] for r in report["releases"].values()},
+                                     {exit_status})
+                    codes = [f["code"] for f in report["findings"]]
+                    self.assertEqual(codes.count("disc-image-short"), 1)
+                    self.assertNotIn("disc-two-trees", codes)
+                    unreadable = "file-unreadable" in {f["code"] for f in english["findings"]}
+                    self.assertEqual(unreadable, exit_status is None)
+                    row = [line for line in run(image).stdout.decode().splitlines() if line.startswith("ENGLISH")][0]
+                    self.assertEqual("cannot tell: D:\\p\\setup.exe cannot be read" in row, exit_status is None)
 
     def test_autorun_as_each_family_reads_it(self):
         autorun = (b"[autorun]\r\nopen=launcher.exe\r\n"

@@ -77,7 +77,8 @@ class HtmlReport(unittest.TestCase):
                 self.assertEqual(len(outcomes), 1, where)
                 outcome, exit_status = outcomes.pop()
                 self.assertEqual(cell.get_attribute("class"), outcome, where)
-                self.assertEqual(cell.find_element(By.CLASS_NAME, "exit").text, f"exit {exit_status}", where)
+                shown_exit = "?" if exit_status is None else exit_status
+                self.assertEqual(cell.find_element(By.CLASS_NAME, "exit").text, f"exit {shown_exit}", where)
                 shown = cell.find_elements(By.TAG_NAME, "summary")
                 if report["release"] not in names:
                     self.assertEqual(shown, [], where)

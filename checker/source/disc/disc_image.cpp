@@ -1,4 +1,5 @@
 // What a disc image holds, and its trees opened by file system.
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
@@ -6,6 +7,10 @@
 #include "checker/source/disc/listed_tree.h"
 
 namespace checker {
+
+namespace {
+constexpr uint64_t kBlockBytes = 2048;
+}  // namespace
 
 std::optional<DiscFileSystem> DiscImage::read_by(uint16_t newest_udf) const {
   if (udf && *udf <= newest_udf) return DiscFileSystem::kUdf;
@@ -19,12 +24,23 @@ std::optional<DiscImage> probe_image(const std::string& path, std::string* error
   error->clear();
   DiscImage image;
   // A UDF volume counts where libudfread opens it and its revision is read.
-  if (open_udf_tree(path)) image.udf = udf_revision(path);
-  // An ISO 9660 volume descriptor at block 16: "\1CD001".
-  std::ifstream in(path, std::ios::binary);
-  char head[6] = {};
-  in.seekg(16 * 2048);
-  image.iso9660 = in.read(head, sizeof(head)) && std::memcmp(head + 1, "CD001", 5) == 0;
+  const auto udf = open_udf_tree(path) ? udf_volume(path) : std::nullopt;
+  if (udf) {
+    image.udf = udf->revision;
+    image.volume_bytes = udf->end_block * kBlockBytes;
+  }
+  // An ISO 9660 primary volume descriptor at block 16: "\1CD001", with the
+  // volume's size in blocks at byte 80.
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  image.image_bytes = in ? static_cast<uint64_t>(in.tellg()) : 0;
+  unsigned char head[88] = {};
+  in.seekg(16 * kBlockBytes);
+  image.iso9660 = in.read(reinterpret_cast<char*>(head), sizeof(head)) &&
+                  std::memcmp(head + 1, "CD001", 5) == 0;
+  if (image.iso9660 && head[0] == 1) {
+    const uint64_t blocks = head[80] | head[81] << 8 | head[82] << 16 | uint64_t{head[83]} << 24;
+    image.volume_bytes = std::max(image.volume_bytes, blocks * kBlockBytes);
+  }
   if (!image.iso9660) {
     if (!image.udf) return std::nullopt;
     return image;

@@ -38,6 +38,11 @@ struct DiscImage {
   // The UDF revision the volume is written to (0x0102 for 1.02, 0x0201 for
   // 2.01), where the image has a UDF file system.
   std::optional<uint16_t> udf;
+  // The image's length, and the length its volumes say they have (the ISO
+  // 9660 volume space, the end of the UDF partition): an image cut short, as
+  // a burn or a download that stopped leaves it, is shorter.
+  uint64_t image_bytes = 0;
+  uint64_t volume_bytes = 0;
 
   // The file system a Windows reads that reads UDF up to `newest_udf` (0:
   // none): UDF where it can, else Joliet, else ISO 9660; none when the

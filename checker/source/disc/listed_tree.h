@@ -71,7 +71,12 @@ bool has_joliet_tree(const std::string& path);
 std::unique_ptr<DiscTree> open_iso_tree(const std::string& path, bool joliet);
 // The UDF tree, read with libudfread; nullptr when the image has none.
 std::unique_ptr<DiscTree> open_udf_tree(const std::string& path);
-// The UDF revision of the image's logical volume; none without UDF.
-std::optional<uint16_t> udf_revision(const std::string& path);
+// The image's UDF volume: the revision of its logical volume and the
+// block its partition ends at; none without UDF.
+struct UdfVolume {
+  uint16_t revision = 0;
+  uint64_t end_block = 0;
+};
+std::optional<UdfVolume> udf_volume(const std::string& path);
 
 }  // namespace checker

@@ -49,7 +49,8 @@ std::u32string decode_modified_utf8(const std::string& bytes) {
 
 class UdfTree final : public ListedTree {
  public:
-  explicit UdfTree(udfread* udf) : ListedTree(root_entry()), udf_(udf) {}
+  UdfTree(udfread* udf, uint64_t image_blocks)
+      : ListedTree(root_entry()), udf_(udf), image_blocks_(image_blocks) {}
   ~UdfTree() override { udfread_close(udf_); }
   UdfTree(const UdfTree&) = delete;
   UdfTree& operator=(const UdfTree&) = delete;
@@ -77,11 +78,22 @@ class UdfTree final : public ListedTree {
     return entries;
   }
 
+  // A file opens where every block of its data lies inside the image, as
+  // on ISO 9660: data past the end of a cut image is unreadable however
+  // much of the file comes before it. A file kept inside its ICB has no
+  // blocks of its own (0), nor has an unwritten block.
   bool opens(const DiscEntry&, const RawPath& path) override {
     UDFFILE* opened = open_file(path);
     if (opened == nullptr) return false;
+    const int64_t size = udfread_file_size(opened);
+    bool inside = size >= 0;
+    const uint64_t blocks = inside ? (static_cast<uint64_t>(size) + kBlock - 1) / kBlock : 0;
+    for (uint64_t block = 0; inside && block < blocks; ++block) {
+      const uint32_t lba = udfread_file_lba(opened, static_cast<uint32_t>(block));
+      inside = lba < image_blocks_;
+    }
     udfread_file_close(opened);
-    return true;
+    return inside;
   }
 
   std::optional<std::string> read_entry(const DiscEntry&, const RawPath& path, size_t limit) override {
@@ -134,6 +146,7 @@ class UdfTree final : public ListedTree {
   }
 
   udfread* udf_;
+  uint64_t image_blocks_;
 };
 
 uint32_t little_endian(const std::string& block, size_t at, size_t bytes) {
@@ -155,20 +168,24 @@ std::optional<std::string> descriptor(std::ifstream& in, uint64_t block, uint32_
 }  // namespace
 
 std::unique_ptr<DiscTree> open_udf_tree(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return nullptr;
+  const uint64_t image_blocks = static_cast<uint64_t>(in.tellg()) / kBlock;
   udfread* udf = udfread_init();
   if (udf == nullptr) return nullptr;
   if (udfread_open(udf, path.c_str()) < 0) {
     udfread_close(udf);
     return nullptr;
   }
-  return std::make_unique<UdfTree>(udf);
+  return std::make_unique<UdfTree>(udf, image_blocks);
 }
 
 // The revision is the suffix of the logical volume descriptor's domain
-// ("*OSTA UDF Compliant"), found through the anchor at block 256, or at the
-// end of the image, and the volume descriptor sequence (main, else reserve).
-std::optional<uint16_t> udf_revision(const std::string& path) {
-  constexpr uint32_t kAnchor = 2, kLogicalVolume = 6, kTerminator = 8;
+// ("*OSTA UDF Compliant"), and the volume's end the end of its partition,
+// found through the anchor at block 256, or at the end of the image, and
+// the volume descriptor sequence (main, else reserve).
+std::optional<UdfVolume> udf_volume(const std::string& path) {
+  constexpr uint32_t kAnchor = 2, kPartition = 5, kLogicalVolume = 6, kTerminator = 8;
   constexpr uint64_t kMostDescriptors = 64;
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
@@ -181,13 +198,21 @@ std::optional<uint16_t> udf_revision(const std::string& path) {
   for (const size_t extent : {16, 24}) {
     const uint64_t start = little_endian(*anchor, extent + 4, 4);
     const uint64_t count = std::min<uint64_t>(little_endian(*anchor, extent, 4) / kBlock, kMostDescriptors);
+    std::optional<UdfVolume> volume;
     for (uint64_t block = start; block < start + count; ++block) {
       if (descriptor(in, block, kTerminator)) break;
-      const auto volume = descriptor(in, block, kLogicalVolume);
-      if (volume && volume->compare(217, 19, "*OSTA UDF Compliant") == 0) {
-        return static_cast<uint16_t>(little_endian(*volume, 240, 2));
+      if (const auto partition = descriptor(in, block, kPartition)) {
+        const uint64_t end = uint64_t{little_endian(*partition, 188, 4)} + little_endian(*partition, 192, 4);
+        if (!volume) volume.emplace();
+        volume->end_block = std::max(volume->end_block, end);
+      }
+      const auto logical = descriptor(in, block, kLogicalVolume);
+      if (logical && logical->compare(217, 19, "*OSTA UDF Compliant") == 0) {
+        if (!volume) volume.emplace();
+        volume->revision = static_cast<uint16_t>(little_endian(*logical, 240, 2));
       }
     }
+    if (volume && volume->revision != 0) return volume;
   }
   return std::nullopt;
 }
