@@ -170,6 +170,26 @@ def udf_only(tree):
     return image.read_bytes()
 
 
+def folder_records(data, name):
+    """Where the directory records of the folder `name` start: its name
+    length just before it, a record long enough to hold it, and the
+    directory flag (not the path tables' entries, which name it too)."""
+    at = -1
+    while (at := data.find(name, at + 1)) >= 0:
+        if at >= 33 and data[at - 1] == len(name) and data[at - 33] >= 33 + len(name) and data[at - 8] & 2:
+            yield at - 33
+
+
+def unreadable_folder(tree):
+    """An image whose records of the folder products\\fra, in both trees, point
+    past its end."""
+    data = master(tree)
+    for name in [b"FRA", "fra".encode("utf-16-be")]:
+        for record in list(folder_records(data, name)):
+            data = patched(data, record + 2, both_endian(0x7FFFFF00))
+    return data
+
+
 def unreadable_profile(tree):
     """An image whose client.ini records, in both trees, point past its end."""
     data = master(tree)
@@ -270,6 +290,9 @@ class Discs(unittest.TestCase):
             # Small files inside their ICB, read; 95 to 2000 read nothing.
             "UDF 2.01 alone": (udf_only, "udf", {"FRENCH": 0},
                                {"disc-not-read-elsewhere", "autorun-missing", "launcher-missing"}),
+            # A folder on the way that cannot be read is not a missing one.
+            "a folder on the way, its data past the end": (
+                unreadable_folder, "joliet", {"FRENCH": None, "ENGLISH": 0}, {"disc-name-lost"} | no_launcher),
             "client.ini listed, its data past the end": (
                 unreadable_profile, "joliet", {"FRENCH": None}, {"file-unreadable"} | no_launcher),
         }

@@ -159,8 +159,15 @@ class DiscNamesAgreeWithSevenZip(unittest.TestCase):
         for fs in ["joliet", "udf"]:
             self.assertIn(("f", "files/日本語.txt"), ours[fs])
             self.assertIn(("f", "Straße/€uro.txt"), ours[fs])
-        # ISO 9660 names lose their version and a trailing dot.
+        # ISO 9660 names lose their version and a trailing dot, and so do
+        # Joliet names: README's Joliet record rewritten to "REA.;1".
         self.assertIn(("f", "FILES/README"), ours["iso9660"])
+        data = image.read_bytes()
+        joliet_readme = "README".encode("utf-16-be")
+        self.assertEqual(data.count(joliet_readme), 1)
+        image.write_bytes(data.replace(joliet_readme, "REA.;1".encode("utf-16-be")))
+        ours, _ = checker_names(image)
+        self.assertIn(("f", "files/REA"), ours["joliet"])
 
 
 if __name__ == "__main__":

@@ -32,8 +32,16 @@ std::set<std::string> disc_findings(std::map<std::string, std::string> files, co
   return codes_of(check);
 }
 
+// Text as UTF-16LE with its byte-order mark.
+std::string utf16le(const std::string& ascii) {
+  std::string out = "\xFF\xFE";
+  for (const char c : ascii) out += std::string{c, '\0'};
+  return out;
+}
+
 TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
   const std::string launcher = program();
+  const std::string autorun = "[autorun]\r\nopen=launcher.exe\r\n";
   struct Row {
     const char* name;
     std::map<std::string, std::string> files;
@@ -78,6 +86,13 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
        {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
        "xp-x64", {"autorun-open-missing"}},
+      // NT decodes a UTF-16 file by its mark, 95/98/ME read its bytes; no
+      // Windows decodes a UTF-8 mark.
+      {"UTF-16 on NT", {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}}, "10", {}},
+      {"UTF-16 on 9x", {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}}, "98se",
+       {"autorun-open-missing"}},
+      {"UTF-8 mark", {{"autorun.inf", "\xEF\xBB\xBF" + autorun}, {"launcher.exe", launcher}}, "10",
+       {"autorun-open-missing"}},
       {"shellexecute on 9x",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
        "98", {"autorun-open-missing"}},
@@ -119,6 +134,12 @@ TEST(DiscRules, NamesAFileSystemLost) {
     EXPECT_EQ(codes.count("disc-name-lost"), row.lost ? 1u : 0u)
         << file_system_name(row.fs) << " " << row.setup;
   }
+}
+
+TEST(DiscRules, UdfRevisionsAreNamedByTheirBinaryCodedDigits) {
+  const std::pair<uint16_t, const char*> revisions[] = {
+      {0x0102, "1.02"}, {0x0150, "1.50"}, {0x0200, "2.00"}, {0x0201, "2.01"}, {0x0250, "2.50"}, {0x0260, "2.60"}};
+  for (const auto& [revision, name] : revisions) EXPECT_EQ(udf_revision_name(revision), name);
 }
 
 TEST(DiscRules, IsoNamesAsWindowsShowsThem) {
