@@ -15,19 +15,65 @@ constexpr size_t kIsoDepth = 8;    // folder levels ISO 9660 allows
 constexpr size_t kJolietName = 64;  // characters of a Joliet name
 constexpr size_t kJolietPath = 120;  // characters of a Joliet path (240 bytes)
 
-bool is_8_3(const std::string& name) {
+// ISO 9660's names: letters, digits and _ (upper case on the disc), a
+// base of up to 8 and an extension of up to 3.
+bool iso_characters(const std::string& part) {
+  for (const char c : part) {
+    const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    if (!ok) return false;
+  }
+  return true;
+}
+
+struct NameParts {
+  std::string base, extension;
+  bool dots_ok;  // at most one dot, and a base before it
+};
+
+NameParts parts_of(const std::string& name) {
   const size_t dot = name.find('.');
-  const std::string base = name.substr(0, dot);
-  const std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
-  const auto plain = [](const std::string& part) {
-    for (const char c : part) {
-      const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-      if (!ok) return false;
+  NameParts p{name.substr(0, dot), dot == std::string::npos ? "" : name.substr(dot + 1), true};
+  p.dots_ok = !p.base.empty() && p.extension.find('.') == std::string::npos;
+  return p;
+}
+
+bool is_8_3(const std::string& name) {
+  const NameParts p = parts_of(name);
+  return p.dots_ok && p.base.size() <= 8 && p.extension.size() <= 3 && iso_characters(p.base) &&
+         iso_characters(p.extension);
+}
+
+// The name as a mastering tool writes it for ISO 9660: upper case, each
+// other character as _, the base cut to 8 and the extension to 3.
+std::string iso_written(const std::string& name) {
+  const NameParts p = parts_of(name);
+  const auto written = [](std::string part, size_t most) {
+    for (char& c : part) {
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      if (!iso_characters(std::string(1, c))) c = '_';
     }
-    return true;
+    return part.substr(0, most);
   };
-  return !base.empty() && base.size() <= 8 && extension.size() <= 3 &&
-         extension.find('.') == std::string::npos && plain(base) && plain(extension);
+  const std::string extension = written(p.extension, 3);
+  return written(p.base, 8) + (extension.empty() ? "" : "." + extension);
+}
+
+// Why a name is not one of ISO 9660's, and what Windows lists instead where
+// the folder holds the name as a mastering tool writes it.
+std::string not_iso_name(DiscTree& tree, const std::vector<std::string>& folder, const std::string& name) {
+  const NameParts p = parts_of(name);
+  const bool characters = iso_characters(p.base) && iso_characters(p.extension);
+  const bool length = p.dots_ok && p.base.size() <= 8 && p.extension.size() <= 3;
+  std::string why = "the image has no Joliet names, so Windows sees only its ISO 9660 names, which hold ";
+  if (!characters) why += "letters, digits and _ only (upper case)";
+  if (!characters && !length) why += ", and ";
+  if (!length) why += "a name of up to 8 characters with an extension of up to 3";
+  why += ", and \"" + name + "\" is not one";
+  const std::string written = iso_written(name);
+  for (const DiscName& entry : tree.names(folder).value_or(std::vector<DiscName>())) {
+    if (same_file_name(entry.name, written)) return why + ": Windows lists \"" + entry.name + "\"";
+  }
+  return why;
 }
 
 // The program of an autorun command ("launcher.exe /x", "\"a b.exe\"").
@@ -60,8 +106,7 @@ std::string why_lost(DiscTree& tree, const std::vector<std::string>& parts, size
     }
   }
   if (tree.file_system() == DiscFileSystem::kIso9660 && !is_8_3(name)) {
-    return "the image has no Joliet names, so Windows sees only its ISO 9660 names (8.3, upper "
-           "case), and \"" + name + "\" is not one";
+    return not_iso_name(tree, folder, name);
   }
   size_t path_length = 0;  // of the folder or file that is missing
   for (size_t i = 0; i <= missing; ++i) path_length += 1 + decode_ansi(parts[i]).size();

@@ -102,6 +102,7 @@ const char* profile_text_name(ProfileText text) {
     case ProfileText::kUtf16Le: return "utf-16le";
     case ProfileText::kUtf16Be: return "utf-16be";
     case ProfileText::kUtf16WithoutMark: return "utf-16 without mark";
+    case ProfileText::kUtf8WithoutMark: return "utf-8 without mark";
     case ProfileText::kAnsi: break;
   }
   return "ansi";
@@ -122,7 +123,26 @@ ProfileText profile_text(const std::string& bytes) {
   if (half >= 4 && std::max(even, odd) * 10 >= half * 9 && std::min(even, odd) * 10 < half) {
     return ProfileText::kUtf16WithoutMark;
   }
-  return ProfileText::kAnsi;
+  return is_utf8_beyond_ascii(bytes) ? ProfileText::kUtf8WithoutMark : ProfileText::kAnsi;
+}
+
+// Valid UTF-8 with at least one character beyond ASCII: text an editor
+// saved as UTF-8, which Windows reads as ANSI all the same. Windows-1252
+// text is seldom valid UTF-8 (an accented letter followed by two symbols).
+bool is_utf8_beyond_ascii(const std::string& bytes) {
+  bool beyond = false;
+  for (size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    const size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 && lead >= 0xC2 ? 2
+                          : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 && lead <= 0xF4 ? 4 : 0;
+    if (length == 0 || i + length > bytes.size()) return false;
+    for (size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    }
+    beyond = beyond || length > 1;
+    i += length;
+  }
+  return beyond;
 }
 
 Profile::Profile(const std::string& bytes, ProfileMarks marks) {

@@ -628,6 +628,22 @@ class HostileTrees(unittest.TestCase):
                 report = self.check(tree_with(profile), "--locale", "00000409")
                 self.assertEqual(report["languages"][0]["exit_status"], -1)
 
+    def test_utf8_without_a_mark_is_named(self):
+        # An editor's UTF-8 is read as ANSI: the report names the encoding
+        # and shows the line both ways; plain Windows-1252 text is not UTF-8.
+        for text, encoding in [("Démarrage".encode(), "utf-8 without mark"), ("Démarrage".encode("cp1252"), "ansi")]:
+            with self.subTest(encoding):
+                root = tree_with(b"[95]\r\nENGLISH=D:\\setup.exe\r\nFRENCH_STARTUP=" + text + b"\r\n",
+                                 [("setup.exe", program())])
+                report = self.check(root)
+                self.assertEqual(report["profile"]["encoding"], encoding)
+                said = [f for f in report["findings"] if f["code"] == "profile-encoding"]
+                self.assertEqual(len(said), 1 if encoding != "ansi" else 0)
+                if said:
+                    self.assertEqual(said[0]["line"], 3)
+                    self.assertIn('reads "FRENCH_STARTUP=DÃ©marrage", not "FRENCH_STARTUP=Démarrage"',
+                                  said[0]["message"])
+
     def test_one_locale(self):
         root = tree_with(b"[95]\r\nENGLISH=D:\\setup.exe\r\n", [("setup.exe", b"not a program")])
         for locale, language in [("00000c09", "ENGLISH"), ("0000040c", "FRENCH")]:

@@ -1,4 +1,4 @@
-// The rules of a disc: autorun.inf as each family reads it, the launcher at
+// The rules of a disc: autorun.inf as each release reads it, the launcher at
 // the root, and the names a file system lost.
 #include <gtest/gtest.h>
 
@@ -11,15 +11,19 @@
 namespace checker::testing {
 namespace {
 
-std::set<std::string> codes_of(const TreeCheck& check) {
+// The codes of the findings, and their messages one a line.
+std::set<std::string> codes_of(const TreeCheck& check, std::string* messages = nullptr) {
   std::set<std::string> codes;
-  for (const Finding& f : check.findings) codes.insert(f.name());
+  for (const Finding& f : check.findings) {
+    codes.insert(f.name());
+    if (messages != nullptr) *messages += f.message + "\n";
+  }
   return codes;
 }
 
 std::set<std::string> disc_findings(std::map<std::string, std::string> files, const char* release,
                                     DiscFileSystem fs = DiscFileSystem::kJoliet,
-                                    const std::string& setup_path = "") {
+                                    const std::string& setup_path = "", std::string* messages = nullptr) {
   MemoryTree tree(std::move(files), fs);
   TreeCheck check;
   check.release = *release_named(release);
@@ -29,7 +33,7 @@ std::set<std::string> disc_findings(std::map<std::string, std::string> files, co
     check.languages.back().setup_path = setup_path;
   }
   check_disc(tree, check);
-  return codes_of(check);
+  return codes_of(check, messages);
 }
 
 // Text as UTF-16LE with its byte-order mark.
@@ -105,20 +109,26 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
 TEST(DiscRules, NamesAFileSystemLost) {
   const std::map<std::string, std::string> root = {
       {"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n"}, {"launcher.exe", program()},
-      {"p/other.txt", "x"}, {"p/" + std::string(64, 'j'), "cut to 64"}};
+      {"p/other.txt", "x"}, {"p/" + std::string(64, 'j'), "cut to 64"}, {"QUV_ITA/SETUP.EXE", "x"}};
   struct Row {
     DiscFileSystem fs;
     std::string setup;  // missing from the disc
     bool lost;          // told why: a name the file system cannot hold
+    const char* why = "";  // a part of the reason told
   };
   const Row rows[] = {
       // Without Joliet, Windows sees 8.3 names of A-Z, 0-9 and _ only.
       {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGH.EXE", false},
       {DiscFileSystem::kIso9660, "D:\\p\\SETUP", false},
       {DiscFileSystem::kIso9660, "D:\\p\\SET_UP1.ABC", false},
-      {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGHI.EXE", true},
+      {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGHI.EXE", true, "which hold a name of up to 8 characters"},
       {DiscFileSystem::kIso9660, "D:\\p\\SETUP.EXEC", true},
-      {DiscFileSystem::kIso9660, "D:\\p\\SET-UP.EXE", true},
+      {DiscFileSystem::kIso9660, "D:\\p\\SET-UP.EXE", true, "which hold letters, digits and _ only (upper case), and"},
+      // The character set apart from the length, with the name Windows lists.
+      {DiscFileSystem::kIso9660, "D:\\quv-ita\\setup.exe", true,
+       "letters, digits and _ only (upper case), and \"quv-ita\" is not one: Windows lists \"QUV_ITA\""},
+      {DiscFileSystem::kIso9660, "D:\\quv-italian\\setup.exe", true,
+       "letters, digits and _ only (upper case), and a name of up to 8"},
       {DiscFileSystem::kIso9660, "D:\\p\\A.B.C", true},
       {DiscFileSystem::kIso9660, "D:\\p\\.EXE", true},
       {DiscFileSystem::kIso9660, "D:\\p\\setup.exe", false},  // upper case on the disc
@@ -130,9 +140,11 @@ TEST(DiscRules, NamesAFileSystemLost) {
       {DiscFileSystem::kUdf, "D:\\p\\" + std::string(130, 'u'), false},
   };
   for (const Row& row : rows) {
-    const auto codes = disc_findings(root, "10", row.fs, row.setup);
+    std::string messages;
+    const auto codes = disc_findings(root, "10", row.fs, row.setup, &messages);
     EXPECT_EQ(codes.count("disc-name-lost"), row.lost ? 1u : 0u)
         << file_system_name(row.fs) << " " << row.setup;
+    EXPECT_NE(messages.find(row.why), std::string::npos) << messages;
   }
 }
 
