@@ -1,5 +1,7 @@
 #include "checker/rules/disc_rules.h"
 
+#include <algorithm>
+
 #include "checker/names/code_page.h"
 #include "checker/names/path_rules.h"
 #include "checker/windows/profile_reader.h"
@@ -156,44 +158,83 @@ std::string autorun_section(const Profile& autorun, const Release& release) {
   return "autorun";
 }
 
-// What inserting the disc starts: shellexecute= (the shell's start, any
-// file type) where the release honours it and the line is there, else
-// open= (a process: a program file only). Returns the D: path it starts,
-// "" when it starts nothing, and the line that says so.
-std::string check_autorun_command(DiscTree& tree, const Profile& autorun, TreeCheck& result,
-                                  const ProfileKey** said) {
-  const std::string section = autorun_section(autorun, *result.release);
-  const ProfileKey* shell = result.release->shellexecute
-                                ? autorun.find_key(section, "shellexecute") : nullptr;
+// What inserting the disc starts on one release: the D: path, or nothing
+// and why; the line that says so.
+struct AutorunStart {
+  std::string started;  // "" when nothing starts
+  std::string why;      // why nothing starts
+  std::optional<int> line;
+  bool unreadable = false;  // the program is listed but cannot be read
+};
+
+// Why a release finds no command: no line in the section it reads, and
+// what else the file holds that it does not read.
+std::string no_command(const Profile& autorun, const std::string& section, const Release& release,
+                       ProfileText text) {
+  std::string why = "autorun.inf has no [" + section + "] open= line";
+  if (!release.shellexecute && autorun.find_key(section, "shellexecute") != nullptr) {
+    why += ", and shellexecute= is read only from Windows XP SP2 on";
+  }
+  const bool utf16 = text == ProfileText::kUtf16Le || text == ProfileText::kUtf16Be;
+  if (utf16 && release.profile == ProfileReaderKind::k9x) {
+    why = "autorun.inf is UTF-16 text, which Windows 95, 98 and ME read as raw bytes";
+  }
+  return why;
+}
+
+// shellexecute= (the shell's start, any file type) where the release
+// honours it and the line is there, else open= (a process: a program file
+// only).
+AutorunStart autorun_start(DiscTree& tree, const std::string& bytes, const Release& release) {
+  const Profile autorun(bytes, marks_of(release));
+  const std::string section = autorun_section(autorun, release);
+  const ProfileKey* shell = release.shellexecute ? autorun.find_key(section, "shellexecute") : nullptr;
   const bool by_shell = shell && shell->value && !program_of(*shell->value).empty();
   const ProfileKey* line = by_shell ? shell : autorun.find_key(section, "open");
-  *said = line;
+  AutorunStart out;
+  if (line != nullptr) out.line = line->line;
   const std::string program = line && line->value ? program_of(*line->value) : "";
-  const std::string key = by_shell ? "shellexecute=" : "open=";
   if (program.empty()) {
-    result.findings.push_back(autorun_finding(
-        Code::kAutorunOpenMissing, "autorun.inf has no [" + section + "] open= line, so inserting "
-                                "the disc starts nothing. Add open=launcher.exe.",
-        nullptr));
-    return "";
+    out.why = no_command(autorun, section, release, profile_text(bytes));
+    return out;
   }
   const std::string path = "D:\\" + program;
-  const PredictedStart start = by_shell ? predicted_start(tree, path, *result.release)
-                                        : predicted_process(tree, path, *result.release);
-  if (start.kind == StartKind::kUnreadable) {
-    result.findings.push_back(unreadable(tree, path));
-    return "";
-  }
-  if (start.result <= 32) {
-    result.findings.push_back(autorun_finding(
-        Code::kAutorunOpenMissing, "autorun.inf's " + key + " names " + program + ": " +
-                                    start.note + ", so inserting the disc starts nothing on " +
-                                    result.release->title + ". Write open=launcher.exe.",
-        line));
-    return "";
-  }
+  const PredictedStart start = by_shell ? predicted_start(tree, path, release) : predicted_process(tree, path, release);
   const auto named = full_path(path);
-  return named ? named->text : path;
+  if (start.kind == StartKind::kUnreadable) {
+    out.unreadable = true;
+    out.why = named ? named->text : path;
+  } else if (start.result <= 32) {
+    out.why = "autorun.inf's " + std::string(by_shell ? "shellexecute=" : "open=") + " names " + program +
+              ": " + start.note;
+  } else {
+    out.started = named ? named->text : path;
+  }
+  return out;
+}
+
+// Every release's start, once: where inserting the disc starts nothing,
+// grouped by why, in one finding whatever release is chosen. Returns what
+// the chosen release starts.
+AutorunStart check_autorun_command(DiscTree& tree, const std::string& bytes, TreeCheck& result) {
+  std::vector<std::pair<std::string, std::vector<bool>>> nothing;  // why, and where
+  AutorunStart chosen;
+  for (size_t i = 0; i < kReleaseCount; ++i) {
+    const AutorunStart start = autorun_start(tree, bytes, kReleases[i]);
+    if (&kReleases[i] == result.release) chosen = start;
+    if (!start.started.empty() || start.unreadable) continue;
+    auto same = std::find_if(nothing.begin(), nothing.end(), [&](const auto& n) { return n.first == start.why; });
+    if (same == nothing.end()) same = nothing.insert(nothing.end(), {start.why, std::vector<bool>(kReleaseCount)});
+    same->second[i] = true;
+  }
+  if (chosen.unreadable) result.findings.push_back(unreadable(tree, chosen.why));
+  if (nothing.empty()) return chosen;
+  std::string said;
+  for (const auto& [why, on] : nothing) said += (said.empty() ? "" : "; ") + releases_prose(on) + ": " + why;
+  const std::string message = "Inserting the disc starts nothing on " + said + ". Write open=launcher.exe.";
+  result.findings.push_back(chosen.line ? finding_at(Code::kAutorunOpenMissing, message, kAutorun, *chosen.line)
+                                        : finding_about(Code::kAutorunOpenMissing, message, kAutorun));
+  return chosen;
 }
 
 void check_autorun_icon(DiscTree& tree, const Profile& autorun, TreeCheck& result) {
@@ -230,14 +271,13 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
   }
   const Profile autorun(*bytes, marks_of(*result.release));
   check_autorun_icon(tree, autorun, result);
-  const ProfileKey* line = nullptr;
-  const std::string started = check_autorun_command(tree, autorun, result, &line);
+  const AutorunStart start = check_autorun_command(tree, *bytes, result);
+  const std::string& started = start.started;
   if (started.empty() || same_ansi_name(started, kLauncher)) return kLauncher;
-  result.findings.push_back(autorun_finding(
-      Code::kAutorunNotLauncher,
-      "autorun.inf starts " + started + ", not the launcher " + std::string(kLauncher) +
-          ": make sure that program is the launcher (renamed) or starts it.",
-      line));
+  const std::string message = "autorun.inf starts " + started + ", not the launcher " + std::string(kLauncher) +
+                              ": make sure that program is the launcher (renamed) or starts it.";
+  result.findings.push_back(start.line ? finding_at(Code::kAutorunNotLauncher, message, kAutorun, *start.line)
+                                       : finding_about(Code::kAutorunNotLauncher, message, kAutorun));
   return started;
 }
 

@@ -51,6 +51,7 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
     std::map<std::string, std::string> files;
     const char* release;
     std::set<std::string> codes;
+    const char* why = "";  // a part of the messages: the releases where nothing starts, and why
   };
   const Row rows[] = {
       {"names in any case, icon with its index",
@@ -75,14 +76,16 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
        {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
        "10", {"autorun-open-missing"}},
+      // Every report names, once, the releases where inserting starts nothing.
       {"amd64 section, 32-bit",
        {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
-       "10-32", {}},
+       "10-32", {"autorun-open-missing"},
+       "starts nothing on Windows XP x64 to 8/8.1 and 10 (64-bit) to 11: autorun.inf's open= names gone.exe"},
       // shellexecute= is honoured by Windows NT, and opens any file type.
       {"shellexecute on NT",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
-       "10-32", {}},
+       "10-32", {"autorun-open-missing"}, "starts nothing on Windows 95 to ME and NT 4.0 to XP: autorun.inf's open= names gone.exe"},
       {"shellexecute on XP as it shipped",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
        "xp", {"autorun-open-missing"}},
@@ -92,7 +95,8 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
        "xp-x64", {"autorun-open-missing"}},
       // NT decodes a UTF-16 file by its mark, 95/98/ME read its bytes; no
       // Windows decodes a UTF-8 mark.
-      {"UTF-16 on NT", {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}}, "10", {}},
+      {"UTF-16 on NT", {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}}, "10",
+       {"autorun-open-missing"}, "starts nothing on Windows 95 to ME: autorun.inf is UTF-16 text"},
       {"UTF-16 on 9x", {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}}, "98se",
        {"autorun-open-missing"}},
       {"UTF-8 mark", {{"autorun.inf", "\xEF\xBB\xBF" + autorun}, {"launcher.exe", launcher}}, "10",
@@ -100,9 +104,15 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
       {"shellexecute on 9x",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
        "98", {"autorun-open-missing"}},
+      {"shellexecute= alone",
+       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\n"}, {"launcher.exe", launcher}},
+       "10", {"autorun-open-missing"},
+       "on Windows 95 to ME and NT 4.0 to XP: autorun.inf has no [autorun] open= line, and shellexecute= is read"},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(disc_findings(row.files, row.release), row.codes) << row.name;
+    std::string messages;
+    EXPECT_EQ(disc_findings(row.files, row.release, DiscFileSystem::kJoliet, "", &messages), row.codes) << row.name;
+    EXPECT_NE(messages.find(row.why), std::string::npos) << row.name << ": " << messages;
   }
 }
 
