@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "checker/names/path_rules.h"
 #include "launcher/launch_sequence.h"
 
 namespace checker {
@@ -104,7 +105,10 @@ Launch launch(Tree& tree, const std::string& locale, const Release& release, Pro
 std::optional<std::string> cannot_tell(const Launch& run) {
   if (!run.os.unreadable.empty()) return run.os.unreadable;
   const bool setup_unreadable = run.os.starts.size() >= 2 && run.os.starts[1].kind == StartKind::kUnreadable;
-  if (setup_unreadable) return run.os.starts[1].file;
+  if (setup_unreadable) {
+    const auto named = full_path(run.os.starts[1].file);
+    return named ? named->text : run.os.starts[1].file;
+  }
   return std::nullopt;
 }
 

@@ -285,7 +285,13 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
 
 void check_disc(DiscTree& tree, TreeCheck& result) {
   const std::string launcher = check_autorun(tree, result);
-  if (tree.entry_at(launcher) != Tree::Entry::kFile) {
+  // The launcher itself, and the program autorun.inf starts in its place.
+  const bool own_unreadable = tree.entry_at(kLauncher) == Tree::Entry::kUnreadable;
+  if (own_unreadable) result.findings.push_back(unreadable(tree, kLauncher));
+  const Tree::Entry started = tree.entry_at(launcher);
+  if (started == Tree::Entry::kUnreadable) {
+    if (!same_ansi_name(launcher, kLauncher)) result.findings.push_back(unreadable(tree, launcher));
+  } else if (started != Tree::Entry::kFile) {
     result.findings.push_back(finding_about(
         Code::kLauncherMissing,
         "The launcher " + launcher + " is not at the root of the disc. Put launcher.exe there.",

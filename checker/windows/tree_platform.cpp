@@ -28,7 +28,9 @@ void TreePlatform::lead_byte_ranges(uint8_t ranges[platform::kLeadByteTableSize]
 
 uint32_t TreePlatform::own_path(char* buffer, uint32_t size) {
   // A launcher on the disc that cannot be read does not start at all.
-  if (tree_.entry_at(kOwnPath) == Tree::Entry::kUnreadable) needed_but_unreadable(kOwnPath);
+  if (tree_.on_disc() && tree_.entry_at(kOwnPath) == Tree::Entry::kUnreadable) {
+    needed_but_unreadable(kOwnPath);
+  }
   const size_t n = std::min<size_t>(sizeof(kOwnPath) - 1, size - 1);
   std::memcpy(buffer, kOwnPath, n);
   buffer[n] = '\0';
