@@ -1,5 +1,6 @@
 # libudfread (VideoLAN), the UDF reader of the checker: every UDF revision
-# up to 2.60, metadata partitions, files stored inside their ICB. Debian 12
+# up to 2.60, metadata partitions, files stored inside their ICB, and (with
+# our patch) the virtual partition of write-once media. Debian 12
 # ships it as a shared library only, and launcher-check is linked
 # statically, so it is built here from Debian's source of the same version.
 # The tarball comes through apt-get from the machine's own Debian sources,
@@ -20,7 +21,11 @@ FetchContent_Declare(udfread
     DOWNLOAD_EXTRACT_TIMESTAMP ON
     # 1.1.2 lists a folder's deleted entries (file identifiers flagged
     # deleted, as rewritable media keep them); Windows never shows them.
-    PATCH_COMMAND patch -p1 -i ${CMAKE_CURRENT_LIST_DIR}/udfread-skip-deleted.patch)
+    # Nor does it read write-once media (DVD±R, BD-R): their virtual
+    # partition, found through the Virtual Allocation Table recorded last.
+    PATCH_COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/apply-patches.sh
+                  ${CMAKE_CURRENT_LIST_DIR}/udfread-skip-deleted.patch
+                  ${CMAKE_CURRENT_LIST_DIR}/udfread-vat.patch)
 FetchContent_GetProperties(udfread)
 if(NOT udfread_POPULATED)
   FetchContent_Populate(udfread)

@@ -331,6 +331,26 @@ class Discs(unittest.TestCase):
                                       for l in on_9x["languages"] + [on_9x["unmatched_locale"]]},
                                      {("cannot-tell", None, None, 0)})
 
+    def test_write_once_udf(self):
+        """DVD±R and BD-R volumes as mkudffs writes them: a virtual partition
+        found through the allocation table recorded last, read by the
+        releases that read the revision; a blank one has no launcher."""
+        for media, revision in [("dvdr", "1.50"), ("dvdr", "2.01"), ("dvdr", "2.50"), ("bdr", "2.60")]:
+            with self.subTest(media=media, revision=revision):
+                image = SCRATCH / f"{media}-{revision}.udf"
+                image.unlink(missing_ok=True)
+                subprocess.run(["mkudffs", f"--media-type={media}", "--udfrev=" + revision, "--label=DISC",
+                                str(image), "262144"], check=True, capture_output=True)
+                done = run("--json", image)
+                self.assertEqual(done.returncode, 1, done.stderr)
+                report = json.loads(done.stdout)
+                self.assertEqual((report["medium"], report["udf_revision"]), ("udf", revision))
+                self.assertEqual(report["file_systems"]["xp"], "udf" if revision <= "2.01" else None)
+                self.assertEqual(report["file_systems"]["2000"], "udf" if revision <= "1.50" else None)
+                codes = {f["code"] for f in report["findings"]}
+                self.assertIn("launcher-missing", codes)
+                self.assertNotIn("disc-image-short", codes)
+
     def test_an_image_cut_short(self):
         """A burn or a download that stopped: data past the end is unreadable
         on ISO 9660, Joliet and UDF alike, the table, the JSON and the

@@ -1,7 +1,7 @@
 // The tree checker's reading of disc images (libcdio and libudfread through
 // our disc trees) and the whole check on them, on images the fuzzer mutates
 // from small mastered seeds (Joliet, ISO 9660 only, UDF bridge, one cut
-// short, an empty UDF 2.01 volume). Checks, beyond the absence of crashes
+// short, an empty UDF 2.01 volume, and one written once, as on a DVD-R). Checks, beyond the absence of crashes
 // and leaks: a probe
 // answers an image or an error, never both; every file system the probe
 // reports opens and gives a full report; every name listed is valid UTF-8

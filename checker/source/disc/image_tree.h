@@ -4,8 +4,9 @@
 // and trailing dot, Joliet names whole; never Rock Ridge names, which
 // Windows does not read; UDF names of either encoding. ISO 9660 and Joliet
 // are read with libcdio's libiso9660 (the folders record by record), UDF
-// with libudfread, which reads every revision to 2.60: only the volume
-// descriptors, the folders on the paths asked for, and the few files opened.
+// with libudfread, which reads every revision to 2.60, and (patched here)
+// the virtual partition of write-once media: only the volume descriptors,
+// the folders on the paths asked for, and the few files opened.
 #pragma once
 
 #include <stdint.h>

@@ -75,7 +75,8 @@ std::unique_ptr<DiscTree> open_udf_tree(const std::string& path);
 // block its partition ends at; none without UDF.
 struct UdfVolume {
   uint16_t revision = 0;
-  uint64_t end_block = 0;
+  uint64_t end_block = 0;  // 0 for write-once media, which end where written
+  bool write_once = false;
 };
 std::optional<UdfVolume> udf_volume(const std::string& path);
 

@@ -210,9 +210,15 @@ std::optional<UdfVolume> udf_volume(const std::string& path) {
       if (logical && logical->compare(217, 19, "*OSTA UDF Compliant") == 0) {
         if (!volume) volume.emplace();
         volume->revision = static_cast<uint16_t>(little_endian(*logical, 240, 2));
+        // A write-once volume (a virtual partition) ends where it was last
+        // written, well before its partition does.
+        volume->write_once = logical->find("*UDF Virtual Partition") != std::string::npos;
       }
     }
-    if (volume && volume->revision != 0) return volume;
+    if (volume && volume->revision != 0) {
+      if (volume->write_once) volume->end_block = 0;
+      return volume;
+    }
   }
   return std::nullopt;
 }
