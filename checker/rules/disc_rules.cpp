@@ -4,6 +4,7 @@
 
 #include "checker/names/code_page.h"
 #include "checker/names/path_rules.h"
+#include "checker/rules/profile_rules.h"
 #include "checker/windows/profile_reader.h"
 #include "checker/windows/program_start.h"
 
@@ -268,6 +269,9 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
         "Add one: [autorun] open=launcher.exe icon=launcher.exe.",
         kAutorun));
     return kLauncher;
+  }
+  if (profile_text(*bytes) == ProfileText::kUtf8WithoutMark) {
+    result.findings.push_back(utf8_without_mark(*bytes, "autorun.inf", kAutorun));
   }
   const Profile autorun(*bytes, marks_of(*result.release));
   check_autorun_icon(tree, autorun, result);

@@ -92,31 +92,10 @@ void check_profile(const TreeFacts& facts, TreeCheck& result) {
   check_keys(*section, result);
 }
 
-// UTF-8 without a mark is read as ANSI everywhere: the first line that
-// reads otherwise than meant, both ways.
-void check_utf8_without_mark(const std::string& bytes, TreeCheck& result) {
-  size_t start = 0;
-  int line = 1;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (static_cast<unsigned char>(bytes[i]) >= 0x80) break;
-    if (bytes[i] == '\n') {
-      start = i + 1;
-      ++line;
-    }
-  }
-  std::string read = bytes.substr(start, bytes.find_first_of("\r\n", start) - start);
-  result.findings.push_back(finding(
-      Code::kProfileEncoding,
-      "client.ini is UTF-8 text without a byte-order mark, which the launcher reads as ANSI "
-      "(Windows-1252) on every Windows: the line reads \"" + read +
-          "\", not \"" + ansi_text(read) + "\". Save it as ANSI (Windows-1252) text.",
-      line));
-}
-
 void check_encoding(const TreeFacts& facts, TreeCheck& result) {
   const ProfileText text = result.profile_text;
   if (facts.profile_bytes && text == ProfileText::kUtf8WithoutMark) {
-    check_utf8_without_mark(*facts.profile_bytes, result);
+    result.findings.push_back(utf8_without_mark(*facts.profile_bytes, "client.ini", kProfileDPath));
     return;
   }
   if (!facts.profile_bytes ||
@@ -154,6 +133,24 @@ void check_encoding(const TreeFacts& facts, TreeCheck& result) {
           " the raw bytes, the mark part of the first line, and the launch changes (other keys, "
           "other groups, or the defaults). Save it as ANSI (Windows-1252) text without a mark.",
       1));
+}
+
+Finding utf8_without_mark(const std::string& bytes, const std::string& name, const std::string& d_path) {
+  size_t start = 0;
+  int line = 1;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (static_cast<unsigned char>(bytes[i]) >= 0x80) break;
+    if (bytes[i] == '\n') {
+      start = i + 1;
+      ++line;
+    }
+  }
+  const std::string read = bytes.substr(start, bytes.find_first_of("\r\n", start) - start);
+  return finding_at(Code::kProfileEncoding,
+                    name + " is UTF-8 text without a byte-order mark, which the launcher and Windows read "
+                    "as ANSI (Windows-1252) on every release: the line reads \"" + read + "\", not \"" +
+                        ansi_text(read) + "\". Save it as ANSI (Windows-1252) text.",
+                    d_path, line);
 }
 
 std::optional<std::string> nearest_known_key(const std::string& key) {

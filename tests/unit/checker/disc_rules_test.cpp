@@ -101,6 +101,8 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
        {"autorun-open-missing"}},
       {"UTF-8 mark", {{"autorun.inf", "\xEF\xBB\xBF" + autorun}, {"launcher.exe", launcher}}, "10",
        {"autorun-open-missing"}},
+      {"UTF-8 without a mark", {{"autorun.inf", autorun + "label=D\xC3\xA9marrage\r\n"}, {"launcher.exe", launcher}},
+       "10", {"profile-encoding"}, "autorun.inf is UTF-8 text without a byte-order mark"},
       {"shellexecute on 9x",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
        "98", {"autorun-open-missing"}},
