@@ -190,6 +190,20 @@ int main(int argc, char** argv) {
       launcher_done = WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
       if (!launcher_done) answer_box(process.dwProcessId);
     }
+    // Wine, under load, now and then never posts the job's last message:
+    // the job's own count says when every process has ended, and the
+    // messages still queued say which were started.
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts = {};
+    if (launcher_done &&
+        QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &counts, sizeof(counts), nullptr) &&
+        counts.ActiveProcesses == 0) {
+      while (GetQueuedCompletionStatus(port, &message, &key, &data, 0)) {
+        if (message != JOB_OBJECT_MSG_NEW_PROCESS) continue;
+        if (!started.empty()) started += ",";
+        started += std::to_string(reinterpret_cast<ULONG_PTR>(data));
+      }
+      break;
+    }
     if (GetTickCount() - quiet_since > settle_ms) {
       std::fprintf(stderr, "processes still running after %lu ms\n", settle_ms);
       TerminateJobObject(job, 99);
