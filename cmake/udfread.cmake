@@ -23,9 +23,12 @@ FetchContent_Declare(udfread
     # deleted, as rewritable media keep them); Windows never shows them.
     # Nor does it read write-once media (DVD±R, BD-R): their virtual
     # partition, found through the Virtual Allocation Table recorded last.
+    # And it tells a file's highest block only block by block: one pass
+    # over its allocation descriptors tells whether it lies inside a cut image.
     PATCH_COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/apply-patches.sh
                   ${CMAKE_CURRENT_LIST_DIR}/udfread-skip-deleted.patch
-                  ${CMAKE_CURRENT_LIST_DIR}/udfread-vat.patch)
+                  ${CMAKE_CURRENT_LIST_DIR}/udfread-vat.patch
+                  ${CMAKE_CURRENT_LIST_DIR}/udfread-last-lba.patch)
 FetchContent_GetProperties(udfread)
 if(NOT udfread_POPULATED)
   FetchContent_Populate(udfread)

@@ -81,17 +81,11 @@ class UdfTree final : public ListedTree {
   // A file opens where every block of its data lies inside the image, as
   // on ISO 9660: data past the end of a cut image is unreadable however
   // much of the file comes before it. A file kept inside its ICB has no
-  // blocks of its own (0), nor has an unwritten block.
+  // blocks of its own (0).
   bool opens(const DiscEntry&, const RawPath& path) override {
     UDFFILE* opened = open_file(path);
     if (opened == nullptr) return false;
-    const int64_t size = udfread_file_size(opened);
-    bool inside = size >= 0;
-    const uint64_t blocks = inside ? (static_cast<uint64_t>(size) + kBlock - 1) / kBlock : 0;
-    for (uint64_t block = 0; inside && block < blocks; ++block) {
-      const uint32_t lba = udfread_file_lba(opened, static_cast<uint32_t>(block));
-      inside = lba < image_blocks_;
-    }
+    const bool inside = udfread_file_size(opened) >= 0 && udfread_file_last_lba(opened) < image_blocks_;
     udfread_file_close(opened);
     return inside;
   }
