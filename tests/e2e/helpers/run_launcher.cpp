@@ -123,7 +123,10 @@ int main(int argc, char** argv) {
   int show = -1;
   const char* locale_mode = "none";
   std::string locale;
-  DWORD settle_ms = 15000;
+  // How long the job may stay quiet with a process still in it. The first
+  // box of a fresh prefix, under the load of a parallel suite, has been seen
+  // to take Wine more than 15 s to close; only a hung case waits this long.
+  DWORD settle_ms = 60000;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
     if (option == "--exe") exe = argv[i + 1];
