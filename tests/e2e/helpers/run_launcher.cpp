@@ -123,10 +123,7 @@ int main(int argc, char** argv) {
   int show = -1;
   const char* locale_mode = "none";
   std::string locale;
-  // How long the job may stay quiet with a process still in it. The first
-  // box of a fresh prefix, under the load of a parallel suite, has been seen
-  // to take Wine more than 15 s to close; only a hung case waits this long.
-  DWORD settle_ms = 60000;
+  DWORD settle_ms = 15000;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
     if (option == "--exe") exe = argv[i + 1];
@@ -146,6 +143,10 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  // Wine starts its desktop process (explorer.exe) from the first process
+  // of a prefix that touches the desktop: let that be this one, not the
+  // launcher inside the job, where it would keep the job from ever ending.
+  GetDesktopWindow();
   HANDLE job = CreateJobObjectA(nullptr, nullptr);
   HANDLE port = CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1);
   JOBOBJECT_ASSOCIATE_COMPLETION_PORT association = {job, port};
