@@ -91,7 +91,7 @@ std::string releases_json(const TreeCheck& check) {
     }
     out += (i ? ",\n    " : "\n    ") + quoted(r.name) + ": {\"title\": " + quoted(r.title) +
            ", \"family\": " + quoted(windows_name(r.family)) + ", \"column\": " + quoted(column->label) + ", \"language_source\": " +
-           quoted(language_source_name(check.release_language.at(i))) +
+           quoted(language_source_name(i < check.release_language.size() ? check.release_language[i] : r.language)) +
            ", \"exit_status\": {" + exits + "}, \"outcome\": {" + outcomes + "}}";
   }
   return out + "\n  }";

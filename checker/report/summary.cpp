@@ -9,7 +9,9 @@ namespace {
 // The releases that have the user's language from `source`.
 std::string releases_using(const TreeCheck& check, LanguageSource source) {
   std::vector<bool> on(kReleaseCount);
-  for (size_t i = 0; i < kReleaseCount; ++i) on[i] = check.release_language.at(i) == source;
+  for (size_t i = 0; i < kReleaseCount && i < check.release_language.size(); ++i) {
+    on[i] = check.release_language[i] == source;
+  }
   return releases_prose(on);
 }
 

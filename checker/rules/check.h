@@ -30,7 +30,7 @@ struct TreeCheck {
   // The text of the client.ini lines findings are about (UTF-8), by line.
   std::map<int, std::string> profile_lines;
   std::string medium;  // Tree::medium(): "folder", or "iso9660", "joliet", "udf"
-  const Release* release = nullptr;  // the release predicted
+  const Release* release = &representative_release(Windows::kNt64);  // the release predicted
   std::map<Windows, LanguageSource> language_source;  // where each family has the language
   std::vector<LanguageSource> release_language;       // where each release has it (kReleases order)
   bool profile_found = false;
