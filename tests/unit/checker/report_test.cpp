@@ -5,6 +5,7 @@
 #include "checker/report/html_text.h"
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
+#include "checker/report/release_columns.h"
 #include "checker/report/report.h"
 
 namespace checker::testing {
@@ -75,6 +76,28 @@ TEST(Reports, WhereAFindingIs) {
   TreeCheck found = one_finding("folder", finding(Code::kUnknownKey, "m", 2));
   found.host_files[profile] = "up/INSTALL/QUV/WIN/CLIENT.INI";
   EXPECT_EQ(editor_location(found, found.findings[0]), "up/INSTALL/QUV/WIN/CLIENT.INI:2");
+}
+
+// A group of releases is one column where its releases agree for every
+// language, else a column for each run that agrees; a language that
+// differs anywhere splits the group for all.
+TEST(Reports, ReleasesGroupedIntoColumns) {
+  TreeCheck check;
+  const auto exiting = [](std::initializer_list<std::pair<const char*, int>> exits) {
+    LanguageCheck l;
+    l.by_release.resize(kReleaseCount);
+    for (const auto& [name, status] : exits) l.by_release[release_index(**release_named(name))].exit_status = status;
+    return l;
+  };
+  check.languages = {exiting({{"98", 31}}), exiting({{"nt4", -1}, {"2000", -1}})};
+  check.unmatched = exiting({{"11", 2}});
+  std::vector<std::string> labels;
+  for (const ReleaseColumn& c : release_columns(check)) labels.push_back(c.label);
+  EXPECT_EQ(labels, (std::vector<std::string>{"Windows 95", "98", "98 SE to ME", "NT 4.0", "2000", "XP to XP x64",
+                                               "Vista to 10 (64-bit)", "11"}));
+  check.languages[0].by_release[release_index(**release_named("95"))].cannot_tell = "D:\\p\\setup.exe";
+  EXPECT_EQ(release_columns(check)[0].label, "Windows 95");
+  EXPECT_EQ(release_columns(check)[1].label, "95 OSR2");
 }
 
 TEST(Reports, TextInHtml) {
