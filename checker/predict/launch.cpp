@@ -135,11 +135,6 @@ LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::s
   check.boxes = run.os.boxes;
   check.cannot_tell = cannot_tell(run);
   check.by_release = launches_by_release(locale, options, tree_of);
-  for (const Windows w : kAllWindows) {
-    check.exit_by_windows[w] =
-        w == chosen.family ? run.exit_status
-                           : check.by_release[release_index(representative_release(w))].exit_status;
-  }
   if (check.cannot_tell && knows_nothing(*check.cannot_tell)) {
     // Without the launcher or its profile nothing the launch did is the
     // tree's: only what language was asked for is known.

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,7 +50,6 @@ struct LanguageLaunch {
   // program, or a folder on the way): then nobody can tell what it does,
   // and exit_status is only what the launcher would do if it were missing.
   std::optional<std::string> cannot_tell;
-  std::map<Windows, int> exit_by_windows;  // the exit status on each family
   // The launch on each release, in kReleases order, on the tree it reads.
   std::vector<ReleaseLaunch> by_release;
 };

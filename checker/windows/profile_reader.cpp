@@ -108,23 +108,7 @@ const char* profile_text_name(ProfileText text) {
   return "ansi";
 }
 
-ProfileText profile_text(const std::string& bytes) {
-  switch (marked_encoding(bytes)) {
-    case ProfileEncoding::kUtf8: return ProfileText::kUtf8;
-    case ProfileEncoding::kUtf16Le: return ProfileText::kUtf16Le;
-    case ProfileEncoding::kUtf16Be: return ProfileText::kUtf16Be;
-    case ProfileEncoding::kAnsi: break;
-  }
-  // UTF-16 without a mark: Latin text in it has a NUL in every other byte.
-  size_t even = 0;
-  size_t odd = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) (i % 2 == 0 ? even : odd) += bytes[i] == '\0';
-  const size_t half = bytes.size() / 2;
-  if (half >= 4 && std::max(even, odd) * 10 >= half * 9 && std::min(even, odd) * 10 < half) {
-    return ProfileText::kUtf16WithoutMark;
-  }
-  return is_utf8_beyond_ascii(bytes) ? ProfileText::kUtf8WithoutMark : ProfileText::kAnsi;
-}
+namespace {
 
 // Valid UTF-8 with at least one character beyond ASCII: text an editor
 // saved as UTF-8, which Windows reads as ANSI all the same. Windows-1252
@@ -144,6 +128,27 @@ bool is_utf8_beyond_ascii(const std::string& bytes) {
   }
   return beyond;
 }
+
+}  // namespace
+
+ProfileText profile_text(const std::string& bytes) {
+  switch (marked_encoding(bytes)) {
+    case ProfileEncoding::kUtf8: return ProfileText::kUtf8;
+    case ProfileEncoding::kUtf16Le: return ProfileText::kUtf16Le;
+    case ProfileEncoding::kUtf16Be: return ProfileText::kUtf16Be;
+    case ProfileEncoding::kAnsi: break;
+  }
+  // UTF-16 without a mark: Latin text in it has a NUL in every other byte.
+  size_t even = 0;
+  size_t odd = 0;
+  for (size_t i = 0; i < bytes.size(); ++i) (i % 2 == 0 ? even : odd) += bytes[i] == '\0';
+  const size_t half = bytes.size() / 2;
+  if (half >= 4 && std::max(even, odd) * 10 >= half * 9 && std::min(even, odd) * 10 < half) {
+    return ProfileText::kUtf16WithoutMark;
+  }
+  return is_utf8_beyond_ascii(bytes) ? ProfileText::kUtf8WithoutMark : ProfileText::kAnsi;
+}
+
 
 Profile::Profile(const std::string& bytes, ProfileMarks marks) {
   ProfileEncoding encoding = ProfileEncoding::kAnsi;

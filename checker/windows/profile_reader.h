@@ -83,8 +83,6 @@ uint32_t read_profile_string(const std::optional<std::string>& bytes, ProfileMar
 // a mark for text that looks like it, else ANSI.
 enum class ProfileText { kAnsi, kUtf8, kUtf16Le, kUtf16Be, kUtf16WithoutMark, kUtf8WithoutMark };
 ProfileText profile_text(const std::string& bytes);
-// Valid UTF-8 with a character beyond ASCII, and no byte-order mark needed.
-bool is_utf8_beyond_ascii(const std::string& bytes);
 // "ansi", "utf-8", "utf-16le", "utf-16be", "utf-16 without mark", "utf-8
 // without mark".
 const char* profile_text_name(ProfileText text);

@@ -13,24 +13,6 @@ const char* windows_name(Windows windows) {
   return "nt64";
 }
 
-const char* windows_title(Windows windows) {
-  switch (windows) {
-    case Windows::k9x: return "Windows 95/98/ME";
-    case Windows::kNt32: return "32-bit Windows 10";
-    case Windows::kNt64: break;
-  }
-  return "64-bit Windows 10 and 11";
-}
-
-std::string windows_titles(const std::vector<Windows>& families) {
-  std::string out;
-  for (size_t i = 0; i < families.size(); ++i) {
-    out += (i == 0 ? "" : i + 1 == families.size() ? " and " : ", ");
-    out += windows_title(families[i]);
-  }
-  return out;
-}
-
 std::optional<Windows> windows_named(const std::string& name) {
   for (const Windows w : kAllWindows) {
     if (name == windows_name(w)) return w;

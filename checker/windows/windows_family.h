@@ -1,14 +1,12 @@
-// The families of Windows a disc's user may start the launcher on. They
-// differ in how they read the profile, which file types they start, and
-// which programs they run; the checker predicts one and names the others
-// where they behave differently.
+// The families of Windows, named groups of the releases (releases.h) that
+// --windows and the JSON report still name; where each release has the
+// user's language; and what each release reads of a disc.
 #pragma once
 
 #include <stdint.h>
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace checker {
 
@@ -18,11 +16,7 @@ constexpr Windows kAllWindows[] = {Windows::k9x, Windows::kNt32, Windows::kNt64}
 
 // "9x", "nt32", "nt64": the names of --windows and of the JSON report.
 const char* windows_name(Windows windows);
-// "Windows 95/98/ME", "32-bit Windows 10", "64-bit Windows 10 and 11".
-const char* windows_title(Windows windows);
 std::optional<Windows> windows_named(const std::string& name);
-// "Windows 95/98/ME and 32-bit Windows 10": the titles, listed as prose.
-std::string windows_titles(const std::vector<Windows>& families);
 
 // Where the launcher finds the user's language: the registry's
 // ResourceLocale, which only Windows 95/98/ME keep in a user's profile, or,
