@@ -115,6 +115,30 @@ void answer_box(DWORD pid) {
   SendMessageA(search.found, WM_COMMAND, IDOK, 0);
 }
 
+// Wine's own desktop process (explorer.exe): Wine starts it from a process
+// that touches the desktop when none runs, which may be the launcher inside
+// the job, the previous one having just ended. It is neither the launcher's
+// program nor anything the launcher waits for.
+bool is_wine_desktop(DWORD pid, HANDLE* process) {
+  *process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, pid);
+  if (*process == nullptr) return false;
+  char name[MAX_PATH] = {};
+  DWORD size = sizeof(name);
+  const bool named = QueryFullProcessImageNameA(*process, 0, name, &size) != 0;
+  const char* base = std::strrchr(name, '\\');
+  if (named && lstrcmpiA(base ? base + 1 : name, "explorer.exe") == 0) return true;
+  CloseHandle(*process);
+  *process = nullptr;
+  return false;
+}
+
+// How many of Wine's desktop processes in the job still run.
+DWORD desktops_running(const std::vector<HANDLE>& desktops) {
+  DWORD running = 0;
+  for (HANDLE h : desktops) running += WaitForSingleObject(h, 0) != WAIT_OBJECT_0;
+  return running;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -175,6 +199,17 @@ int main(int argc, char** argv) {
 
   // Watch the job until every process in it has ended, answering boxes.
   std::string started;
+  std::vector<HANDLE> desktops;  // Wine's, started in the job
+  const auto record = [&](LPOVERLAPPED data) {
+    const auto pid = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(data));
+    HANDLE desktop = nullptr;
+    if (is_wine_desktop(pid, &desktop)) {
+      desktops.push_back(desktop);
+      return;
+    }
+    if (!started.empty()) started += ",";
+    started += std::to_string(pid);
+  };
   bool launcher_done = false;
   DWORD quiet_since = GetTickCount();
   for (;;) {
@@ -184,8 +219,7 @@ int main(int argc, char** argv) {
     if (GetQueuedCompletionStatus(port, &message, &key, &data, 20)) {
       quiet_since = GetTickCount();
       if (message == JOB_OBJECT_MSG_NEW_PROCESS) {
-        if (!started.empty()) started += ",";
-        started += std::to_string(reinterpret_cast<ULONG_PTR>(data));
+        record(data);
       } else if (message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) {
         break;
       }
@@ -194,19 +228,18 @@ int main(int argc, char** argv) {
       launcher_done = WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
       if (!launcher_done) answer_box(process.dwProcessId);
     }
-    // Wine, under load, now and then never posts the job's last message:
-    // the job's own count says when every process has ended, and the
-    // messages still queued say which were started.
+    // Wine, under load, now and then never posts the job's last message,
+    // and its desktop process may run on in the job: the job's own count
+    // says when every other process has ended, and the messages still
+    // queued say which were started.
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts = {};
     if (launcher_done &&
         QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &counts, sizeof(counts), nullptr) &&
-        counts.ActiveProcesses == 0) {
+        counts.ActiveProcesses <= desktops_running(desktops)) {
       while (GetQueuedCompletionStatus(port, &message, &key, &data, 0)) {
-        if (message != JOB_OBJECT_MSG_NEW_PROCESS) continue;
-        if (!started.empty()) started += ",";
-        started += std::to_string(reinterpret_cast<ULONG_PTR>(data));
+        if (message == JOB_OBJECT_MSG_NEW_PROCESS) record(data);
       }
-      break;
+      if (counts.ActiveProcesses <= desktops_running(desktops)) break;
     }
     if (GetTickCount() - quiet_since > settle_ms) {
       std::fprintf(stderr, "processes still running after %lu ms\n", settle_ms);
