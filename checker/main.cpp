@@ -5,16 +5,15 @@
 #include <vector>
 
 #include "checker/command_line.h"
-#include "checker/rules/check.h"
-#include "checker/names/code_page.h"
-#ifndef _WIN32
-#include <sys/stat.h>
-
-#include "checker/rules/disc_check.h"
-#include "checker/source/disc/library_log.h"
-#endif
 #include "checker/report/report.h"
+#include "checker/rules/check.h"
+#include "checker/rules/disc_check.h"
+#include "checker/source/disc/image_file.h"
+#include "checker/source/disc/library_log.h"
 #include "checker/source/tree.h"
+#ifdef _WIN32
+#include "checker/explorer_start.h"
+#endif
 
 #ifndef LAUNCHER_VERSION
 #define LAUNCHER_VERSION "unknown"
@@ -35,12 +34,12 @@ int tree_error(const std::string& message) {
 void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
 // --help, --version, --list-findings or --list-releases.
-int answer(const std::string& option) {
-  if (option == "--help") print(checker::kUsage);
-  if (option == "--version") print(std::string("launcher-check ") + LAUNCHER_VERSION + "\n");
-  if (option == "--list-findings") print(checker::findings_table());
-  if (option == "--list-releases") print(checker::release_table());
-  return 0;
+std::string answer(const std::string& option) {
+  if (option == "--help") return checker::kUsage;
+  if (option == "--version") return std::string("launcher-check ") + LAUNCHER_VERSION + "\n";
+  if (option == "--list-findings") return checker::findings_table();
+  if (option == "--list-releases") return checker::release_table();
+  return {};
 }
 
 std::string report(const checker::TreeCheck& result, checker::Format format) {
@@ -59,51 +58,77 @@ std::string report(const checker::TreeCheck& result, checker::Format format) {
   return checker::text_report(result);
 }
 
-// The check of TREE: a disc image read as Windows reads the disc, else a
-// folder; none, with the message printed, when it cannot be read.
-std::optional<checker::TreeCheck> check(const std::string& root, const checker::CheckOptions& options) {
-  std::string error;
-#ifndef _WIN32
-  const auto image = checker::probe_image(root, &error);
-  if (!error.empty()) {
-    tree_error(error);
+// The check of TREE (UTF-8): a disc image read as Windows reads the disc,
+// else a folder; none, with `error` said, when it cannot be read.
+std::optional<checker::TreeCheck> check(const std::string& root, const checker::CheckOptions& options,
+                                        std::string* error) {
+  const auto image = checker::probe_image(root, error);
+  if (!error->empty()) return std::nullopt;
+  if (!image && checker::is_plain_file(root)) {
+    *error = root + " is neither a folder nor a disc image (ISO 9660, Joliet, UDF)";
     return std::nullopt;
   }
-  struct stat info {};
-  if (!image && stat(root.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-    tree_error(root + " is neither a folder nor a disc image (ISO 9660, Joliet, UDF)");
-    return std::nullopt;
-  }
-  if (image) {
-    auto result = checker::check_image(root, *image, options, &error);
-    if (!result) tree_error(error);
-    return result;
-  }
-#endif
-  const auto tree = checker::open_tree(root, &error);
-  if (!tree) {
-    tree_error(error);
-    return std::nullopt;
-  }
-  auto result = checker::check_tree(*tree, root, options);
-#ifdef _WIN32
-  // The report is UTF-8; Windows hands over TREE in the ANSI code page.
-  result.tree = checker::encode_utf8(checker::decode_ansi(root));
-#endif
-  return result;
+  if (image) return checker::check_image(root, *image, options, error);
+  const auto tree = checker::open_tree(root, error);
+  if (!tree) return std::nullopt;
+  return checker::check_tree(*tree, root, options);
 }
+
+int run_in_console(const std::vector<std::string>& args) {
+  const checker::Arguments a = checker::parse_arguments(args);
+  if (a.answer) {
+    print(answer(*a.answer));
+    return 0;
+  }
+  if (a.usage_error) return usage_error(*a.usage_error);
+  std::string error;
+  const auto result = check(*a.root, a.options, &error);
+  if (!result) return tree_error(error);
+  print(report(*result, a.format));
+  return result->all_start() ? 0 : 1;
+}
+
+#ifdef _WIN32
+// Started by Explorer: the tree dropped on the program, else one asked
+// for; the report as a page in the browser, whatever --format says.
+int run_from_explorer(std::vector<std::string> args) {
+  checker::leave_console();
+  if (args.empty()) {
+    const auto picked = checker::ask_for_tree();
+    if (!picked) return 2;
+    args.push_back(*picked);
+  }
+  const checker::Arguments a = checker::parse_arguments(args);
+  if (a.answer) {
+    checker::tell(answer(*a.answer), false);
+    return 0;
+  }
+  std::string error = a.usage_error.value_or("");
+  const auto result = error.empty() ? check(*a.root, a.options, &error) : std::nullopt;
+  const auto page = result ? checker::write_page(*a.root, report(*result, checker::Format::kHtml), &error)
+                           : std::nullopt;
+  if (!page) {
+    checker::tell(error, true);
+    return 2;
+  }
+  if (!checker::open_page(*page)) {
+    checker::tell("The report is in " + *page + ", which no program opens here.", false);
+  }
+  return result->all_start() ? 0 : 1;
+}
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifndef _WIN32
   checker::route_library_logs();
+#ifdef _WIN32
+  (void)argc;
+  (void)argv;
+  const std::vector<std::string> args = checker::wide_arguments();
+  if (checker::started_alone()) return run_from_explorer(args);
+#else
+  const std::vector<std::string> args(argv + 1, argv + argc);
 #endif
-  const checker::Arguments a = checker::parse_arguments(std::vector<std::string>(argv + 1, argv + argc));
-  if (a.answer) return answer(*a.answer);
-  if (a.usage_error) return usage_error(*a.usage_error);
-  const auto result = check(*a.root, a.options);
-  if (!result) return 2;
-  print(report(*result, a.format));
-  return result->all_start() ? 0 : 1;
+  return run_in_console(args);
 }

@@ -31,15 +31,19 @@ set(CHECKER_SOURCES
     report/html_report.cpp
     report/release_table.cpp
     command_line.cpp)
-# Folders on the host's file system, and disc images (libiso9660, libudfread).
-set(CHECKER_HOST_SOURCES
-    source/host_tree.cpp
+# Disc images (libiso9660, libudfread), on either system.
+set(CHECKER_DISC_SOURCES
+    source/disc/image_file.cpp
     source/disc/library_log.cpp
     source/disc/listed_tree.cpp
     source/disc/iso_tree.cpp
     source/disc/udf_tree.cpp
     source/disc/disc_image.cpp
     rules/disc_check.cpp)
+# Folders on the host's file system.
+set(CHECKER_HOST_SOURCES
+    source/host_tree.cpp)
 # Folders through the Windows file calls.
 set(CHECKER_WINDOWS_SOURCES
-    source/windows_tree.cpp)
+    source/windows_tree.cpp
+    explorer_start.cpp)

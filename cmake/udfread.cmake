@@ -1,20 +1,12 @@
 # libudfread (VideoLAN), the UDF reader of the checker: every UDF revision
 # up to 2.60, metadata partitions, files stored inside their ICB, and (with
-# our patch) the virtual partition of write-once media. Debian 12
-# ships it as a shared library only, and launcher-check is linked
-# statically, so it is built here from Debian's source of the same version.
-# The tarball comes through apt-get from the machine's own Debian sources,
-# into the download cache, checked by its SHA-256 (scripts/launcher_tools/
-# downloads.py); with the cache filled, the build needs no network.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
-execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env PYTHONPATH=${PROJECT_SOURCE_DIR}/scripts
-            ${Python3_EXECUTABLE} -m launcher_tools.downloads libudfread
-    OUTPUT_VARIABLE udfread_tarball OUTPUT_STRIP_TRAILING_WHITESPACE
-    ERROR_VARIABLE udfread_error RESULT_VARIABLE udfread_status)
-if(NOT udfread_status EQUAL 0)
-  message(FATAL_ERROR "libudfread's source could not be had: ${udfread_error}")
-endif()
+# our patch) the virtual partition of write-once media. Debian 12 ships it
+# as a shared library only, both launcher-checks are linked statically, and
+# Windows has no package of it: it is built here, for either system, from
+# Debian's source of the same version.
+# The tarball comes from the download cache (cmake/downloads.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/downloads.cmake)
+checked_download(libudfread udfread_tarball)
 include(FetchContent)
 FetchContent_Declare(udfread
     URL ${udfread_tarball}
@@ -44,5 +36,9 @@ target_compile_definitions(udfread PRIVATE HAVE_UNISTD_H HAVE_FCNTL_H _FILE_OFFS
 # Its complaints go to the checker's log (checker/source/disc/library_log.h), never to a
 # terminal: the forced header turns its fprintf(stderr, ...) into a call there.
 target_compile_options(udfread PRIVATE -w
-    -include ${PROJECT_SOURCE_DIR}/checker/source/disc/udfread_log_hook.h)
+    "SHELL:-include ${PROJECT_SOURCE_DIR}/checker/source/disc/udfread_log_hook.h")
+if(WIN32)
+  target_compile_options(udfread PRIVATE
+      "SHELL:-include ${PROJECT_SOURCE_DIR}/checker/source/disc/udfread_windows_hook.h")
+endif()
 set_target_properties(udfread PROPERTIES POSITION_INDEPENDENT_CODE ON)

@@ -7,6 +7,7 @@
 
 #include "checker/names/code_page.h"
 #include "checker/source/tree.h"
+#include "checker/source/wide_text.h"
 
 namespace checker {
 
@@ -57,11 +58,8 @@ class WindowsTree final : public Tree {
   }
 
   bool resolve_root(std::string* error) {
-    // The folder as this machine's command line spelt it.
-    std::wstring given(root_.size() + 1, L'\0');
-    given.resize(static_cast<size_t>(MultiByteToWideChar(
-        CP_ACP, 0, root_.c_str(), -1, given.data(), static_cast<int>(given.size()))));
-    if (!given.empty()) given.pop_back();  // the terminator
+    // The folder as the command line named it, in UTF-8.
+    const std::wstring given = wide_from_utf8(root_);
     wchar_t full[32768];
     const DWORD length = GetFullPathNameW(given.c_str(), 32768, full, nullptr);
     const DWORD attributes = length == 0 || length >= 32768 ? INVALID_FILE_ATTRIBUTES

@@ -1,8 +1,8 @@
 // What a disc image holds, and its trees opened by file system.
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
+#include "checker/source/disc/image_file.h"
 #include "checker/source/disc/library_log.h"
 #include "checker/source/disc/listed_tree.h"
 
@@ -31,11 +31,10 @@ std::optional<DiscImage> probe_image(const std::string& path, std::string* error
   }
   // An ISO 9660 primary volume descriptor at block 16: "\1CD001", with the
   // volume's size in blocks at byte 80.
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  image.image_bytes = in ? static_cast<uint64_t>(in.tellg()) : 0;
+  const ImageFile file(path);
+  image.image_bytes = file.size();
   unsigned char head[88] = {};
-  in.seekg(16 * kBlockBytes);
-  image.iso9660 = in.read(reinterpret_cast<char*>(head), sizeof(head)) &&
+  image.iso9660 = file.read_at(16 * kBlockBytes, head, sizeof(head)) &&
                   std::memcmp(head + 1, "CD001", 5) == 0;
   if (image.iso9660 && head[0] == 1) {
     const uint64_t blocks = head[80] | head[81] << 8 | head[82] << 16 | uint64_t{head[83]} << 24;

@@ -4,12 +4,12 @@
 // versions, and cuts some non-ASCII Joliet names short.
 #include <cdio/bytesex.h>
 #include <cdio/iso9660.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstring>
 
 #include "checker/names/code_page.h"
+#include "checker/source/disc/image_file.h"
 #include "checker/source/disc/listed_tree.h"
 
 namespace checker {
@@ -149,8 +149,9 @@ bool has_joliet_tree(const std::string& path) {
 }
 
 std::unique_ptr<DiscTree> open_iso_tree(const std::string& path, bool joliet) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) return nullptr;
+  const ImageFile image(path);
+  if (!image.is_open()) return nullptr;
+  const uint64_t blocks = image.size() / kBlock;
   iso9660_t* iso = iso9660_open_ext(path.c_str(), ISO_EXTENSION_NONE);
   if (iso == nullptr) return nullptr;
   std::optional<DiscEntry> root;
@@ -164,7 +165,6 @@ std::unique_ptr<DiscTree> open_iso_tree(const std::string& path, bool joliet) {
     iso9660_close(iso);
     return nullptr;
   }
-  const uint64_t blocks = static_cast<uint64_t>(info.st_size) / kBlock;
   return std::make_unique<IsoTree>(iso, *root, joliet, blocks);
 }
 

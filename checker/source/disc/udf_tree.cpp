@@ -3,9 +3,8 @@
 // UDF writers store client.ini and autorun.inf.
 #include <udfread.h>
 
-#include <fstream>
-
 #include "checker/names/code_page.h"
+#include "checker/source/disc/image_file.h"
 #include "checker/source/disc/listed_tree.h"
 
 namespace checker {
@@ -150,11 +149,9 @@ uint32_t little_endian(const std::string& block, size_t at, size_t bytes) {
 }
 
 // The descriptor at `block`, when its tag says it is one of `id` there.
-std::optional<std::string> descriptor(std::ifstream& in, uint64_t block, uint32_t id) {
+std::optional<std::string> descriptor(const ImageFile& in, uint64_t block, uint32_t id) {
   std::string data(kBlock, '\0');
-  in.clear();
-  in.seekg(static_cast<std::streamoff>(block * kBlock));
-  if (!in.read(data.data(), kBlock)) return std::nullopt;
+  if (!in.read_at(block * kBlock, data.data(), kBlock)) return std::nullopt;
   if (little_endian(data, 0, 2) != id || little_endian(data, 12, 4) != block) return std::nullopt;
   return data;
 }
@@ -162,9 +159,9 @@ std::optional<std::string> descriptor(std::ifstream& in, uint64_t block, uint32_
 }  // namespace
 
 std::unique_ptr<DiscTree> open_udf_tree(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return nullptr;
-  const uint64_t image_blocks = static_cast<uint64_t>(in.tellg()) / kBlock;
+  const ImageFile in(path);
+  if (!in.is_open()) return nullptr;
+  const uint64_t image_blocks = in.size() / kBlock;
   udfread* udf = udfread_init();
   if (udf == nullptr) return nullptr;
   if (udfread_open(udf, path.c_str()) < 0) {
@@ -181,9 +178,9 @@ std::unique_ptr<DiscTree> open_udf_tree(const std::string& path) {
 std::optional<UdfVolume> udf_volume(const std::string& path) {
   constexpr uint32_t kAnchor = 2, kPartition = 5, kLogicalVolume = 6, kTerminator = 8;
   constexpr uint64_t kMostDescriptors = 64;
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return std::nullopt;
-  const uint64_t blocks = static_cast<uint64_t>(in.tellg()) / kBlock;
+  const ImageFile in(path);
+  if (!in.is_open()) return std::nullopt;
+  const uint64_t blocks = in.size() / kBlock;
   std::optional<std::string> anchor;
   for (const uint64_t at : {uint64_t{256}, blocks - 1, blocks - 257}) {
     if (!anchor && at < blocks) anchor = descriptor(in, at, kAnchor);
