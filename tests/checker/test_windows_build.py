@@ -4,8 +4,10 @@ Linux tests master, read by the 32-bit file we ship and its 64-bit twin,
 must give the Linux build's JSON but for the image's path; and the start
 Explorer makes (the program alone on a console of its own) must write the
 HTML report into the user's temporary folder and hand it to the shell,
-which here opens it with a program registered for .html that keeps a copy.
-A start from a console (its output a file, as here) writes no page.
+which here opens it with a program registered for .html that keeps a copy;
+with no tree, it must ask with the shell's folder dialog, and say in a
+message box what ends it early. A start from a console (its output a file,
+as here) writes no page.
 
 Each 32-bit start is a minute where qemu runs i386 code: those run side by
 side."""
@@ -91,7 +93,7 @@ class WindowsBuild(unittest.TestCase):
         the shell (start /wait), on a console of its own."""
         command = [harness.WINE, "start", "/wait", "/unix", *args] if explorer else [harness.WINE, *args]
         code, output, _ = harness.start_under_wine(
-            command, self.env, lambda code, out: explorer and code in (0, 1) or out != "")
+            command, self.env, lambda code, out: explorer and code in (0, 1, 2) or out != "")
         return code, output
 
     def pages(self):
@@ -127,6 +129,30 @@ class WindowsBuild(unittest.TestCase):
                 windows = json.loads(output)
                 self.assertEqual(windows["tree"], on_drive(self.images[kind]))
                 self.assertEqual({**windows, "tree": None}, {**expected, "tree": None})
+
+    def test_explorer_start_asks_for_a_tree_and_says_what_fails(self):
+        """A double-click shows the shell's folder dialog (files shown too);
+        cancelled, the check ends with status 2. A dropped file that is no
+        disc image is said in a message box, and ends with 2. Neither
+        writes a page."""
+        notes = SCRATCH / "notes" / "notes.txt"
+        notes.parent.mkdir()
+        notes.write_text("not a disc")
+        answer = [harness.WINE, str(harness.helpers_dir() / "answer_dialog.exe"), "120"]
+        for name, args, tree, said in [("a double-click", [], "1", ""),
+                                       ("a file that is no image", [on_drive(notes)], "0",
+                                        "is neither a folder nor a disc image")]:
+            with self.subTest(name), ThreadPoolExecutor(max_workers=1) as pool:
+                answered = pool.submit(harness.start_under_wine, answer, self.env)
+                code, _ = self.start(CHECKERS["64-bit"], *args, explorer=True)
+                status, output, _ = answered.result()
+                self.assertEqual((code, status), (2, 0), output)
+                fields = dict(word.split("=") for word in output.split())
+                self.assertEqual(fields["tree"], tree)
+                self.assertIn(said, bytes.fromhex(fields["text"]).decode())
+                if said:
+                    self.assertEqual(bytes.fromhex(fields["title"]).decode(), "launcher-check")
+                self.assertEqual(self.pages(), {})
 
     def assertExplorerStart(self, image, code):
         linux = run("--format", "html", image)

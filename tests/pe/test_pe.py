@@ -1,5 +1,7 @@
-"""Checks the built executables as Windows would load them: the 32-bit one
-must load on Windows 95, and both must import only what the program calls."""
+"""Checks the built executables as Windows would load them: the 32-bit
+launcher must load on Windows 95, and both must import only what the
+program calls; launcher-check.exe, both builds, must need no DLL but
+Windows XP's own."""
 
 import os
 import unittest
@@ -33,6 +35,25 @@ class Wine64Bit(unittest.TestCase, Executable):
         self.assertEqual(self.pe.machine, 0x8664)
         self.check_common(self.pe)
         self.check_resources(self.pe, "amd64")
+
+
+# The DLLs launcher-check.exe may import: Windows' own, none beside it.
+XP_SYSTEM_DLLS = {"KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL", "SHELL32.DLL", "OLE32.DLL"}
+
+
+class WindowsChecker(unittest.TestCase):
+    def test_needs_nothing_but_windows_xp(self):
+        # Windows XP, and its x64 edition (5.2), the first 64-bit Windows.
+        for bits, oldest in [("win32", (5, 1)), ("win64", (5, 2))]:
+            with self.subTest(bits):
+                pe = PeFile(REPO / f"build/{bits}/launcher-check.exe")
+                imports = {dll.upper(): functions for dll, functions in pe.imports().items()}
+                self.assertLessEqual(set(imports), XP_SYSTEM_DLLS)
+                self.assertEqual(pe.subsystem, 3, "console subsystem")
+                self.assertLessEqual((pe.subsystem_major, pe.subsystem_minor), oldest)
+                # msvcrt.dll exports the "secure" *_s functions from Vista
+                # on only; one imported would stop the program loading on XP.
+                self.assertEqual([f for f in imports["MSVCRT.DLL"] if f.endswith("_s")], [])
 
 
 if __name__ == "__main__":
