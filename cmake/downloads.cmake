@@ -1,5 +1,5 @@
 # A third-party source tarball the build needs, as a path in the download
-# cache: fetched through the machine's own package clients where the cache
+# cache (and OUT_HASH, its digest): fetched through the machine's own package clients where the cache
 # lacks it, and checked by its SHA-256 (scripts/launcher_tools/downloads.py).
 # With the cache filled, the build needs no network.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
@@ -13,4 +13,7 @@ function(checked_download name out)
     message(FATAL_ERROR "${name}'s source could not be had: ${error}")
   endif()
   set(${out} ${path} PARENT_SCOPE)
+  # Its digest, checked just now, for the URL_HASH of the step that unpacks it.
+  file(SHA256 ${path} digest)
+  set(${out}_HASH SHA256=${digest} PARENT_SCOPE)
 endfunction()

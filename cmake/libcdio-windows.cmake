@@ -18,6 +18,7 @@ set(cdio_archives ${cdio_build}/lib/iso9660/.libs/libiso9660.a ${cdio_build}/lib
 set(cdio_cflags "-Os -w -ffunction-sections -fdata-sections -ffile-prefix-map=<SOURCE_DIR>=libcdio")
 ExternalProject_Add(libcdio
     URL ${cdio_tarball}
+    URL_HASH ${cdio_tarball_HASH}
     DOWNLOAD_EXTRACT_TIMESTAMP ON
     BINARY_DIR ${cdio_build}
     CONFIGURE_COMMAND <SOURCE_DIR>/configure --host=${cdio_host} --disable-shared --enable-static

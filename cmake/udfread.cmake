@@ -10,6 +10,7 @@ checked_download(libudfread udfread_tarball)
 include(FetchContent)
 FetchContent_Declare(udfread
     URL ${udfread_tarball}
+    URL_HASH ${udfread_tarball_HASH}
     DOWNLOAD_EXTRACT_TIMESTAMP ON
     # 1.1.2 lists a folder's deleted entries (file identifiers flagged
     # deleted, as rewritable media keep them); Windows never shows them.
