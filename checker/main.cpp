@@ -103,7 +103,11 @@ int run_from_explorer(std::vector<std::string> args) {
     checker::tell(answer(*a.answer), false);
     return 0;
   }
-  std::string error = a.usage_error.value_or("");
+  // Dropped on the program: more than one thing, or an option's name.
+  std::string error = a.usage_error ? *a.usage_error +
+                                          ".\n\nDrop one folder or one disc image on "
+                                          "launcher-check.exe, or open it and pick one."
+                                    : "";
   const auto result = error.empty() ? check(*a.root, a.options, &error) : std::nullopt;
   const auto page = result ? checker::write_page(*a.root, report(*result, checker::Format::kHtml), &error)
                            : std::nullopt;
