@@ -43,7 +43,8 @@ set(CHECKER_DISC_SOURCES
 # Folders on the host's file system.
 set(CHECKER_HOST_SOURCES
     source/host_tree.cpp)
-# Folders through the Windows file calls.
+# The Windows build's own: folders through the Windows file calls, and the
+# start Explorer makes.
 set(CHECKER_WINDOWS_SOURCES
     source/windows_tree.cpp
     explorer_start.cpp)

@@ -1,7 +1,8 @@
 # A third-party source tarball the build needs, as a path in the download
-# cache (and OUT_HASH, its digest): fetched through the machine's own package clients where the cache
-# lacks it, and checked by its SHA-256 (scripts/launcher_tools/downloads.py).
-# With the cache filled, the build needs no network.
+# cache (and OUT_HASH, its digest): fetched through the machine's own
+# package clients where the cache lacks it, and checked by its SHA-256
+# (scripts/launcher_tools/downloads.py). With the cache filled, the build
+# needs no network.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 function(checked_download name out)
   execute_process(
