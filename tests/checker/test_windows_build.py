@@ -13,12 +13,12 @@ Each 32-bit start is a minute where qemu runs i386 code: those run side by
 side."""
 
 import json
-import subprocess
 import unittest
 from concurrent.futures import ThreadPoolExecutor
 
 from launcher_tools import harness
 from test_cli import PROFILE, SCRATCH, master, program, run, tree_with, udf_only
+from test_disc_names import genisoimage
 
 CHECKERS = {"64-bit": harness.REPO / "build/win64/launcher-check.exe",
             "32-bit": harness.REPO / "build/win32/launcher-check.exe"}
@@ -38,19 +38,15 @@ def images():
              ("products/" + "x" * 70 + "/setup.exe", program()),
              (PROFILE.replace("client.ini", "addiconw.exe"), program(0x8664, 0x20B))]
 
-    def udf_bridge(tree):
-        image = tree.with_suffix(".bridge.iso")
-        subprocess.run(["genisoimage", "-quiet", "-J", "-udf", "-o", str(image), str(tree)],
-                       check=True, capture_output=True)
-        return image.read_bytes()
-
     made = {}
-    for kind, make in [("Joliet", master), ("ISO 9660", lambda t: master(t, joliet=False)),
-                       ("UDF bridge", udf_bridge), ("UDF 2.01", udf_only)]:
+    for kind, make in [("Joliet", lambda t, image: image.write_bytes(master(t))),
+                       ("ISO 9660", lambda t, image: image.write_bytes(master(t, joliet=False))),
+                       ("UDF bridge", lambda t, image: genisoimage(t, image, "-J", "-udf")),
+                       ("UDF 2.01", lambda t, image: image.write_bytes(udf_only(t)))]:
         folder = SCRATCH / kind.replace(" ", "-")
         folder.mkdir()
         made[kind] = folder / f"{IMAGE_NAME}.iso"
-        made[kind].write_bytes(make(tree_with(profile, files)))
+        make(tree_with(profile, files), made[kind])
     return made
 
 
