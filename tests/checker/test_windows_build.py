@@ -13,6 +13,7 @@ Each 32-bit start is a minute where qemu runs i386 code: those run side by
 side."""
 
 import json
+import time
 import unittest
 from concurrent.futures import ThreadPoolExecutor
 
@@ -157,6 +158,13 @@ class WindowsBuild(unittest.TestCase):
         self.assertEqual(page.read_text(encoding="utf-8").replace(on_drive(image), "TREE"),
                          linux.stdout.decode().replace(str(image), "TREE"))
         opened = self.opened / page.name
+        # The shell starts the handler and returns, so the checker ends
+        # before the handler has copied the page: half a second after it
+        # here, much later on a busy machine.
+        deadline = time.monotonic() + 300
+        while not (opened.is_file() and opened.read_bytes() == page.read_bytes()) \
+                and time.monotonic() < deadline:
+            time.sleep(1)
         self.assertTrue(opened.is_file(), "the shell was not asked to open the page")
         self.assertEqual(opened.read_bytes(), page.read_bytes())
 
