@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 # One entry point for building, testing and trying the launcher.
 #   make build     both Windows executables, the Linux checker and the Wine
 #                  prefix the tests and the demo copy

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // launcher-check's command line: the options and TREE, or what ends the
 // run before a check (help, version, the findings table, a usage error).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // launcher-check.exe started by Explorer: a folder or an image dropped on
 // it, or a double-click. Its console is its own and closes with it, so the
 // report goes to a page in the user's temporary folder, opened in the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // launcher-check: predicts, for an installation tree, what the launcher will
 // do for each language, and says what to change.
 #include <cstdio>
@@ -31,12 +33,18 @@ int tree_error(const std::string& message) {
   return 2;
 }
 
+// The program as a whole: libcdio, linked in, is GPL-3.0-or-later.
+constexpr const char* kLicenceLine =
+    "Licence: GPL-3.0-or-later as a whole, since it contains libcdio; our own code is BSL-1.0.\n";
+
 void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
 // --help, --version, --list-findings or --list-releases.
 std::string answer(const std::string& option) {
   if (option == "--help") return checker::kUsage;
-  if (option == "--version") return std::string("launcher-check ") + LAUNCHER_VERSION + "\n";
+  if (option == "--version") {
+    return std::string("launcher-check ") + LAUNCHER_VERSION + "\n" + kLicenceLine;
+  }
   if (option == "--list-findings") return checker::findings_table();
   if (option == "--list-releases") return checker::release_table();
   return {};

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 # The checker's sources, one list for both builds (Linux and Windows), as
 # paths below checker/. Each build adds the tree reader of its own system.
 set(CHECKER_SOURCES

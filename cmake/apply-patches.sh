@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 # Applies each patch given, in order, to the source tree in the current
 # folder, once: a patch the tree already holds (a build that reuses it) is
 # left as it is.

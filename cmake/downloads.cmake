@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 # A third-party source tarball the build needs, as a path in the download
 # cache (and OUT_HASH, its digest): fetched through the machine's own
 # package clients where the cache lacks it, and checked by its SHA-256

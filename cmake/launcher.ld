@@ -1,3 +1,5 @@
+/* SPDX-FileCopyrightText: 2026 The launcher authors
+   SPDX-License-Identifier: BSL-1.0 */
 /* Section layout of the launcher, 32- and 64-bit, as the linkers of the
    Windows 95 era laid it out: code and constants in one read-only,
    executable .text; the import tables in their own readable and writable

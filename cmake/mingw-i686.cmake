@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 # Cross-compiles the Windows program with Debian's mingw-w64 (i686).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)

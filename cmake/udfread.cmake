@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 # libudfread (VideoLAN), the UDF reader of the checker: every UDF revision
 # up to 2.60, metadata partitions, files stored inside their ICB, and (with
 # our patch) the virtual partition of write-once media. Debian 12 ships it

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 # launcher.exe: a freestanding GUI program (no C runtime, no heap, no
 # exceptions) that Windows 95 can load, importing only what it calls.
 
@@ -51,7 +53,9 @@ target_link_options(launcher PRIVATE
     -Wl,--major-os-version,4 -Wl,--minor-os-version,0
     -Wl,--gc-sections
     -Wl,--no-insert-timestamp
-    -Wl,--dynamicbase -Wl,--nxcompat)
+    -Wl,--dynamicbase -Wl,--nxcompat
+    # What the link took from the import libraries, for the release's SBOM.
+    -Wl,-Map=${CMAKE_BINARY_DIR}/launcher.map)
 target_link_libraries(launcher PRIVATE kernel32 user32 advapi32 shell32)
 # Code and constants read-only, imports writable (see the script); a section
 # the script does not place stops the link instead of landing somewhere.

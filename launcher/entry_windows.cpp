@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The process entry point: no C runtime starts us, so we start ourselves.
 #include <windows.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Start-group icon: before setup starts, the tree's icon tool is asked to add
 // an icon for a fixed program to the language's program group.
 #pragma once

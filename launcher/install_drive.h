@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The install drive: the drive the launcher was started from. Every path of
 // the installation tree is written for drive D and moved onto it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The launcher: picks the setup program of the user's language and starts it.
 // This header declares the language table and the launcher's top-level entry.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Tiny text helpers; the Windows build has no C runtime to lean on.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Keeps DLLs that Windows loads on our behalf out of the installation tree.
 #pragma once
 

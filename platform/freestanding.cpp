@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // What the compiler may call on its own in a program without a C runtime.
 // Built with -fno-builtin and without loop-to-call rewriting, so these loops
 // are not themselves turned back into calls to memset and memcpy.

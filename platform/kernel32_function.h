@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Functions that only newer Windows offer are found at run time, never
 // imported: Windows 95 refuses to load a program that imports a function
 // its DLLs lack.

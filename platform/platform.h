@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The operating-system operations the launcher needs, and nothing more.
 // The Windows build implements them with the ANSI Win32 calls; the host tests
 // implement them with a recording fake, so the launch logic is written once.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Code page 1252, the Western ANSI code page the tree checker assumes: the
 // profile and the paths of a tree are in it, Unix file names and the JSON
 // report in UTF-8.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // How Windows turns a path into a full path before it opens anything
 // (GetFullPathName, and so OpenFile and ShellExecute): the rules the tree
 // checker applies to every path on drive D:, on Linux and on Windows alike.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The name of a UDF revision, which is kept as its binary-coded digits.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The launcher's own program run against a tree: one double-click for a
 // user's language on a release of Windows.
 #pragma once

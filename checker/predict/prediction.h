@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // What the launcher does with a tree, predicted: one launch per language
 // and release, and what each release of Windows reads on a disc. Facts
 // only; the rules judge them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
 #include "checker/report/report.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // One self-contained page: no script, and a Content-Security-Policy that
 // forbids any; styles inline; readable from a file on disk or a mail. Every
 // text from the tree goes through html_text.

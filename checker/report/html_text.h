@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Text inside an HTML page: the one escaping every text from a tree goes
 // through (values, group names, file and disc names, paths, messages).
 #pragma once

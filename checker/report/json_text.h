@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Text in a JSON document, from either encoding the checker holds: ANSI
 // (code page 1252: the profile's values, the messages) or UTF-8 (host paths).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Where a finding points a reader: the findings of a check in report
 // order, and the file and line an editor or a code-scanning service opens.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // What a double-click does for one language on one release, in a word and
 // in a sentence: the one reading the JSON and HTML reports share.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The releases of Windows as the reports show them side by side: each group
 // ("98 to ME") one column where its releases do the same for every
 // language of this tree, else a column for each run of releases that do.

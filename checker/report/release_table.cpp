@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The release table as --list-releases prints it: Markdown, one row a
 // release, the same table the README shows.
 #include "checker/names/udf_revision.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The tree checker's report: a table for people, a JSON document for tools,
 // compiler-style lines for editors, and SARIF for code scanning.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // SARIF 2.1.0 as GitHub code scanning takes it: every rule of the table in
 // tool.driver.rules, every finding a result with a physical location that
 // exists (the host file and line; else the tree, or the image with the D:

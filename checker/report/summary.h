@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The lines every report opens with: where each release has the user's
 // language from, and what each Windows reads of a disc image.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Judges, from an installation tree, what the launcher does for each
 // language on each release of Windows: the prediction, and what a tree author
 // should change.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The whole check of a disc image, as each release of Windows reads it: the
 // release predicted reads one file system (UDF of a revision it knows, else
 // Joliet, else ISO 9660); the others may read another, or none.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // What only a disc image can get wrong: the autorun file that starts the
 // launcher when the disc is inserted, the launcher at the root, and names
 // the tree needs that the image does not hold as Windows reads it.

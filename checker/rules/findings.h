@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Every finding the tree checker can report: its code, its severity and a
 // one-line summary, in one table the compiler checks (`launcher-check
 // --list-findings` prints it, and the README's table is the same).

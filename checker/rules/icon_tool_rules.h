@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The rules about the icon tool: there, a program, and started by every
 // release of Windows. Where it does not start, no start-group icon is made;
 // setup still starts.

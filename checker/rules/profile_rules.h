@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The rules about client.ini itself: where it is, how its bytes are
 // encoded and which keys of [95] the launcher never reads.
 #pragma once

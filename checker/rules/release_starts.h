@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Where a file of the tree starts, release by release: the facts the
 // findings that name releases are made of.
 #pragma once

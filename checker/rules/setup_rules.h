@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The rules about what each language's launch starts: its setup key and
 // group key as written, the setup program the file test looks for and how
 // each release of Windows starts it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The tree on a Unix file system: each component of a full path on drive D:
 // is looked up without regard to case, as Windows does.
 #include <dirent.h>

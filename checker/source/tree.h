@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // An installation tree as the launcher sees it: the root of drive D:, whose
 // paths the launcher's profile names. Implemented over the host's files
 // (Linux) and over the Windows file calls (the Windows build); both resolve

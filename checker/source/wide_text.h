@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // UTF-8, the checker's text, to and from the UTF-16 of Windows' wide calls
 // (Windows build only).
 #pragma once

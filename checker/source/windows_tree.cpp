@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The tree on Windows: the Windows file calls on the tree's folder in the
 // place of drive D:. Paths are resolved by the checker's own rules first
 // (path_rules.h) and then handed over literally ("\\?\" paths), so that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The file types a release of Windows opens out of the box, as the shell
 // starts a file by its default verb: each type with the fact of the release
 // table it rests on (none: every release opens it alike), and what happens

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 #include "checker/windows/profile_reader.h"
 
 #include <algorithm>

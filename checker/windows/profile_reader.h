@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // A reader of Windows profile (INI) files that gives what the ANSI profile
 // call GetPrivateProfileStringA gives, byte for byte, for the Western code
 // page 1252 the tree checker assumes. The rules were taken from the real

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // What a release of Windows does when the shell is asked to start a file
 // with its default verb (ShellExecute), judged from the tree: the file type
 // each release associates out of the box, and what the program's own header

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The releases of Windows a disc's user may start the launcher on, and what
 // each does that the checker judges: one row a release, one fact a column,
 // each fact with its source beside it in releases.cpp. The three families

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The launcher's platform, answered from an installation tree for one
 // release of Windows: the launcher lies at the root of drive D: and is
 // double-clicked, the user's language is the one being checked (in the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The families of Windows, named groups of the releases (releases.h) that
 // --windows and the JSON report still name; where each release has the
 // user's language; and what each release reads of a disc.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """What the project's scripts and tests share: the Wine harness, the example
 trees, PE files, and a few facts of the repository. Scripts in scripts/ find
 it beside them; the tests get scripts/ on PYTHONPATH from ctest (by hand:

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """A headless Chromium driven by Selenium (Debian's chromium, chromium-driver
 and python3-selenium), with its console and network logs kept, for the
 HTML report's test and its screenshot."""

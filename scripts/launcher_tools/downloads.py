@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """Third-party files the build and the tests need, fetched through the
 machine's own package clients by package name, never from an address
 written here: Debian source packages through apt-get (deb-src lines made
@@ -42,6 +44,14 @@ FILES = {
     # checker's ISO 9660 reader (Linux links Debian's libiso9660).
     "libcdio": Download("apt-source", "libcdio=2.1.0-4", "libcdio_2.1.0.orig.tar.bz2",
                         "78e246d591b1e8907943b844c68019c5b5a75a6d8cb1aa49a7d659b4ad95838b"),
+    # The full texts of the SPDX licence list (CC0-1.0): the release's
+    # LICENSES/ takes the texts Debian does not keep in common-licenses.
+    "spdx-license-list": Download("npm", "spdx-license-list@6.12.0", "spdx-license-list-6.12.0.tgz",
+                                  "54cc8d13086187333ca1457c8edaa06d9a412144f076aa7f7c1b59c4f3b0a1ef"),
+    # The CycloneDX 1.5 JSON schemas (Apache-2.0), for the release's SBOM test.
+    "cyclonedx-library": Download("npm", "@cyclonedx/cyclonedx-library@10.3.0",
+                                  "cyclonedx-cyclonedx-library-10.3.0.tgz",
+                                  "9833bd949052eb18218dd64b13ad62d9246f7395eef01c66dad08fcbacf74f01"),
     # The SARIF 2.1.0 schema travels in Microsoft's jest-sarif package.
     "jest-sarif": Download("npm", "@microsoft/jest-sarif@1.0.0-beta.0",
                            "microsoft-jest-sarif-1.0.0-beta.0.tgz",
@@ -167,6 +177,59 @@ def fetch_npm_package(item, work):
 
 
 FETCHERS = {"apt-source": fetch_debian_source, "npm": fetch_npm_package}
+
+
+def dsc_files(dsc):
+    """{file name: SHA-256} of the files a Debian source control file lists."""
+    files, listing = {}, False
+    for line in Path(dsc).read_text(errors="replace").splitlines():
+        if line.startswith("Checksums-Sha256:"):
+            listing = True
+        elif listing and line.startswith(" "):
+            digest, _, name = line.split()
+            files[name] = digest
+        elif listing:
+            break
+    if not files:
+        raise DownloadError(f"{dsc} lists no files with their SHA-256")
+    return files
+
+
+def debian_source(package, version, whole=False):
+    """The .dsc of Debian's source package `package` at `version` (as
+    installed here) and, with `whole`, every file it lists, from the cache
+    or through apt-get source (which checks them against the signed
+    index). Each file is checked against the .dsc at every use. Returns
+    {file name: path}, the .dsc first."""
+    dsc = cache_dir() / f"{package}_{version.split(':')[-1]}.dsc"
+    names = [dsc.name] + (sorted(dsc_files(dsc)) if dsc.is_file() and whole else [])
+    if not dsc.is_file() or any(not (dsc.parent / n).is_file() for n in names):
+        item = Download("apt-source", f"{package}={version}", dsc.name, "")
+        dsc.parent.mkdir(parents=True, exist_ok=True)
+        with tempfile.TemporaryDirectory(dir=dsc.parent) as work:
+            fetched = _fetch_source_package(item, Path(work), whole)
+            for name in ([dsc.name] + sorted(dsc_files(fetched)) if whole else [dsc.name]):
+                (fetched.parent / name).replace(dsc.parent / name)
+    paths = {dsc.name: dsc}
+    if whole:
+        for name, digest in dsc_files(dsc).items():
+            if sha256_of(dsc.parent / name) != digest:
+                raise DownloadError(f"{dsc.parent / name} is not the file {dsc.name} lists: delete it")
+            paths[name] = dsc.parent / name
+    return paths
+
+
+def _fetch_source_package(item, work, whole):
+    """The .dsc of item.package (and its files, with `whole`) in `work`."""
+    if shutil.which("apt-get") is None:
+        raise DownloadError(f"{item.name} comes through apt-get, which this machine lacks")
+    options = private_apt(work / "apt")
+    subprocess.run(["apt-get", "-q", *options, "update"], capture_output=True, text=True)
+    _run(["apt-get", "-q", *options, "source", "--download-only",
+          *([] if whole else ["--dsc-only"]), item.package], work,
+         f"apt-get source {item.package} (Debian no longer serves the source of the version "
+         "installed here? Upgrade the package and build again)")
+    return work / item.name
 
 
 def main(args):

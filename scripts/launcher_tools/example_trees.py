@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """The bundled example trees (examples/) hold no programs. This stages a
 copy of one with a stand-in program at every program path it uses, for the
 demo, the tests and `make check-tree`:

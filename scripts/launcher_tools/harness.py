@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """Runs the real launcher under Wine in a private prefix and reports what it did.
 
 A case builds an installation tree in a temporary folder, maps it as a drive

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """How this Linux kernel runs 32-bit x86 programs (Wine's 32-bit loader is
 one): natively, under qemu-user through binfmt_misc, or not at all.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """A small reader of PE executables: headers, sections, data directories,
 imports and resources. Enough to check what we ship, with no dependencies."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """What the shipped executables must be as Windows loads them: the checks
 the PE test and the release test share."""
 

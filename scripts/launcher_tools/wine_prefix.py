@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """Wine prefixes made fast: wineboot runs once per checkout, into a template
 prefix in build/, and each test run, demo or benchmark takes a copy of it.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """Starting Windows programs under Wine: the Wine this machine has, and one
 start of a program to its end, tried again where Wine, not the program,
 failed."""

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Benchmark baseline: makes the same two program starts as the launcher, with
 // the same texts and show commands, and nothing else. Built like the launcher
 // (no C runtime), so the ratio measures the launcher's own work.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Benchmark helper: runs two programs alternately, timing each from process
 // creation to its exit, and waits between runs until everything a run started
 // has ended, so no run shares the machine with the last one's children.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Lists every name the checker sees on a disc image, per file system, for
 // the differential test against 7-Zip: "joliet<TAB>d<TAB>folder/name" lines.
 // Folders are walked by their ANSI names, as the launcher finds them; a

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """launcher-check as a tree author uses it: options, exit statuses, and
 trees that would trip a careless tool (missing, not a folder, symbolic-link
 loops, names with any bytes, a huge profile). Never a crash, never a write
@@ -499,7 +501,9 @@ class Usage(unittest.TestCase):
         self.assertIn(b"Usage: launcher-check [--format text|json|gcc|sarif|html] [--windows WINDOWS]\n",
                       run("--help").stdout)
         version = run("--version")
-        self.assertEqual((version.returncode, version.stdout), (0, b"launcher-check 1.0.0\n"))
+        self.assertEqual((version.returncode, version.stdout), (0, b"launcher-check 1.0.0\n"
+                         b"Licence: GPL-3.0-or-later as a whole, since it contains libcdio; "
+                         b"our own code is BSL-1.0.\n"))
         for args in [(), ("--json",), ("--locale",), ("--frob", "x"), ("a", "b"), (".", "."),
                      ("--locale", "0" * 80, "."), ("--windows", "nt16", "."), ("--windows",),
                      ("--format", "xml", "."), ("--languages", "ENGLISH,KLINGON", "."),

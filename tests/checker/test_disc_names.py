@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """The names launcher-check sees on disc images, held to 7-Zip's, a reader
 written independently of ours, per file system: images mastered here with
 xorriso, genisoimage, and mkudffs with udfclient (UDF 2.01, small files

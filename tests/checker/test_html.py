@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """launcher-check --format html in a real browser: Debian's headless
 Chromium through Selenium. The page's matrix must say what the JSON report
 of the same tree says, for each release; a tree full of markup must show it as

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """launcher-check.exe, the checker's Windows build, under Wine, as Windows
 XP (the oldest Windows the README names for it): the disc images the
 Linux tests master, read by the 32-bit file we ship and its 64-bit twin,

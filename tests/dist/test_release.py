@@ -1,21 +1,29 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """The release a tree author takes, and signing it with their own
-certificate: `make dist` contents and checksums; `make sign` with a
-throwaway certificate made here (no key is ever committed), its failures,
-the signed file's bytes and layout, and the signed launcher run under Wine."""
+certificate: `make dist` contents and checksums; the SBOM against its
+schema and against the release's files, licence texts and source archive;
+`make sign` with a throwaway certificate made here (no key is ever
+committed), its failures, the signed file's bytes and layout, and the
+signed launcher run under Wine."""
 
 import atexit
+import copy
 import hashlib
+import json
 import os
+import re
 import shutil
 import subprocess
 import sys
+import tarfile
 import tempfile
 import unittest
 import zipfile
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
-from launcher_tools import project_version
+from launcher_tools import downloads, project_version
 from launcher_tools.i386_support import how_i386_runs
 from launcher_tools.pe_file import PeFile
 from launcher_tools.shipped_pe import Executable
@@ -31,6 +39,42 @@ SKIPPED = 77
 
 def run(*args, **kw):
     return subprocess.run([str(a) for a in args], capture_output=True, timeout=900, **kw)
+
+
+def sha256(data):
+    return hashlib.sha256(data).hexdigest()
+
+
+def sbom():
+    return json.loads((RELEASE / "sbom.cdx.json").read_text())
+
+
+def expressions(bom):
+    yield bom["metadata"]["component"]["licenses"][0]["license"]["id"]
+    for program in bom["components"]:
+        yield program["licenses"][0]["expression"]
+        yield from (part["licenses"][0]["expression"] for part in program["components"])
+
+
+def named_licences():
+    """LICENSES/<id>.txt for every licence and exception the SBOM names."""
+    ids = {w for e in expressions(sbom()) for w in re.split(r"[\s()]+", e)
+           if w not in ("", "AND", "OR", "WITH")}
+    return {f"LICENSES/{i}.txt" for i in ids}
+
+
+def cyclonedx_validator():
+    """CycloneDX 1.5's schema, with the two it refers to, from its npm package."""
+    import jsonschema  # Debian's python3-jsonschema
+    from urllib.parse import urljoin
+    with tarfile.open(downloads.path_of("cyclonedx-library")) as package:
+        schemas = {m.name.rsplit("/", 1)[1]: json.load(package.extractfile(m))
+                   for m in package.getmembers()
+                   if re.fullmatch(r"package/res/schema/[^/]+\.schema\.json", m.name)}
+    main = schemas["bom-1.5.SNAPSHOT.schema.json"]
+    store = {urljoin(main["$id"], name): schema for name, schema in schemas.items()}
+    return jsonschema.Draft7Validator(main, resolver=jsonschema.RefResolver.from_schema(main, store=store),
+                                      format_checker=jsonschema.FormatChecker())
 
 
 # Every character a shell or make would take for its own.
@@ -85,8 +129,9 @@ class Release(unittest.TestCase, Executable):
         done = self.make_sign("author", HOSTILE_PASSWORD)
         self.assertEqual(done.returncode, 0, done.stderr.decode())
         files = {"launcher.exe", "launcher-check.exe", "launcher-check", "client.ini",
-                 "README.txt", "SHA256SUMS"}
-        self.assertEqual({p.name for p in RELEASE.iterdir() if p.is_file()}, files)
+                 "README.txt", "SHA256SUMS", "sbom.cdx.json"} | set(named_licences())
+        self.assertEqual({str(p.relative_to(RELEASE)) for p in RELEASE.rglob("*")
+                          if p.is_file() and "signed" not in p.parts}, files)
         self.assertEqual((RELEASE / "launcher.exe").read_bytes(),
                          (REPO / "build/win32/launcher.exe").read_bytes())
         sums = dict(reversed(line.split("  ")) for line in (RELEASE / "SHA256SUMS").read_text().splitlines())
@@ -96,7 +141,8 @@ class Release(unittest.TestCase, Executable):
         with zipfile.ZipFile(RELEASE.parent / f"launcher-{VERSION}.zip") as archive:
             self.assertEqual(sorted(archive.namelist()), sorted(f"launcher-{VERSION}/{n}" for n in files))
             for entry in archive.infolist():
-                self.assertEqual(archive.read(entry), (RELEASE / Path(entry.filename).name).read_bytes())
+                self.assertEqual(archive.read(entry),
+                                 (RELEASE / entry.filename.split("/", 1)[1]).read_bytes())
                 self.assertEqual(entry.date_time, (1980, 1, 1, 0, 0, 0))
         # The Linux checker runs on any x86-64 Linux: no interpreter, no
         # shared libraries.
@@ -105,6 +151,80 @@ class Release(unittest.TestCase, Executable):
         self.assertIn("LOAD", headers)
         self.assertNotIn("INTERP", headers)
         self.assertNotIn("(NEEDED)", run("readelf", "-dW", linux).stdout.decode())
+
+    def test_2b_sbom_against_its_schema(self):
+        validator = cyclonedx_validator()
+        bom = sbom()
+        self.assertEqual([e.message for e in validator.iter_errors(bom)], [])
+        # The validator does look: a hash that is not one fails.
+        broken = copy.deepcopy(bom)
+        broken["components"][0]["hashes"][0]["content"] = "not a digest"
+        self.assertNotEqual(list(validator.iter_errors(broken)), [])
+
+    def test_2c_sbom_describes_each_program(self):
+        bom = sbom()
+        programs = {c["name"]: c for c in bom["components"]}
+        self.assertEqual(set(programs), {"launcher.exe", "launcher-check.exe", "launcher-check"})
+        for name, program in programs.items():
+            with self.subTest(name):
+                self.assertEqual(program["hashes"], [{"alg": "SHA-256", "content":
+                                                      sha256((RELEASE / name).read_bytes())}])
+                for part in program["components"]:
+                    self.assertTrue(part["name"] and part["version"] and part["supplier"]["name"])
+                    self.check_debian_part(part)
+        # The launcher is ours alone: from mingw-w64 only its import tables.
+        self.assertEqual(programs["launcher.exe"]["licenses"], [{"expression": "BSL-1.0"}])
+        launcher_parts = programs["launcher.exe"]["components"]
+        self.assertEqual([p["name"] for p in launcher_parts], ["mingw-w64 runtime and import libraries"])
+        self.assertRegex(launcher_parts[0]["description"], r"^Linked in: (lib\w+32\.a \(\d+ members\)(, )?)+$")
+        # Both checkers contain libcdio (GPL-3.0-or-later) and libudfread with our patches.
+        for name in ("launcher-check.exe", "launcher-check"):
+            self.assertEqual(programs[name]["licenses"], [{"expression": "GPL-3.0-or-later"}])
+            parts = {p["name"]: p for p in programs[name]["components"]}
+            self.assertEqual((parts["libcdio"]["version"], parts["libudfread"]["version"]), ("2.1.0", "1.1.2"))
+            patches = [d["diff"]["url"] for d in parts["libudfread"]["pedigree"]["patches"]]
+            self.assertEqual(len(patches), 3)
+            self.assertTrue(all((REPO / patch).is_file() for patch in patches), patches)
+
+    def check_debian_part(self, part):
+        """A Debian part names the source package of what is installed here."""
+        properties = {p["name"]: p["value"] for p in part.get("properties", [])}
+        if "debian:source-package" not in properties:
+            return
+        source, version = properties["debian:source-package"].split()
+        self.assertIn(f"pkg:deb/debian/{source}@", part["purl"])
+        for binary in properties["debian:binary-packages"].split(", "):
+            package = binary.split()[0]
+            installed = run("dpkg-query", "-W", "-f=${source:Package} ${source:Version}", package)
+            self.assertEqual(installed.stdout.decode(), f"{source} {version}", package)
+
+    def test_2d_source_archive(self):
+        bom = sbom()
+        path = DIST / f"launcher-{VERSION}-source.tar.xz"
+        reference = bom["metadata"]["component"]["externalReferences"][0]
+        self.assertEqual((reference["url"], reference["hashes"][0]["content"]),
+                         (path.name, sha256(path.read_bytes())))
+        top = f"launcher-{VERSION}-source/"
+        with tarfile.open(path) as archive:
+            members = {m.name: m for m in archive.getmembers()}
+            digests = {n: sha256(archive.extractfile(m).read()) for n, m in members.items()}
+            building = archive.extractfile(top + "BUILDING.txt").read().decode()
+        self.assertTrue(all(m.mtime == 315532800 and m.uid == 0 for m in members.values()))
+        tracked = run("git", "ls-files", "-z", cwd=REPO).stdout.decode().split("\0")
+        for name in filter(None, tracked):
+            self.assertEqual(digests.get(top + name), sha256((REPO / name).read_bytes()), name)
+        # Every pinned tarball the build unpacks, and every source the SBOM
+        # says is in the archive, is there with its SHA-256.
+        for key in ("libudfread", "libcdio"):
+            item = downloads.FILES[key]
+            self.assertEqual(digests.get(f"{top}third-party/{item.name}"), item.sha256, key)
+            self.assertIn(item.name, building)
+        said = [(r["comment"], r["hashes"][0]["content"]) for program in bom["components"]
+                for part in program["components"] for r in part.get("externalReferences", [])]
+        carried = [(c.split()[1], d) for c, d in said if c.endswith(f" in {path.name}")]
+        self.assertTrue(carried)
+        for member, digest in carried:
+            self.assertEqual(digests.get(member), digest, member)
 
     def test_3_signed_file(self):
         unsigned = (RELEASE / "launcher.exe").read_bytes()

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """Runs the Wine suite against one launcher executable:
     python3 tests/e2e/run.py path/to/launcher.exe [TEST_NAME ...]
 For an i386 file it first checks that this machine's Wine runs 32-bit

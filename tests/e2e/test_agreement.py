@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """The tree checker's prediction against the real launcher under Wine: for
 the example trees and for trees broken on purpose, every locale the checker
 reports is run for real, with the user's language where the checker says

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """From tree to disc: an image mastered by `make iso` (scripts/make-iso), or a
 UDF bridge by genisoimage, laid out under the names it gives Windows
 (extracted, since these machines cannot mount discs: with osirrox, Joliet

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """Hostile installation trees: huge and binary profiles, overlong values and
 paths, overlong locales. Nothing may crash or hang, the exit status is always
 one the launcher defines, and the tree is left as it was (checked by every

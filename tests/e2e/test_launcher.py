@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """End-to-end tests of the real launcher under Wine against the Windows API."""
 
 import tempfile

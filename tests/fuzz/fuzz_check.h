@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Invariant checks for the fuzz targets: a broken invariant aborts, so
 // libFuzzer reports it as a crash with the input that caused it.
 #pragma once

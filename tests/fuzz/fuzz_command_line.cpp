@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The command-line rule on any bytes, with or without a lead-byte table.
 #include <cstdint>
 #include <string>

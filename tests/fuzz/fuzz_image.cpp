@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The tree checker's reading of disc images (libcdio and libudfread through
 // our disc trees) and the whole check on them, on images the fuzzer mutates
 // from small mastered seeds (Joliet, ISO 9660 only, UDF bridge, one cut

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Language selection on any locale value the 80-byte buffer can hold.
 #include <cstdint>
 #include <cstring>

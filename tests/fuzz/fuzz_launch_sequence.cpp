@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The whole launch, from the entry's first call to the exit status, against a
 // platform whose every answer comes from the fuzzer.
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // A platform whose every answer comes from the fuzzer's bytes, and which
 // checks every call it receives: the arguments are terminated inside the
 // buffers they live in, and only the operations of a launch happen, in order.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The tree checker's profile reader on any profile bytes: it must never read
 // or write out of bounds, must write only the value and its terminator, and
 // a value read into a small buffer must be the start of the same value read

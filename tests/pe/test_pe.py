@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """Checks the built executables as Windows would load them: the 32-bit
 launcher must load on Windows 95, and both must import only what the
 program calls; launcher-check.exe, both builds, must need no DLL but

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Prints the table of checker/names/best_fit_1252.inc: every UTF-16 code unit from
 // U+0080 up that WideCharToMultiByte(1252, 0, ...) turns into a byte other
 // than the default '?' (the code page's own characters and its best-fit

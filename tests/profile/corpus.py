@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """Profiles and queries for the differential test of the tree checker's
 profile reader against the real GetPrivateProfileStringA: hand-made hostile
 files, and files generated from a seeded grammar of what profiles hold."""

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Answers profile queries, one a line, with the real GetPrivateProfileStringA
 // (Windows build) or with the tree checker's reader (host build), so that the
 // two can be compared byte for byte. A query line is

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """The tree checker's profile reader against the real GetPrivateProfileStringA
 under Wine: the same profiles, the same queries, byte for byte the same
 output buffers and returned lengths; and its code page 1252 table against

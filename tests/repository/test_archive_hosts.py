@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The launcher authors
+# SPDX-License-Identifier: BSL-1.0
 """No tracked file names a package archive's or registry's host: packages
 and sources come through the package clients by name, as the machine is set
 up (a mirror, a proxy or another archive then just works). The hosts are

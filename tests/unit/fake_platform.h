@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // A recording stand-in for the operating system. Each test sets up what the
 // "system" holds (command line, registry value, profile file, files on disk,
 // launch results) and reads back the log of operations in the order they ran.

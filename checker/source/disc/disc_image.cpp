@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // What a disc image holds, and its trees opened by file system.
 #include <algorithm>
 #include <cstring>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The disc image file, named by its path in UTF-8 on either system. Windows
 // opens it through its wide file calls, so that a name in any script opens,
 // as libcdio and libudfread open it there.

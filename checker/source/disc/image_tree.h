@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // A disc image (ISO 9660, with Joliet and UDF where it has them) as trees
 // the checker can run the launcher against, one a file system, with the
 // names Windows shows: Joliet and ISO 9660 names without their ";1" version

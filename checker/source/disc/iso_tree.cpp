@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The ISO 9660 volume's two trees, read record by record with libiso9660's
 // layouts and block reads. The library's own folder listing is not used: it
 // prefers Rock Ridge names, which Windows never reads, keeps Joliet names'

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // What the disc-reading libraries say about damaged images. libcdio's
 // default log handler prints warnings on stdout (which would break --json)
 // and ends the process on an error; libudfread prints to stderr. Both are

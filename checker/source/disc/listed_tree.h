@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // What every file system of a disc image has in common for the checker: a
 // walk down folders by name, as Windows finds names (without regard to
 // case), each folder listed once, and the difference between a name that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The UDF tree of a disc image, read with libudfread: every revision to
 // 2.60, metadata partitions, and small files stored inside their ICB, as
 // UDF writers store client.ini and autorun.inf.

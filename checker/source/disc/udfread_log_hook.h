@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 /* Forced into libudfread's sources when the checker builds them: the
    library's messages, all written with fprintf(stderr, ...), go to the
    checker's log instead (library_log.cpp). */

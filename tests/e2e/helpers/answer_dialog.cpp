@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Test helper: waits up to SECONDS for a dialog of another process (a
 // message box or the shell's folder dialog), prints what it shows and
 // cancels it, as a user pressing Esc:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Test helper: starts the launcher exactly as a test case says (command line,
 // show state, registry locale), answers its message box the way a user would,
 // waits for everything it started, and prints what happened:

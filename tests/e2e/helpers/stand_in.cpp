@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Stand-in for the programs the launcher starts (the icon tool and the setup
 // programs). Appends one line to the file named by E2E_RECORD saying who it
 // is, how it was started, and with what command line, then exits.

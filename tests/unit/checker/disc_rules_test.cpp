@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The rules of a disc: autorun.inf as each release reads it, the launcher at
 // the root, and the names a file system lost.
 #include <gtest/gtest.h>

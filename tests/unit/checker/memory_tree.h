@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // A tree held in memory, for the rules' tests: files by their path below
 // the root ("install/quv/win/client.ini"), found without regard to case;
 // a folder wherever a path goes on below it. As a disc, it is one file

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // Windows' path rules as the checker applies them, and the launcher's
 // limits measured where Windows measures them: on the full path.
 #include <gtest/gtest.h>

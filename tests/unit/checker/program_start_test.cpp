@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // What each release of Windows does with the file the launcher starts: a
 // program by its header, any other file by the type Windows associates.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // The release table's rows against what must hold between their facts, so
 // that a fact entered in the wrong column or row shows.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The launcher authors
+// SPDX-License-Identifier: BSL-1.0
 // launcher-check's command line, and where its reports say a finding is.
 #include <gtest/gtest.h>
 
