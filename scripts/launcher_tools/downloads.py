@@ -144,7 +144,7 @@ def private_apt(work):
             *(["-o", "APT::Sandbox::User=root"] if os.getuid() == 0 else [])]
 
 
-def fetch_debian_source(item, work):
+def fetch_debian_source(item, work, *source_options):
     if shutil.which("apt-get") is None:
         raise DownloadError(f"{item.name} comes from Debian's source package {item.package}, "
                             "through apt-get, which this machine lacks")
@@ -154,8 +154,8 @@ def fetch_debian_source(item, work):
     failed = [l for l in update.stdout.splitlines() + update.stderr.splitlines()
               if l.startswith(("E:", "W:", "Err:"))]
     try:
-        _run(["apt-get", "-q", *options, "source", "--download-only", item.package], work,
-             f"apt-get source {item.package}")
+        _run(["apt-get", "-q", *options, "source", "--download-only", *source_options, item.package],
+             work, f"apt-get source {item.package}")
     except DownloadError as error:
         # Only the upstream tarball is wanted (and checked by its SHA-256):
         # a Debian part the mirror lacks does not matter.
@@ -202,34 +202,27 @@ def debian_source(package, version, whole=False):
     index). Each file is checked against the .dsc at every use. Returns
     {file name: path}, the .dsc first."""
     dsc = cache_dir() / f"{package}_{version.split(':')[-1]}.dsc"
-    names = [dsc.name] + (sorted(dsc_files(dsc)) if dsc.is_file() and whole else [])
-    if not dsc.is_file() or any(not (dsc.parent / n).is_file() for n in names):
-        item = Download("apt-source", f"{package}={version}", dsc.name, "")
+
+    def wanted(folder):
+        return [dsc.name] + (sorted(dsc_files(folder / dsc.name)) if whole else [])
+
+    if not dsc.is_file() or any(not (dsc.parent / n).is_file() for n in wanted(dsc.parent)):
         dsc.parent.mkdir(parents=True, exist_ok=True)
         with tempfile.TemporaryDirectory(dir=dsc.parent) as work:
-            fetched = _fetch_source_package(item, Path(work), whole)
-            for name in ([dsc.name] + sorted(dsc_files(fetched)) if whole else [dsc.name]):
-                (fetched.parent / name).replace(dsc.parent / name)
+            item = Download("apt-source", f"{package}={version}", dsc.name, "")
+            fetch_debian_source(item, Path(work), *([] if whole else ["--dsc-only"]))
+            for name in wanted(Path(work)):
+                if not (Path(work) / name).is_file():
+                    raise DownloadError(f"apt-get source {item.package} brought no {name} (does "
+                                        "Debian still serve the version installed here? Upgrade "
+                                        "the package and build again)")
+                (Path(work) / name).replace(dsc.parent / name)
     paths = {dsc.name: dsc}
-    if whole:
-        for name, digest in dsc_files(dsc).items():
-            if sha256_of(dsc.parent / name) != digest:
-                raise DownloadError(f"{dsc.parent / name} is not the file {dsc.name} lists: delete it")
-            paths[name] = dsc.parent / name
+    for name, digest in (dsc_files(dsc).items() if whole else []):
+        if sha256_of(dsc.parent / name) != digest:
+            raise DownloadError(f"{dsc.parent / name} is not the file {dsc.name} lists: delete it")
+        paths[name] = dsc.parent / name
     return paths
-
-
-def _fetch_source_package(item, work, whole):
-    """The .dsc of item.package (and its files, with `whole`) in `work`."""
-    if shutil.which("apt-get") is None:
-        raise DownloadError(f"{item.name} comes through apt-get, which this machine lacks")
-    options = private_apt(work / "apt")
-    subprocess.run(["apt-get", "-q", *options, "update"], capture_output=True, text=True)
-    _run(["apt-get", "-q", *options, "source", "--download-only",
-          *([] if whole else ["--dsc-only"]), item.package], work,
-         f"apt-get source {item.package} (Debian no longer serves the source of the version "
-         "installed here? Upgrade the package and build again)")
-    return work / item.name
 
 
 def main(args):

@@ -93,16 +93,37 @@ def _dpkg_source(package):
     return done.stdout.split("\t")
 
 
-def _built_here(path):
-    """Our own objects, or a library built here, by where the build put it."""
-    if "libcdio" in path.parts:
+def _built_here(path, build_dir):
+    """"ours", or the library built here, for what the build wrote (and
+    the compiler's link-time objects); None for anything else."""
+    if path.name.endswith(".ltrans.o"):
+        return "ours"
+    if not path.is_relative_to(build_dir):
+        return None
+    inside = path.relative_to(build_dir).parts
+    if "libcdio" in inside:
         return "libcdio"
     if path.name == "libudfread.a":
         return "libudfread"
-    if path.name.startswith("liblauncher_") or "CMakeFiles" in path.parts or \
-            path.name.endswith(".ltrans.o"):
+    if path.name.startswith("liblauncher_") or "CMakeFiles" in inside:
         return "ours"
     return None
+
+
+def _debian_part(parts, path, where):
+    """The Part of the Debian source package that installed `path`."""
+    owner = _dpkg_owner(path)
+    if owner is None:
+        raise ValueError(f"{where}: {path} is neither built here nor from a Debian package: "
+                         "describe it in launcher_tools/release_parts.py")
+    source, source_version, version = _dpkg_source(owner)
+    if source not in DEBIAN:
+        raise ValueError(f"{where}: {path} comes from Debian's {source}, which "
+                         "launcher_tools/release_parts.py does not describe")
+    part = parts.setdefault(source, Part(source, DEBIAN[source], source_package=source,
+                                         source_version=source_version))
+    part.binary_packages[owner.split(":")[0]] = version
+    return part
 
 
 def parts_of(map_file, build_dir):
@@ -110,22 +131,10 @@ def parts_of(map_file, build_dir):
     parts = {"ours": Part("ours", Origin("launcher", OURS, "BSL-1.0"))}
     build_dir = Path(build_dir).absolute()
     for path, members in sorted(linked_inputs(map_file).items(), key=lambda i: str(i[0])):
-        key = _built_here(path) if path.is_relative_to(build_dir) or path.name.endswith(
-            ".ltrans.o") else None
-        if key is None:
-            owner = _dpkg_owner(path)
-            if owner is None:
-                raise ValueError(f"{map_file}: {path} is neither built here nor from a Debian "
-                                 "package: describe it in launcher_tools/release_parts.py")
-            source, source_version, version = _dpkg_source(owner)
-            if source not in DEBIAN:
-                raise ValueError(f"{map_file}: {path} comes from Debian's {source}, which "
-                                 "launcher_tools/release_parts.py does not describe")
-            key = source
-            part = parts.setdefault(key, Part(key, DEBIAN[source], source_package=source,
-                                              source_version=source_version))
-            part.binary_packages[owner.split(":")[0]] = version
-        part = parts.setdefault(key, Part(key, BUILT_HERE.get(key, parts["ours"].origin)))
-        if key != "ours":
-            part.linked[path.name] = part.linked.get(path.name, 0) + members
+        key = _built_here(path, build_dir)
+        if key == "ours":
+            continue
+        part = (_debian_part(parts, path, map_file) if key is None else
+                parts.setdefault(key, Part(key, BUILT_HERE[key])))
+        part.linked[path.name] = part.linked.get(path.name, 0) + members
     return list(parts.values())

@@ -26,6 +26,7 @@ REPO = Path(__file__).resolve().parents[2]
 from launcher_tools import downloads, project_version
 from launcher_tools.i386_support import how_i386_runs
 from launcher_tools.pe_file import PeFile
+from launcher_tools.release_parts import parts_of
 from launcher_tools.shipped_pe import Executable
 
 VERSION = project_version()
@@ -263,6 +264,39 @@ class Release(unittest.TestCase, Executable):
             done = run(REPO / "scripts/run-e2e", twin, *cases)
         self.assertEqual(done.returncode, 0, done.stdout.decode()[-3000:] + done.stderr.decode()[-3000:])
         self.assertIn(b"Ran 3 tests", done.stderr + done.stdout)
+
+
+class ReleaseParts(unittest.TestCase):
+    """The SBOM's parts come from the link map: an input nobody describes
+    stops the release rather than going unnamed."""
+
+    def parts(self, *lines):
+        folder = Path(tempfile.mkdtemp(dir=DIST))
+        (folder / "program.map").write_text("Archive member included to satisfy reference by "
+                                            "file (symbol)\n\n" + "\n".join(lines) + "\n")
+        return parts_of(folder / "program.map", folder)
+
+    def test_each_input_to_its_origin(self):
+        libc = "/usr/lib/x86_64-linux-gnu/libc.a"
+        parts = self.parts(f"{libc}(printf.o)", "                              main.o (printf)",
+                           f"{libc}(vfprintf.o)", "libudfread.a(udfread.c.o)",
+                           "libcdio/lib/iso9660/.libs/libiso9660.a(iso9660_fs.o)",
+                           "Discarded input sections", "LOAD CMakeFiles/p.dir/main.cpp.o",
+                           "LOAD /usr/lib/x86_64-linux-gnu/crt1.o")
+        self.assertEqual({p.key: p.linked for p in parts},
+                         {"ours": {}, "glibc": {"libc.a": 2, "crt1.o": 0},
+                          "libudfread": {"libudfread.a": 1}, "libcdio": {"libiso9660.a": 1}})
+        glibc = next(p for p in parts if p.key == "glibc")
+        installed = run("dpkg-query", "-W", "-f=${Version}", "libc6-dev").stdout.decode()
+        self.assertEqual(glibc.binary_packages, {"libc6-dev": installed})
+
+    def test_an_input_nobody_describes_stops_the_release(self):
+        for line, said in [("/usr/lib/x86_64-linux-gnu/libgtest.a(gtest-all.o)", "googletest"),
+                           ("/opt/elsewhere/libz.a(inflate.o)", "neither built here nor from a Debian"),
+                           ("third/libfoo.a(foo.o)", "neither built here nor from a Debian")]:
+            with self.subTest(line):
+                with self.assertRaisesRegex(ValueError, said):
+                    self.parts(line)
 
 
 if __name__ == "__main__":
