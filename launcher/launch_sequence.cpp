@@ -4,9 +4,9 @@
 
 #include "launcher/command_line.h"
 #include "launcher/icon_registration.h"
-#include "launcher/install_drive.h"
 #include "launcher/launcher.h"
 #include "launcher/text.h"
+#include "launcher/tree_root.h"
 
 namespace launcher {
 
@@ -34,6 +34,24 @@ void fill(Buffers& b) {
   init_icon_registration(b.icon);
 }
 
+// The tree's root, as the length of the own path's beginning that names it,
+// with the profile path moved onto it; 0 when the own path has no root. The
+// own folder is the root where it holds the profile (a copy of the tree in
+// a folder, on a share, in a deployment tool's cache); otherwise, the drive
+// or the share the launcher was started from.
+uint32_t find_tree_root(platform::Platform& os, Buffers& b, uint32_t own_length) {
+  const uint32_t drive = drive_or_share_length(b.own_path, own_length);
+  if (drive == 0) return 0;
+  // A path that filled the buffer was cut: its folder is not known.
+  const uint32_t folder = own_length < kPathSize ? own_folder_length(b.own_path, own_length) : 0;
+  if (folder > drive && rebase(b.profile_path, kProfilePathSize, b.own_path, folder) &&
+      os.is_file(b.profile_path)) {
+    return folder;
+  }
+  copy_text(b.profile_path, kProfilePath, kProfilePathSize);
+  return rebase(b.profile_path, kProfilePathSize, b.own_path, drive) ? drive : 0;
+}
+
 }  // namespace
 
 int exit_status_for_launch(intptr_t result) {
@@ -50,9 +68,9 @@ int exit_status_for_launch(intptr_t result) {
   fill(b);
 
   const uint32_t own_length = os.own_path(b.own_path, kPathSize);
-  if (!has_install_drive(b.own_path, own_length)) return kExitFailed;
-  rebase_onto_drive(b.profile_path, b.own_path);
-  rebase_onto_drive(b.icon.tool_path, b.own_path);
+  const uint32_t root = find_tree_root(os, b, own_length);
+  if (root == 0) return kExitFailed;
+  const bool icon_tool_fits = rebase(b.icon.tool_path, kPathSize, b.own_path, root);
 
   platform::RegKey key = nullptr;
   if (read_resource_locale(os, b.locale, &key) != LocaleRead::kOk &&
@@ -73,11 +91,12 @@ int exit_status_for_launch(intptr_t result) {
   os.profile_string(kProfileSection, row->setup_key, b.default_setup_path, b.setup_path,
                     kPathSize, b.profile_path);
   read_group_name(os, b.icon, *row, b.profile_path);
-  run_icon_tool(os, b.icon);
-  rebase_onto_drive(b.setup_path, b.own_path);
+  if (icon_tool_fits) run_icon_tool(os, b.icon);
+  // A path too long for its buffer is not cut: that setup program is not there.
+  const bool setup_fits = rebase(b.setup_path, kPathSize, b.own_path, root);
   if (key != nullptr) os.close_key(key);
 
-  if (!os.file_exists(b.setup_path, b.found_path)) return kExitFailed;
+  if (!setup_fits || !os.file_exists(b.setup_path, b.found_path)) return kExitFailed;
   return exit_status_for_launch(os.start_program(b.found_path, tail, "", show));
 }
 

@@ -56,6 +56,9 @@ class Platform {
   // cut to size - 1, or the fallback when the file, section or key is missing.
   virtual uint32_t profile_string(const char* section, const char* key, const char* fallback,
                                   char* out, uint32_t size, const char* file) = 0;
+  // True when the path names a file (not a folder), at any length the
+  // system takes (GetFileAttributesA).
+  virtual bool is_file(const char* path) = 0;
   // Tests that a file exists; on success writes its full path (terminated).
   virtual bool file_exists(const char* path, char found[kFoundPathSize]) = 0;
   // Starts a program with the default verb; the platform's launch result

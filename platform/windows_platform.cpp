@@ -74,6 +74,13 @@ uint32_t WindowsPlatform::profile_string(const char* section, const char* key,
   return GetPrivateProfileStringA(section, key, fallback, out, size, file);
 }
 
+// GetFileAttributesA, which Windows 95 exports and which takes drive and
+// UNC paths of any length up to MAX_PATH.
+bool WindowsPlatform::is_file(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool WindowsPlatform::file_exists(const char* path, char found[kFoundPathSize]) {
   OFSTRUCT record;
   record.cBytes = sizeof(record);

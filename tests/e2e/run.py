@@ -17,11 +17,13 @@ HERE = Path(__file__).resolve().parent
 SKIPPED = 77
 # Where 32-bit code is emulated: what the 64-bit twin cannot show, the
 # shipped file's own 32-bit code (its entry, the stdcall calls, the function
-# it looks up at run time), in four launches. One starts a language from the
+# it looks up at run time), in five launches. One starts a language from the
 # registry over another display language, with the tail and the show state
 # handed on; one shows the message box; one takes the display language where
-# the registry has no value; one ends with a failed launch's status.
+# the registry has no value; one ends with a failed launch's status; one
+# starts from a copy of the tree in a folder (the folder test).
 SMOKE = ["test_launcher.ShippedFile.test_registry_language_tail_and_show_in_one_launch",
+         "test_launcher.FolderCopy.test_the_own_folder_is_the_root",
          "test_launcher.Languages.test_unmatched_locale_shows_the_stop_box",
          "test_launcher.DisplayLanguage.test_without_the_registry_value_the_display_language_chooses",
          "test_launcher.Profile.test_setup_that_exists_but_cannot_start_gives_the_launch_error"]

@@ -3,6 +3,7 @@
 #include "tests/fuzz/fuzz_platform.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "tests/fuzz/fuzz_check.h"
 
@@ -47,18 +48,33 @@ void FuzzPlatform::lead_byte_ranges(uint8_t ranges[platform::kLeadByteTableSize]
   }
 }
 
+// Own paths of every shape: any bytes, a drive, a share, the "\\?\" and
+// "\\.\" forms, each with folders of any depth below.
+std::string FuzzPlatform::own_path_shape() {
+  static const char* const kStarts[] = {"", "E:", "e:", "\\\\srv\\share", "\\\\?\\E:",
+                                        "\\\\.\\E:", "\\\\?\\UNC\\srv\\share"};
+  const size_t shape = in_.ConsumeIntegralInRange<size_t>(0, std::size(kStarts));
+  if (shape == std::size(kStarts)) return in_.ConsumeRandomLengthString(300);
+  std::string path = kStarts[shape];
+  for (int folders = in_.ConsumeIntegralInRange(0, 8); folders > 0; --folders) {
+    path += "\\" + in_.ConsumeRandomLengthString(60);
+  }
+  return path + "\\launcher.exe";
+}
+
 uint32_t FuzzPlatform::own_path(char* buffer, uint32_t size) {
   ops.push_back("own_path");
   FUZZ_CHECK(size == 260);
-  const std::string path = in_.ConsumeRandomLengthString(300);
+  const std::string path = own_path_shape();
   switch (in_.ConsumeIntegralInRange(0, 2)) {
     case 0: {  // read; cut and terminated
       const size_t n = std::min<size_t>(path.size(), size - 1);
       std::memcpy(buffer, path.data(), n);
       buffer[n] = '\0';
-      own_path_text.assign(buffer, std::strlen(buffer));
+      own_path_text.assign(buffer, n);
       own_path_read = true;
-      return static_cast<uint32_t>(n);
+      own_path_length = static_cast<uint32_t>(n);
+      return own_path_length;
     }
     case 1:  // failed; nothing written
       return 0;
@@ -67,7 +83,8 @@ uint32_t FuzzPlatform::own_path(char* buffer, uint32_t size) {
       std::memcpy(buffer, path.data(), n);
       own_path_text.assign(buffer, n);
       own_path_read = true;
-      return static_cast<uint32_t>(n);
+      own_path_length = static_cast<uint32_t>(n);
+      return own_path_length;
     }
   }
 }
@@ -140,7 +157,9 @@ uint32_t FuzzPlatform::profile_string(const char* section, const char* key, cons
                                       char* out, uint32_t size, const char* file) {
   ops.push_back(size == 15 ? "profile_group" : "profile_setup");
   FUZZ_CHECK(std::strcmp(section, "95") == 0);
-  FUZZ_CHECK(terminated_within(file, 80));
+  FUZZ_CHECK(terminated_within(file, 260));
+  FUZZ_CHECK(profile_file.empty() || profile_file == file);
+  profile_file = file;
   FUZZ_CHECK(terminated_within(key, 32));
   FUZZ_CHECK(size == 260 || size == 15);
   FUZZ_CHECK(std::strcmp(fallback, size == 15 ? "STARTUP" : "d:\\products\\win95\\quv_enu\\setup.exe") == 0);
@@ -148,7 +167,16 @@ uint32_t FuzzPlatform::profile_string(const char* section, const char* key, cons
   const std::string value = in_.ConsumeBool() ? std::string(fallback) : in_.ConsumeRandomLengthString(400);
   const uint32_t n = write_value(value, out, size);
   if (size == 15) group_value.assign(out, n);
+  if (size == 260) setup_value.assign(out, n);
   return n;
+}
+
+bool FuzzPlatform::is_file(const char* path) {
+  ops.push_back("is_file");
+  FUZZ_CHECK(terminated_within(path, 260));
+  probed.emplace_back(path);
+  probe_result = in_.ConsumeBool();
+  return probe_result;
 }
 
 bool FuzzPlatform::file_exists(const char* path, char found[platform::kFoundPathSize]) {

@@ -25,7 +25,12 @@ class FuzzPlatform final : public platform::Platform {
   std::vector<std::string> ops;
   std::string command_line_text;
   std::string own_path_text;  // as written into the launcher's buffer
+  uint32_t own_path_length = 0;  // as returned
   bool own_path_read = false;
+  std::vector<std::string> probed;  // the paths is_file was asked about
+  bool probe_result = false;
+  std::string profile_file;  // the profile the reads named
+  std::string setup_value;   // what the setup read wrote
   bool open_ok = false;
   bool query_ok = false;
   uint16_t ui_language = 0;  // what display_language gave
@@ -54,6 +59,7 @@ class FuzzPlatform final : public platform::Platform {
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,
                           uint32_t size, const char* file) override;
+  bool is_file(const char* path) override;
   bool file_exists(const char* path, char found[platform::kFoundPathSize]) override;
   intptr_t start_program(const char* file, const char* parameters, const char* directory,
                          int show) override;
@@ -61,6 +67,7 @@ class FuzzPlatform final : public platform::Platform {
 
  private:
   uint16_t language_id();
+  std::string own_path_shape();
   FuzzedDataProvider in_;
   platform::RegKey key_ = reinterpret_cast<platform::RegKey>(0x5eed);
 };

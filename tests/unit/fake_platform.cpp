@@ -112,6 +112,11 @@ uint32_t FakePlatform::profile_string(const char* section, const char* key, cons
   return static_cast<uint32_t>(n);
 }
 
+bool FakePlatform::is_file(const char* path) {
+  log.push_back(std::string("is_file(") + path + ")");
+  return profiles.count(upper(path)) != 0 || existing_files.count(path) != 0;
+}
+
 bool FakePlatform::file_exists(const char* path, char found[platform::kFoundPathSize]) {
   log.push_back(std::string("file_exists(") + path + ")");
   if (existing_files.count(path) == 0) return false;

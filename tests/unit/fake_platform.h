@@ -72,6 +72,7 @@ class FakePlatform final : public platform::Platform {
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,
                           uint32_t size, const char* file) override;
+  bool is_file(const char* path) override;
   bool file_exists(const char* path, char found[platform::kFoundPathSize]) override;
   intptr_t start_program(const char* file, const char* parameters, const char* directory,
                          int show) override;

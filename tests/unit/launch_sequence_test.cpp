@@ -53,6 +53,8 @@ TEST_F(LaunchSequence, StartsTheLanguagesSetupProgramInOrder) {
 
   const Log expected = {
       "own_path(260)",
+      // Started from a folder below the tree's root: does the folder hold the tree?
+      "is_file(E:\\cd\\install\\quv\\win\\client.ini)",
       "open_user_key(Control Panel\\Desktop)",
       "query_value(opened,ResourceLocale,80)",
       "compare_no_case(07,16)",
@@ -188,10 +190,17 @@ TEST_F(LaunchSequence, FailingIconToolDoesNotStopSetup) {
   EXPECT_EQ(os.starts.size(), 2u);
 }
 
-TEST_F(LaunchSequence, NoInstallDriveEndsBeforeAnythingElse) {
-  const char* paths[] = {"\\\\server\\share\\cd\\launcher.exe", "", "E", "1:\\launcher.exe",
-                         "::\\x", "\\\\?\\E:\\launcher.exe"};
-  for (const char* path : paths) {
+TEST_F(LaunchSequence, NoTreeRootEndsBeforeAnythingElse) {
+  const char* paths[] = {"", "E", "1:\\launcher.exe", "::\\x", "\\\\?\\E:\\launcher.exe",
+                         "\\\\?\\UNC\\srv\\share\\launcher.exe", "\\\\.\\E:\\launcher.exe",
+                         "\\\\srv", "\\\\srv\\", "\\\\\\share\\launcher.exe",
+                         "\\launcher.exe", "launcher.exe",
+                         // A share too long for the profile's path to fit below it.
+                         "\\\\srv\\", "\\\\srv\\"};
+  std::vector<std::string> own_paths(std::begin(paths), std::end(paths));
+  own_paths.end()[-2] += std::string(240, 's') + "\\launcher.exe";
+  own_paths.end()[-1] += std::string(240, 's');
+  for (const std::string& path : own_paths) {
     fake::FakePlatform fresh;
     fresh.own_path_text = path;
     EXPECT_EQ(launcher::run_launch_sequence(fresh, "", 1), -1) << path;
@@ -201,6 +210,63 @@ TEST_F(LaunchSequence, NoInstallDriveEndsBeforeAnythingElse) {
   os.own_path_result = 0;
   EXPECT_EQ(run(), -1);
   EXPECT_EQ(os.log, Log{"own_path(260)"});
+}
+
+// Where the tree's root is found, and every path moved onto it.
+TEST_F(LaunchSequence, TheTreesRootAndThePathsMovedOntoIt) {
+  struct Case {
+    const char* own_path;
+    std::string profile_at;  // where the profile lies ("": nowhere)
+    const char* setup_value;
+    std::string probed;      // the folder's profile asked about ("": none)
+    std::string icon_tool;   // "": not started
+    std::string tested;      // "": the setup program is not looked for
+  };
+  const std::string deep(231, 'd');  // the profile fits below it, the icon tool not
+  const Case cases[] = {
+      {"E:\\launcher.exe", "E:\\install\\quv\\win\\client.ini", "D:\\fr\\setup.exe", "",
+       "E:\\install\\quv\\win\\addiconw.exe", "E:\\fr\\setup.exe"},
+      {"C:\\Windows\\ccmcache\\1a\\launcher.exe", "C:\\Windows\\ccmcache\\1a\\install\\quv\\win\\client.ini",
+       "d:\\fr\\setup.exe", "C:\\Windows\\ccmcache\\1a\\install\\quv\\win\\client.ini",
+       "C:\\Windows\\ccmcache\\1a\\install\\quv\\win\\addiconw.exe", "C:\\Windows\\ccmcache\\1a\\fr\\setup.exe"},
+      {"\\\\srv\\share\\launcher.exe", "\\\\srv\\share\\install\\quv\\win\\client.ini", "D:\\fr\\setup.exe", "",
+       "\\\\srv\\share\\install\\quv\\win\\addiconw.exe", "\\\\srv\\share\\fr\\setup.exe"},
+      {"\\\\srv\\share\\product\\launcher.exe", "\\\\srv\\share\\product\\install\\quv\\win\\client.ini",
+       "x", "\\\\srv\\share\\product\\install\\quv\\win\\client.ini",
+       "\\\\srv\\share\\product\\install\\quv\\win\\addiconw.exe",
+       "\\\\srv\\share\\product\\products\\win95\\quv_enu\\setup.exe"},
+      // In a sub-folder of a tree at the drive's root: the drive is the root.
+      {"E:\\tools\\launcher.exe", "E:\\install\\quv\\win\\client.ini", "xy",
+       "E:\\tools\\install\\quv\\win\\client.ini", "E:\\install\\quv\\win\\addiconw.exe", "E:"},
+      {"\\\\srv\\share\\tools\\launcher.exe", "", nullptr,
+       "\\\\srv\\share\\tools\\install\\quv\\win\\client.ini",
+       "\\\\srv\\share\\install\\quv\\win\\addiconw.exe",
+       "\\\\srv\\share\\products\\win95\\quv_enu\\setup.exe"},
+      // So deep that the icon tool's path and the setup's no longer fit.
+      {nullptr, "E:\\" + deep.substr(3) + "\\install\\quv\\win\\client.ini", nullptr,
+       "E:\\" + deep.substr(3) + "\\install\\quv\\win\\client.ini", "", ""},
+  };
+  for (const Case& c : cases) {
+    fake::FakePlatform fresh;
+    fresh.own_path_text = c.own_path ? c.own_path : "E:\\" + deep.substr(3) + "\\launcher.exe";
+    if (!c.profile_at.empty()) {
+      fresh.set_profile(c.profile_at, "ENGLISH_STARTUP", "Group");
+      if (c.setup_value != nullptr) fresh.set_profile(c.profile_at, "ENGLISH", c.setup_value);
+    }
+    EXPECT_EQ(launcher::run_launch_sequence(fresh, "", 1), -1) << fresh.own_path_text;
+    Log probes;
+    for (const std::string& line : fresh.log) {
+      if (line.rfind("is_file(", 0) == 0) probes.push_back(line);
+    }
+    EXPECT_EQ(probes, c.probed.empty() ? Log{} : Log{"is_file(" + c.probed + ")"}) << fresh.own_path_text;
+    const std::string icon_tool = fresh.starts.empty() ? "" : fresh.starts[0].file;
+    EXPECT_EQ(icon_tool, c.icon_tool) << fresh.own_path_text;
+    EXPECT_EQ(fresh.starts.empty() ? "" : fresh.starts[0].parameters,
+              c.icon_tool.empty() ? "" : kIconPrefix + std::string(c.profile_at.empty() ? "STARTUP" : "Group"));
+    const std::string last = fresh.log.back();
+    EXPECT_EQ(last, c.tested.empty() ? "close_key(opened)" : "file_exists(" + c.tested + ")")
+        << fresh.own_path_text;
+  }
 }
 
 TEST_F(LaunchSequence, PathsMoveOntoTheDriveAsSpelled) {
