@@ -6,12 +6,13 @@
 
 #include "checker/names/code_page.h"
 #include "launcher/launcher.h"
+#include "launcher/tree_root.h"
 
 namespace checker {
 
 const char kUsage[] =
     "Usage: launcher-check [--format text|json|gcc|sarif|html] [--windows WINDOWS]\n"
-    "                      [--languages LIST] [--locale XXXXXXXX] TREE\n"
+    "                      [--languages LIST] [--locale XXXXXXXX] [--from PLACE] TREE\n"
     "       launcher-check --list-findings\n"
     "       launcher-check --list-releases\n"
     "\n"
@@ -38,6 +39,10 @@ const char kUsage[] =
     "                   there on every Windows (without it, the language is the\n"
     "                   registry value on 9x, the display language on NT, which\n"
     "                   keeps none, and the user's locale on NT 4.0)\n"
+    "  --from PLACE     the launcher is started from PLACE\\launcher.exe, where the\n"
+    "                   tree lies: a drive (E:, the default D:), a folder\n"
+    "                   (C:\\Windows\\ccmcache\\1a) or a share (\\\\server\\share\\cd);\n"
+    "                   every path and its length limits count from there\n"
     "  --list-findings  every finding the checker reports, with its severity\n"
     "  --list-releases  the releases of Windows and what each does, as a table\n"
     "  --help           this text\n"
@@ -78,6 +83,24 @@ std::optional<std::string> parse_languages(const std::string& list, CheckOptions
   return std::nullopt;
 }
 
+// --from: a drive's root, a folder or a share, as the launcher's own path
+// would begin; what is wrong with it, if anything.
+std::optional<std::string> parse_place(std::string place, CheckOptions& options) {
+  while (place.size() > 2 && place.back() == '\\') place.pop_back();
+  if (place.size() == 3 && place[2] == '\\') place.pop_back();
+  const std::string own_path = place + "\\launcher.exe";
+  if (launcher::drive_or_share_length(own_path.c_str(), static_cast<uint32_t>(own_path.size())) == 0) {
+    return "--from takes a drive (E:), a folder (C:\\Windows\\ccmcache\\1a) or a share "
+           "(\\\\server\\share\\folder)";
+  }
+  if (place.size() > kLongestPlace) {
+    return "--from takes a place of at most " + std::to_string(kLongestPlace) +
+           " characters: below a longer one the launcher cannot start the icon tool";
+  }
+  options.from = place;
+  return std::nullopt;
+}
+
 // An option that takes a value; what is wrong with it, if anything.
 std::optional<std::string> parse_value(const std::string& option, const std::string& value,
                                        Arguments& a) {
@@ -93,6 +116,8 @@ std::optional<std::string> parse_value(const std::string& option, const std::str
     a.options.release = *release;
   } else if (option == "--languages") {
     return parse_languages(value, a.options);
+  } else if (option == "--from") {
+    return parse_place(value, a.options);
   } else {
     a.options.locale = value;
     if (value.size() >= launcher::kLocaleSize) {
@@ -122,7 +147,7 @@ Arguments parse_arguments(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size() && !a.answer && !a.usage_error; ++i) {
     const std::string& arg = args[i];
     const bool takes_value = arg == "--locale" || arg == "--format" || arg == "--windows" ||
-                             arg == "--languages";
+                             arg == "--languages" || arg == "--from";
     if (answers_at_once(arg) || arg == "-h") {
       a.answer = arg == "-h" ? "--help" : arg;
     } else if (takes_value && i + 1 >= args.size()) {

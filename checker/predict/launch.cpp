@@ -99,7 +99,7 @@ std::vector<std::string> checked_locales(const CheckOptions& options) {
 Launch launch(Tree& tree, const std::string& locale, const Release& release, ProfileMarks marks,
               const CheckOptions& options) {
   const UserLanguage user = user_language(locale, language_source(release, options));
-  Launch run{0, TreePlatform(tree, user, release, marks)};
+  Launch run{0, TreePlatform(tree, user, release, marks, options.place())};
   run.exit_status = launcher::launcher_main(run.os);
   return run;
 }
@@ -160,6 +160,15 @@ LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::s
   check.setup_default_used = !check.setup_value || up_to_nul(*check.setup_value).size() < 2;
   check.setup_path = run.os.tested_path;
   if (!run.os.found_path.empty()) check.found_path = run.os.found_path;
+  if (check.setup_path.empty() && check.boxes.empty() && !check.cannot_tell) {
+    // Not looked for: its path, moved onto the root, did not fit.
+    const std::string value = check.setup_default_used
+                                  ? std::string(launcher::kDefaultSetupPath)
+                                  : up_to_nul(*check.setup_value).substr(0, launcher::kPathSize - 1);
+    check.unfit_path = run.os.profile_path.substr(0, run.os.profile_path.size() -
+                                                         (sizeof(launcher::kProfilePath) - 3)) +
+                       value.substr(2);
+  }
   if (!check.starts.empty()) {
     const std::string& parameters = check.starts[0].parameters;
     check.group = parameters.substr(std::min(parameters.size(), size_t{launcher::kGroupSlot}));

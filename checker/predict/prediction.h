@@ -41,7 +41,10 @@ struct LanguageLaunch {
   std::optional<std::string> setup_value;  // as read from the profile; none when missing
   bool setup_default_used = false;         // too short or missing: the default program
   std::string setup_path;                 // the path the file test is given
-  std::optional<std::string> found_path;  // what it finds, at any length
+  std::optional<std::string> found_path;  // what it finds, at any length, spelt from the place
+  // The setup path that does not fit the launcher's 259 characters from
+  // the place: the launcher looks for nothing and ends with -1. "": none.
+  std::string unfit_path;
   std::optional<std::string> group_value;  // as read from the profile; none when missing
   std::string group;                       // the group the icon tool gets
   bool group_cut = false;                  // the icon tool gets other than group_value
@@ -64,6 +67,11 @@ struct DiscReading {
   std::string shown;        // "ISO 9660", "Joliet", "UDF 2.01"; "nothing"
 };
 
+// The longest place the launcher may be started from: below a longer one
+// the icon tool's path no longer fits the launcher's 259 characters.
+constexpr size_t kLongestPlace =
+    launcher::kPathSize - 1 - (sizeof(launcher::kIconToolPath) - 1 - 2);
+
 struct CheckOptions {
   // One value of the registry's ResourceLocale, there on every release;
   // else each language, where each release has it: in the registry on 9x,
@@ -75,6 +83,13 @@ struct CheckOptions {
   // The languages (setup keys) the tree provides; the others are expected
   // to fall back to the default setup program. None: all six.
   std::optional<std::vector<std::string>> languages;
+  // Where the tree lies and the launcher is started from (--from): a drive's
+  // root ("E:"), a folder ("C:\\Windows\\ccmcache\\1a") or a share
+  // ("\\\\srv\\share\\product"), without a trailing backslash. None: the
+  // root of drive D:, a disc's drive.
+  std::optional<std::string> from;
+  const std::string& place() const { return from ? *from : kDriveD; }
+  static inline const std::string kDriveD = "D:";
 };
 
 // The tree a release reads: on a disc, the file system it reads (or

@@ -99,6 +99,15 @@ std::string releases_json(const TreeCheck& check) {
   return out + "\n  }";
 }
 
+// How deep the tree may lie: null where --from names the place, the tree
+// has no profile or no language starts.
+std::string room_json(const TreeCheck& check) {
+  if (!check.room) return "null";
+  return "{\"characters\": " + std::to_string(check.room->characters) +
+         ", \"language\": " + quoted(check.room->language) +
+         ", \"found_path\": " + quoted(check.room->found_path) + "}";
+}
+
 }  // namespace
 
 std::string json_report(const TreeCheck& check, const std::string& version) {
@@ -115,6 +124,8 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   }
   out += "  \"language_source\": " + sources + "},\n";
   out += "  \"medium\": " + quoted(check.medium) + ",\n";
+  out += "  \"place\": " + quoted(check.place) + ",\n";
+  out += "  \"room\": " + room_json(check) + ",\n";
   if (!check.disc_readings.empty()) {
     std::string readings;
     for (const DiscReading& r : check.disc_readings) {

@@ -94,6 +94,7 @@ std::string sarif_report(const TreeCheck& check, const std::string& version) {
          "  \"version\": \"2.1.0\",\n  \"runs\": [{\n"
          "    \"tool\": {\"driver\": {\"name\": \"launcher-check\", \"version\": " +
          quoted(version) + ", \"rules\": [" + rules_json() + "\n    ]}},\n"
+         "    \"properties\": {\"place\": " + quoted(check.place) + "},\n"
          "    \"results\": [" + results_json(check) + "\n    ]\n  }]\n}\n";
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "checker/report/summary.h"
 
+#include "checker/report/json_text.h"
+
 #include "checker/windows/releases.h"
 
 namespace checker {
@@ -44,6 +46,12 @@ std::string file_systems(const TreeCheck& check) {
     out += (i == 0 ? "" : "; ") + r.reader + (i == 0 ? " reads " : " ") + r.shown;
   }
   return out;
+}
+
+std::string place_text(const TreeCheck& check) {
+  if (!check.place_given) return "drive D:";
+  return ansi_to_utf8(check.place) + " (started from " + ansi_to_utf8(check.place) +
+         "\\launcher.exe; the paths on D: below lie there, and their lengths count from there)";
 }
 
 }  // namespace checker

@@ -18,5 +18,8 @@ std::string language_sources(const TreeCheck& check);
 std::string profile_state(const TreeCheck& check);
 // "Windows 95 reads Joliet; ...; Windows Vista and later UDF 2.01".
 std::string file_systems(const TreeCheck& check);
+// Where the tree lies: "drive D:", or the place --from gave, with the
+// launcher's own path there.
+std::string place_text(const TreeCheck& check);
 
 }  // namespace checker

@@ -57,7 +57,7 @@ std::string heading(const TreeCheck& check) {
   const std::string read_as = check.medium == "none" ? ", with no file system this Windows reads,"
                                                      : ", its " + check.medium + " file system,";
   std::string out = (check.medium == "folder" ? "Tree " + check.tree : "Image " + check.tree + read_as) +
-                    " as drive D:, on " + check.release->title +
+                    " as " + place_text(check) + ", on " + check.release->title +
                     " (--windows " + check.release->name + ")\n";
   out += "Profile " + kProfileDPath + ": " + profile_state(check) + "\n";
   out += "Language: " + language_sources(check) + "\n";
@@ -70,13 +70,16 @@ std::vector<std::string> language_row(const LanguageCheck& l,
                                       const Release& chosen) {
   const ProgramStart* setup = setup_start(l);
   std::string program = setup ? setup->file
+                        : !l.unfit_path.empty() ? "too long to look for: " + l.unfit_path
                         : l.found_path ? "not started: " + *l.found_path
                         : l.setup_path.empty() ? "-"
                                                : "not found: " + l.setup_path;
   if (!l.boxes.empty()) program = "message box \"" + l.boxes.front() + "\"";
   if (l.cannot_tell) program = "cannot tell: " + *l.cannot_tell + " cannot be read";
   return {l.language.empty() ? "(none)" : l.language, l.locale, program,
-          l.found_path ? std::to_string(l.found_path->size()) : "-",
+          l.found_path       ? std::to_string(l.found_path->size())
+          : l.unfit_path.empty() ? "-"
+                                 : std::to_string(l.unfit_path.size()),
           icon_start(l) ? "\"" + l.group + "\"" : "-", exit_text(l),
           elsewhere(l, columns, chosen)};
 }
@@ -104,6 +107,19 @@ std::string language_table(const TreeCheck& check) {
     out += line + "\n";
   }
   return out;
+}
+
+// How deep the tree may lie and still start every language.
+std::string room_line(const TreeCheck& check) {
+  if (!check.room) return "";
+  const Room& room = *check.room;
+  // "C:\x" is the shortest folder; a drive's root has two characters.
+  const std::string where = room.characters < 4 ? "only from a drive's root"
+                            : "from a folder or a share of up to " +
+                                  std::to_string(room.characters) + " characters";
+  return "Room: it starts every language that starts here " + where + " (" + room.language +
+         "'s found path decides: " + ansi_to_utf8(room.found_path) + ", " +
+         std::to_string(room.found_path.size()) + " characters from D:); try one with --from.\n";
 }
 
 std::string unmatched_line(const TreeCheck& check) {
@@ -140,7 +156,8 @@ std::string findings_section(const TreeCheck& check) {
 }  // namespace
 
 std::string text_report(const TreeCheck& check) {
-  return heading(check) + "\n" + language_table(check) + unmatched_line(check) + legend() +
+  return heading(check) + "\n" + language_table(check) + unmatched_line(check) + room_line(check) +
+         legend() +
          findings_section(check);
 }
 

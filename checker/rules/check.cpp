@@ -84,10 +84,33 @@ bool TreeCheck::all_start() const {
                      [](const LanguageCheck& l) { return l.exit_status == 0 && !l.cannot_tell; });
 }
 
+// From a folder, the launcher needs the tree's profile to take the folder
+// as its root, and every found path grows by the folder's length beyond
+// the two characters of "D:" (the file test's 127 characters); the icon
+// tool's path must still fit the launcher's 259.
+namespace {
+
+std::optional<Room> room_of(const TreeCheck& check) {
+  if (!check.profile_found || check.place_given) return std::nullopt;
+  std::optional<Room> room;
+  for (const LanguageCheck& l : check.languages) {
+    if (l.exit_status != 0 || l.cannot_tell || !l.found_path) continue;
+    const size_t tail = l.found_path->size() - 2;
+    const size_t fits = std::min(kLongestPlace, platform::kFoundPathSize - 1 - std::min(
+                                                   tail, size_t{platform::kFoundPathSize - 1}));
+    if (!room || fits < room->characters) room = Room{fits, l.language, *l.found_path};
+  }
+  return room;
+}
+
+}  // namespace
+
 TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options,
                      DiscTree* disc, const TreeOf& tree_of) {
   TreeCheck result;
   result.tree = root;
+  result.place = options.place();
+  result.place_given = options.from.has_value();
   result.medium = tree.medium();
   result.release = options.release;
   for (const Windows w : kAllWindows) {
@@ -112,6 +135,7 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
   }
   for (const RuleGroup group : kRuleGroups) group(facts, result);
   find_places(tree, bytes, result);
+  result.room = room_of(result);
   return result;
 }
 

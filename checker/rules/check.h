@@ -23,8 +23,21 @@ struct LanguageCheck : LanguageLaunch {
   std::vector<Finding> findings;
 };
 
+// How far below a drive's root the tree may lie (in a folder or on a
+// share) and still start every language that starts from the root: the
+// longest root, and the language whose found path decides it.
+struct Room {
+  size_t characters = 0;
+  std::string language;
+  std::string found_path;  // as found from D:
+};
+
 struct TreeCheck {
   std::string tree;  // the TREE argument, UTF-8
+  // Where the launcher is started from ("D:" unless --from says otherwise).
+  std::string place = CheckOptions::kDriveD;
+  bool place_given = false;
+  std::optional<Room> room;  // from D:, where the profile is found and a language starts
   // Where an editor finds the files the findings are about, in a folder:
   // the D: path ("D:\install\quv\win\client.ini") against the host path of
   // the file found ("up/INSTALL/QUV/WIN/CLIENT.INI").

@@ -7,7 +7,7 @@
 #include "checker/names/path_rules.h"
 #include "checker/rules/release_starts.h"
 #include "launcher/icon_registration.h"
-#include "launcher/install_drive.h"
+#include "launcher/tree_root.h"
 #include "launcher/launch_sequence.h"
 #include "launcher/launcher.h"
 
@@ -101,7 +101,7 @@ void check_setup_value(LanguageCheck& check, bool provided, std::optional<int> s
     }
   } else {
     const std::string& value = *check.setup_value;
-    if (!launcher::has_install_drive(value.c_str(), static_cast<uint32_t>(value.size()))) {
+    if (!launcher::has_drive(value.c_str(), static_cast<uint32_t>(value.size()))) {
       check.findings.push_back(finding(
           Code::kSetupNoDrivePrefix, key + "=" + value + " does not begin with a drive: its first "
                                        "two characters \"" + value.substr(0, 2) +
@@ -145,14 +145,30 @@ void check_group(LanguageCheck& check, bool provided, std::optional<int> group_l
 
 // The setup program the file test looks for: its path's length, and
 // whether it is there.
-void check_setup_found(Tree& tree, LanguageCheck& check, std::optional<int> setup_line) {
+void check_setup_found(Tree& tree, LanguageCheck& check, std::optional<int> setup_line,
+                       const std::string& place) {
   const std::string& key = check.setup_key;
+  if (!check.unfit_path.empty()) {
+    check.findings.push_back(finding(
+        Code::kSetupPathTooLong,
+        "The setup program's path " + check.unfit_path + " has " +
+            std::to_string(check.unfit_path.size()) + " characters; the launcher's paths hold at most " +
+            std::to_string(launcher::kPathSize - 1) + ", so it ends with " +
+            std::to_string(launcher::kExitFailed) + " without looking for it. Start the tree from a "
+            "shorter place, or move the program to a shorter path.",
+        setup_line));
+    return;
+  }
   const auto full = full_path(check.setup_path);
-  const size_t length = full ? full->text.size() : check.setup_path.size();
+  // Its length as the file test meets it: spelt from the place.
+  const std::string spelt = check.found_path ? *check.found_path
+                            : full           ? place + full->text.substr(2)
+                                             : check.setup_path;
+  const size_t length = spelt.size();
   if (length >= platform::kFoundPathSize) {
     check.findings.push_back(finding(
         Code::kSetupPathTooLong,
-        "The setup program's full path " + (full ? full->text : check.setup_path) + " has " +
+        "The setup program's full path " + spelt + " has " +
             std::to_string(length) + " characters; the launcher's file test takes at most " +
             std::to_string(platform::kFoundPathSize - 1) + ", so it ends with " +
             std::to_string(launcher::kExitFailed) + ". Move the program to a shorter path.",
@@ -185,7 +201,7 @@ void check_language(const TreeFacts& facts, LanguageCheck& check) {
                                       check.setup_key) != options.languages->end();
   check_setup_value(check, provided, setup_line);
   check_group(check, provided, key_line(profile, check.group_key.c_str()));
-  check_setup_found(tree, check, setup_line);
+  check_setup_found(tree, check, setup_line, options.place());
   check_setup_start(check, tree, *options.release, check.findings, setup_line);
 }
 

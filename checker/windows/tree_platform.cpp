@@ -33,10 +33,24 @@ uint32_t TreePlatform::own_path(char* buffer, uint32_t size) {
   if (tree_.on_disc() && tree_.entry_at(kOwnPath) == Tree::Entry::kUnreadable) {
     needed_but_unreadable(kOwnPath);
   }
-  const size_t n = std::min<size_t>(sizeof(kOwnPath) - 1, size - 1);
-  std::memcpy(buffer, kOwnPath, n);
+  const size_t n = std::min<size_t>(own_path_.size(), size - 1);
+  std::memcpy(buffer, own_path_.c_str(), n);
   buffer[n] = '\0';
   return static_cast<uint32_t>(n);
+}
+
+// The place's own spelling, or the same letters in another case (Windows
+// compares names so), then a separator or the end.
+std::optional<std::string> TreePlatform::in_tree(const std::string& path) const {
+  if (path.size() < place_.size()) return std::nullopt;
+  for (size_t i = 0; i < place_.size(); ++i) {
+    const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    if (fold(path[i]) != fold(place_[i])) return std::nullopt;
+  }
+  if (path.size() > place_.size() && path[place_.size()] != '\\' && path[place_.size()] != '/') {
+    return std::nullopt;
+  }
+  return kDriveD + path.substr(place_.size());
 }
 
 long TreePlatform::open_user_key(const char*, platform::RegKey* key) {
@@ -69,7 +83,9 @@ int TreePlatform::compare_no_case(const char* a, const char* b) {
 void TreePlatform::format_text(char* out, const char* format) { std::strcpy(out, format); }
 
 uint32_t TreePlatform::profile_string(const char* section, const char* key, const char* fallback,
-                                      char* out, uint32_t size, const char* file) {
+                                      char* out, uint32_t size, const char* named) {
+  profile_path = named;
+  const std::string file = in_tree(named).value_or("");
   const auto full = full_path(file);
   const std::string where = full ? full->text : file;
   auto found = profiles_.find(where);
@@ -83,23 +99,31 @@ uint32_t TreePlatform::profile_string(const char* section, const char* key, cons
   return read_profile_string(found->second.get(), section, key, fallback, out, size);
 }
 
+// GetFileAttributesA: a file, not a folder, at any length.
+bool TreePlatform::is_file(const char* path) {
+  return tree_.entry_at(in_tree(path).value_or("")) == Tree::Entry::kFile;
+}
+
 // OpenFile with OF_EXIST: its record holds 128 bytes, so a full path of
 // more than 127 characters is not found; nor is a folder.
-bool TreePlatform::file_exists(const char* path, char found[platform::kFoundPathSize]) {
-  tested_path = path;
-  if (tree_.entry_at(path) == Tree::Entry::kUnreadable) {
-    const auto named = full_path(path);
-    needed_but_unreadable(named ? named->text : path);
+bool TreePlatform::file_exists(const char* named, char found[platform::kFoundPathSize]) {
+  const auto path = in_tree(named);
+  tested_path = path.value_or(named);
+  if (path && tree_.entry_at(*path) == Tree::Entry::kUnreadable) {
+    const auto full = full_path(*path);
+    needed_but_unreadable(full ? full->text : *path);
   }
-  const auto full = tree_.find_file(path);
-  found_path = full.value_or("");
-  if (!full || full->size() >= platform::kFoundPathSize) return false;
-  std::memcpy(found, full->c_str(), full->size() + 1);
+  // Its length counts as spelt from the place.
+  const auto full = path ? tree_.find_file(*path) : std::nullopt;
+  found_path = full ? place_ + full->substr(2) : "";
+  if (!full || found_path.size() >= platform::kFoundPathSize) return false;
+  std::memcpy(found, found_path.c_str(), found_path.size() + 1);
   return true;
 }
 
-intptr_t TreePlatform::start_program(const char* file, const char* parameters,
+intptr_t TreePlatform::start_program(const char* named, const char* parameters,
                                      const char* /*directory: none, the launcher's*/, int show) {
+  const std::string file = in_tree(named).value_or(named);
   const PredictedStart start = predicted_start(tree_, file, *release_);
   starts.push_back({file, parameters, show, start.result, start.note, start.kind});
   return start.result;

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The launcher authors
 // SPDX-License-Identifier: BSL-1.0
 // The launcher's platform, answered from an installation tree for one
-// release of Windows: the launcher lies at the root of drive D: and is
+// release of Windows: the launcher lies at the tree's top, the place it is
+// started from (the root of drive D: unless said otherwise), and is
 // double-clicked, the user's language is the one being checked (in the
 // registry or as the display language), the profile and file calls go to
 // the tree, and program starts and message boxes are
-// recorded instead of made.
+// recorded instead of made. Paths inside the place are kept as paths on
+// drive D:, the tree's own spelling; paths outside it name nothing.
 #pragma once
 
 #include <map>
@@ -49,23 +51,27 @@ ProfileMarks marks_of(const Release& release);
 class TreePlatform final : public platform::Platform {
  public:
   static constexpr char kOwnPath[] = "D:\\launcher.exe";
-  // Double-clicked: the command line is the quoted path, shown normally.
-  static constexpr char kCommandLine[] = "\"D:\\launcher.exe\"";
+  static constexpr char kDriveD[] = "D:";
 
-  // With the profile read as a reader that decodes `marks` reads it.
-  TreePlatform(Tree& tree, UserLanguage user, const Release& release, ProfileMarks marks)
-      : tree_(tree), user_(std::move(user)), release_(&release), marks_(marks) {}
+  // With the profile read as a reader that decodes `marks` reads it, and
+  // the launcher started from `place` ("D:", "C:\\deploy\\1a", "\\\\srv\\share").
+  TreePlatform(Tree& tree, UserLanguage user, const Release& release, ProfileMarks marks,
+               std::string place = kDriveD)
+      : tree_(tree), user_(std::move(user)), release_(&release), marks_(marks),
+        place_(std::move(place)), own_path_(place_ + "\\launcher.exe"),
+        command_line_("\"" + own_path_ + "\"") {}
 
   std::vector<ProgramStart> starts;
   std::vector<std::string> boxes;
-  std::string tested_path;  // the setup path the file test was given
-  std::string found_path;   // what it found, at any length ("" when nothing)
+  std::string tested_path;  // the setup path the file test was given, on drive D: where in the tree
+  std::string found_path;   // what it found, at any length, as spelt from the place ("" when nothing)
+  std::string profile_path;  // the profile the launch read, as the launcher named it
   // The first file the launch needed but could not read (the profile, or
   // the setup program the file test looks for; "" for none): what the
   // launcher does then, nobody can tell.
   std::string unreadable;
 
-  const char* command_line() override { return kCommandLine; }
+  const char* command_line() override { return command_line_.c_str(); }
   void startup_info(uint32_t* flags, uint16_t* show_window) override;
   void lead_byte_ranges(uint8_t ranges[platform::kLeadByteTableSize]) override;
   uint32_t own_path(char* buffer, uint32_t size) override;
@@ -78,6 +84,7 @@ class TreePlatform final : public platform::Platform {
   void format_text(char* out, const char* format) override;
   uint32_t profile_string(const char* section, const char* key, const char* fallback, char* out,
                           uint32_t size, const char* file) override;
+  bool is_file(const char* path) override;
   bool file_exists(const char* path, char found[platform::kFoundPathSize]) override;
   intptr_t start_program(const char* file, const char* parameters, const char* directory,
                          int show) override;
@@ -85,11 +92,16 @@ class TreePlatform final : public platform::Platform {
 
  private:
   void needed_but_unreadable(const std::string& d_path);
+  // The path on drive D: of a path inside the place; none outside it.
+  std::optional<std::string> in_tree(const std::string& path) const;
 
   Tree& tree_;
   UserLanguage user_;
   const Release* release_;
   ProfileMarks marks_;
+  std::string place_;
+  std::string own_path_;
+  std::string command_line_;
   // Each profile read once, by its full path (nullptr: missing).
   std::map<std::string, std::unique_ptr<Profile>> profiles_;
 };

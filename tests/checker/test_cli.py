@@ -507,7 +507,9 @@ class Usage(unittest.TestCase):
         for args in [(), ("--json",), ("--locale",), ("--frob", "x"), ("a", "b"), (".", "."),
                      ("--locale", "0" * 80, "."), ("--windows", "nt16", "."), ("--windows",),
                      ("--format", "xml", "."), ("--languages", "ENGLISH,KLINGON", "."),
-                     ("--languages", "", ".")]:
+                     ("--languages", "", "."), ("--from", "nowhere", "."),
+                     ("--from", "\\\\?\\C:\\x", "."), ("--from", "C:\\" + "x" * 228, "."),
+                     ("--from",)]:
             with self.subTest(args=args):
                 done = run(*args)
                 self.assertEqual(done.returncode, 2)

@@ -121,9 +121,12 @@ class Agreement:
         self.assertTrue(CHECKER.exists(), f"{CHECKER} is missing: run 'make build'")
         self.wine = harness.shared_wine()
 
+    place = "E:"  # where the launcher is started from
+
     def predict(self, tree, *args):
-        done = subprocess.run([str(CHECKER), "--json", *args, str(tree)], capture_output=True,
-                              timeout=120)
+        place = ["--from", self.place] if self.place != "E:" else []
+        done = subprocess.run([str(CHECKER), "--json", *place, *args, str(tree)],
+                              capture_output=True, timeout=120)
         self.assertIn(done.returncode, (0, 1), done.stderr.decode())
         return json.loads(done.stdout)
 
@@ -150,7 +153,8 @@ class Agreement:
         self.assertEqual(len(runs), 7 if unmatched else 1)
         for predicted in runs:
             with self.subTest(tree=tree.name, locale=predicted["locale"]):
-                result = self.wine.run(r"E:\launcher.exe", b'"E:\\launcher.exe"', show=SHOW_NORMAL,
+                exe = self.place + "\\launcher.exe"
+                result = self.wine.run(exe, f'"{exe}"'.encode(), show=SHOW_NORMAL,
                                        **self.user_language(report, predicted["locale"]))
                 if predicted["language"] in (wine_differs or {}):
                     self.assertEqual(result.exit_code, wine_differs[predicted["language"]])
@@ -165,7 +169,7 @@ class Agreement:
                 self.assertEqual(len(result.starts), len(expected), result.started_modules)
                 for real, start in zip(result.starts, expected):
                     self.assertEqual(real.module.encode("latin-1").lower(),
-                                     ("e" + start["file"][1:]).encode("cp1252").lower())
+                                     (self.place + start["file"][2:]).encode("cp1252").lower())
                     self.assertEqual(real.parameters, start["parameters"].encode("cp1252"))
                     self.assertEqual(real.show, start["show"])
         self.assertEqual(harness.snapshot(tree), before, "the launcher or checker changed the tree")
@@ -175,7 +179,8 @@ class Agreement:
 
     def windows_build_report(self, checker):
         """The Windows build's report of drive E:, and its exit status."""
-        code, output, _ = harness.start_under_wine([harness.WINE, str(checker), "--json", "E:\\"],
+        place = ["--from", self.place] if self.place != "E:" else []
+        code, output, _ = harness.start_under_wine([harness.WINE, str(checker), "--json", *place, "E:\\"],
                                                    self.wine.env, lambda code, out: out != "")
         return json.loads(output), code
 
@@ -230,6 +235,40 @@ class CheckerAgreesWithTheLauncher(Agreement, unittest.TestCase):
                     (tree / relative).write_bytes(content)
                 self.wine.map_drive("E", tree)
                 self.assertAgrees(tree, *wine_differs)
+
+
+class CheckerAgreesFromAFolder(Agreement, unittest.TestCase):
+    """launcher-check --from against the launcher started in a copy of the
+    tree in a folder: the found paths' 127 characters and the paths' 259
+    count from the folder."""
+
+    def in_folder(self, tree, folder):
+        self.place = "C:\\" + folder.replace("/", "\\")
+        link = self.wine.prefix / "drive_c" / folder
+        link.parent.mkdir(parents=True, exist_ok=True)
+        if link.is_symlink():
+            link.unlink()
+        link.symlink_to(tree)
+        self.wine.map_drive("E", tree)  # for the Windows build, which reads the tree as E:\
+
+    def test_a_deployment_cache_and_a_deep_folder(self):
+        profile, programs, files = broken_trees()["defaults and limits"]
+        tree = Path(tempfile.mkdtemp(dir=self.wine.root, prefix="folder-"))
+        harness.place_launcher(tree)
+        harness.write_profile(tree, profile)
+        for program in programs:
+            harness.place_program(self.wine, tree, program)
+        for folder, too_long in [("Windows/ccmcache/1a", {"PORTUGESE"}),
+                                 ("d" * 60 + "/" + "e" * 60 + "/" + "f" * 60, None)]:
+            with self.subTest(folder=folder):
+                self.in_folder(tree, folder)
+                report = self.assertAgrees(tree)
+                self.assertEqual(report["place"], self.place)
+                failed = {l["language"] for l in report["languages"] if l["exit_status"] == -1}
+                if too_long:  # 127 characters from D:, more from the folder
+                    self.assertLessEqual(too_long, failed)
+                else:  # nothing that starts from the drive is found this deep
+                    self.assertEqual(failed, {l["language"] for l in report["languages"]})
 
 
 if __name__ == "__main__":
