@@ -40,14 +40,19 @@ uint32_t TreePlatform::own_path(char* buffer, uint32_t size) {
 }
 
 // The place's own spelling, or the same letters in another case (Windows
-// compares names so), then a separator or the end.
+// compares names so), then a separator or the end; after a drive alone,
+// anything ("E:setup.exe" is taken from the drive's root, where the
+// launcher starts), whereas after a folder or a share more letters name
+// another folder or share.
 std::optional<std::string> TreePlatform::in_tree(const std::string& path) const {
   if (path.size() < place_.size()) return std::nullopt;
   for (size_t i = 0; i < place_.size(); ++i) {
     const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
     if (fold(path[i]) != fold(place_[i])) return std::nullopt;
   }
-  if (path.size() > place_.size() && path[place_.size()] != '\\' && path[place_.size()] != '/') {
+  const bool drive_alone = place_.size() == 2;
+  if (!drive_alone && path.size() > place_.size() && path[place_.size()] != '\\' &&
+      path[place_.size()] != '/') {
     return std::nullopt;
   }
   return kDriveD + path.substr(place_.size());
