@@ -25,7 +25,8 @@ struct Buffers {
 };
 
 void fill(Buffers& b) {
-  // The own path's first two bytes are tested even when it was not read.
+  // The own path is read by the length its read returns; a failed read
+  // returns 0, and the buffer stays empty.
   b.own_path[0] = b.own_path[1] = '\0';
   copy_text(b.profile_path, kProfilePath, kProfilePathSize);
   copy_text(b.default_setup_path, kDefaultSetupPath, kPathSize);
