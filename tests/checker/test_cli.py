@@ -6,6 +6,7 @@ loops, names with any bytes, a huge profile). Never a crash, never a write
 into the tree."""
 
 import atexit
+import html
 import json
 import os
 import re
@@ -523,6 +524,25 @@ class Usage(unittest.TestCase):
                 done = run(tree)
                 self.assertEqual((done.returncode, done.stdout), (2, b""))
                 self.assertIn(said, done.stderr)
+
+    def test_every_format_names_the_place(self):
+        tree = tree_with(b"[95]\r\nENGLISH=D:\\p\\setup.exe\r\n", [("p/setup.exe", program())])
+        place = "\\\\srv\\share\\product"
+        said = {fmt: run("--format", fmt, "--from", place, tree) for fmt in ("text", "json", "sarif", "html")}
+        # The other five languages fall back to a default that is not there.
+        self.assertEqual({fmt: done.returncode for fmt, done in said.items()},
+                         {fmt: 1 for fmt in said})
+        self.assertIn(f"as {place} (started from {place}\\launcher.exe".encode(),
+                      said["text"].stdout.splitlines()[0])
+        self.assertNotIn(b"Room:", said["text"].stdout)
+        report = json.loads(said["json"].stdout)
+        self.assertEqual((report["place"], report["room"]), (place, None))
+        # Its found path is spelt, and counted, from the share.
+        self.assertEqual(report["languages"][1]["found_path"], place + "\\p\\setup.exe")
+        self.assertEqual(json.loads(said["sarif"].stdout)["runs"][0]["properties"], {"place": place})
+        self.assertIn(html.escape(place).encode(), said["html"].stdout)
+        self.assertEqual(json.loads(run("--json", tree).stdout)["room"],
+                         {"characters": 115, "language": "ENGLISH", "found_path": "D:\\p\\setup.exe"})
 
 
 class HostileTrees(unittest.TestCase):
