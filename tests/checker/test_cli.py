@@ -334,6 +334,27 @@ class Discs(unittest.TestCase):
                                       for l in on_9x["languages"] + [on_9x["unmatched_locale"]]},
                                      {("cannot-tell", None, None, 0)})
 
+    def test_a_crash_of_xorriso_is_mastered_once_more(self):
+        # xorriso now and then dies of a SIGSEGV on a tree it masters the
+        # next time: make-iso tries a crash once more, and nothing else.
+        tree = tree_with(b"[95]\r\n")
+        fake = Path(tempfile.mkdtemp(dir=SCRATCH))
+        for crashes, status in [(1, 0), (2, 1)]:
+            with self.subTest(crashes=crashes):
+                count = fake / "count"
+                count.write_text("0")
+                (fake / "xorriso").write_text(
+                    f'#!/bin/bash\nn=$(($(cat {count}) + 1)); echo $n > {count}\n'
+                    f'if [ $n -le {crashes} ]; then echo "UNIX-SIGNAL:  SIGSEGV  errno= 0" >&2; exit 1; fi\n'
+                    f'exec {shutil.which("xorriso")} "$@"\n')
+                (fake / "xorriso").chmod(0o755)
+                env = dict(os.environ, FORCE="1", CHECKER="true", PATH=f"{fake}:{os.environ['PATH']}")
+                done = subprocess.run([str(REPO / "scripts/make-iso"), str(tree), str(fake / "x.iso")],
+                                      env=env, capture_output=True, timeout=600)
+                self.assertEqual(done.returncode, status, done.stderr.decode())
+                self.assertIn(b"mastering once more", done.stderr)
+                self.assertEqual(count.read_text().strip(), "2")
+
     def test_write_once_udf(self):
         """DVD±R and BD-R volumes as mkudffs writes them: a virtual partition
         found through the allocation table recorded last, read by the
