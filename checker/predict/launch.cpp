@@ -165,9 +165,9 @@ LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::s
     const std::string value = check.setup_default_used
                                   ? std::string(launcher::kDefaultSetupPath)
                                   : up_to_nul(*check.setup_value).substr(0, launcher::kPathSize - 1);
-    check.unfit_path = run.os.profile_path.substr(0, run.os.profile_path.size() -
-                                                         (sizeof(launcher::kProfilePath) - 3)) +
-                       value.substr(2);
+    const std::string& profile = run.os.profile_path;
+    const std::string root = profile.substr(0, profile.size() - (kProfileDPath.size() - 2));
+    check.unfit_path = root + value.substr(2);
   }
   if (!check.starts.empty()) {
     const std::string& parameters = check.starts[0].parameters;

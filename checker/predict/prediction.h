@@ -89,7 +89,7 @@ struct CheckOptions {
   // root of drive D:, a disc's drive.
   std::optional<std::string> from;
   const std::string& place() const { return from ? *from : kDriveD; }
-  static inline const std::string kDriveD = "D:";
+  static inline const std::string kDriveD = TreePlatform::kDriveD;
 };
 
 // The tree a release reads: on a disc, the file system it reads (or

@@ -44,12 +44,9 @@ uint32_t TreePlatform::own_path(char* buffer, uint32_t size) {
 // anything ("E:setup.exe" is taken from the drive's root, where the
 // launcher starts), whereas after a folder or a share more letters name
 // another folder or share.
-std::optional<std::string> TreePlatform::in_tree(const std::string& path) const {
-  if (path.size() < place_.size()) return std::nullopt;
-  for (size_t i = 0; i < place_.size(); ++i) {
-    const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    if (fold(path[i]) != fold(place_[i])) return std::nullopt;
-  }
+std::optional<std::string> TreePlatform::in_tree(const std::string& path) {
+  const std::string head = path.substr(0, place_.size());
+  if (compare_no_case(head.c_str(), place_.c_str()) != 0) return std::nullopt;
   const bool drive_alone = place_.size() == 2;
   if (!drive_alone && path.size() > place_.size() && path[place_.size()] != '\\' &&
       path[place_.size()] != '/') {
@@ -75,7 +72,8 @@ long TreePlatform::query_value(platform::RegKey, const char*, char* data, long* 
   return 0;
 }
 
-// lstrcmpiA on the language codes, which are ASCII hex digits.
+// lstrcmpiA on the language codes, which are ASCII hex digits; also the
+// place against a path, whose letters Windows compares without case.
 int TreePlatform::compare_no_case(const char* a, const char* b) {
   for (;; ++a, ++b) {
     const auto x = static_cast<unsigned char>(*a >= 'a' && *a <= 'z' ? *a - 32 : *a);

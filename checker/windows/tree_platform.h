@@ -93,7 +93,7 @@ class TreePlatform final : public platform::Platform {
  private:
   void needed_but_unreadable(const std::string& d_path);
   // The path on drive D: of a path inside the place; none outside it.
-  std::optional<std::string> in_tree(const std::string& path) const;
+  std::optional<std::string> in_tree(const std::string& path);
 
   Tree& tree_;
   UserLanguage user_;

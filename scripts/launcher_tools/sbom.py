@@ -92,10 +92,10 @@ def contained(program, part, archive):
     return component
 
 
-def program_component(program, version, parts, archive):
+def program_component(program, version, archive):
     """A program of the release and the parts it contains."""
-    ours = next(p for p in parts if p.key == "ours")
-    others = [p for p in parts if p.key != "ours"]
+    ours = next(p for p in program["parts"] if p.key == "ours")
+    others = [p for p in program["parts"] if p.key != "ours"]
     copyleft = [p for p in others if "GPL-3.0-or-later" == p.origin.licence]
     whole = "GPL-3.0-or-later" if copyleft else "BSL-1.0"
     return {"type": "application", "bom-ref": program["name"], "name": program["name"],
@@ -125,8 +125,7 @@ def make_sbom(version, programs, archive):
                 "hashes": _sha256(archive["sha256"]),
                 "comment": "source: the project's and every third-party source the release "
                            "must carry, with BUILDING.txt"}]}},
-        "components": [program_component(p, version, p["parts"], archive)
-                       for p in programs],
+        "components": [program_component(p, version, archive) for p in programs],
     }
 
 

@@ -59,7 +59,8 @@ def make_source_archive(path, top, building_text, third_party, root=REPO):
         entries += [(f"{top}/{THIRD_PARTY}/{n}", Path(p)) for n, p in third_party.items()]
         for name, source in sorted(entries):
             data = source.read_bytes()
-            archive.addfile(_entry(name, data, os.access(source, os.X_OK)), io.BytesIO(data))
+            executable = source.stat().st_mode & 0o111 != 0
+            archive.addfile(_entry(name, data, executable), io.BytesIO(data))
             if f"/{THIRD_PARTY}/" in name:
                 stored[name] = hashlib.sha256(data).hexdigest()
         text = building_text.encode()
