@@ -14,16 +14,14 @@ import hashlib
 import os
 import re
 import shutil
-import signal
 import subprocess
 import tempfile
-import threading
 from dataclasses import dataclass, field
 from pathlib import Path
 
 from launcher_tools import REPO, example_trees, wine_prefix
 # What the suites and scripts take from here too.
-from launcher_tools.wine_run import (WINE, WINESERVER, missing_tools,  # noqa: F401
+from launcher_tools.wine_run import (WINE, WINESERVER, end_cleanly_on_signals, missing_tools,  # noqa: F401
                                      require_tools, start_under_wine)
 from launcher_tools.example_trees import ICON_TOOL
 from launcher_tools.i386_support import how_i386_runs
@@ -143,17 +141,6 @@ class Result:
     @property
     def started_modules(self):
         return [s.module for s in self.starts]
-
-
-def end_cleanly_on_signals():
-    """SIGTERM and SIGHUP end the run as an interrupt does, through its
-    finally blocks and atexit, which end the Wine server it started."""
-    def end(signum, _frame):
-        raise SystemExit(128 + signum)
-    if threading.current_thread() is threading.main_thread():
-        for signum in (signal.SIGTERM, signal.SIGHUP):
-            if signal.getsignal(signum) in (signal.SIG_DFL, None):
-                signal.signal(signum, end)
 
 
 class Wine:

@@ -18,7 +18,8 @@ from contextlib import contextmanager
 from pathlib import Path
 
 from launcher_tools import REPO
-from launcher_tools.wine_run import WINE, WINESERVER, require_tools, start_under_wine
+from launcher_tools.wine_run import (WINE, WINESERVER, end_cleanly_on_signals, require_tools,
+                                     start_under_wine)
 WINE_INF = Path("/usr/share/wine/wine.inf")
 WINE_32BIT_LOADER = "/usr/lib/wine/wine"
 TEMPLATE = Path(os.environ.get("LAUNCHER_WINE_TEMPLATE") or REPO / "build/wine-prefix")
@@ -70,8 +71,15 @@ def template():
 def _wineboot(prefix):
     """Makes a prefix and waits until its server has ended and written the
     registry; should wineboot fail (seen once under load: status 53), it is
-    made again from nothing."""
+    made again from nothing. Stopped on the way (Ctrl-C, `timeout`, a CI
+    limit), wineboot's process group and the prefix's server end with it."""
     env = base_env(prefix)
+    end_cleanly_on_signals()
+
+    def end_server():
+        subprocess.run([WINESERVER, "-k"], env=env, check=False, timeout=60,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
 
     def wait_for_server():
         subprocess.run([WINESERVER, "-w"], env=env, check=True, timeout=300,
@@ -82,9 +90,13 @@ def _wineboot(prefix):
         wait_for_server()
         shutil.rmtree(prefix, ignore_errors=True)
 
-    code, _, errors = start_under_wine([WINE, "wineboot", "-i"], env,
-                                       before_retry=remove_prefix, timeout=1200)
-    wait_for_server()
+    try:
+        code, _, errors = start_under_wine([WINE, "wineboot", "-i"], env, own_group=True,
+                                           before_retry=remove_prefix, timeout=1200)
+        wait_for_server()
+    except BaseException:
+        end_server()
+        raise
     if code != 0:
         raise RuntimeError(f"wineboot failed twice, last with status {code}: {errors}")
 
