@@ -1,26 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The launcher authors
 # SPDX-License-Identifier: BSL-1.0
-# One entry point for building, testing and trying the launcher.
-#   make build     both Windows executables, the Linux checker and the Wine
-#                  prefix the tests and the demo copy
-#   make test      every test suite (installs missing Debian packages as root)
-#   make test-reproducible  two clean builds give the same bytes (CI runs it too)
-#   make demo      runs the launcher under Wine on the example tree, and the checker
-#   make check-tree TREE=path [CHECK_ARGS=options] [HTML=report.html]
-#                  what the launcher will do on a tree (or a disc image);
-#                  with HTML, also as one page for a browser
-#   make iso TREE=path [ISO=file] [LABEL=text] [FORCE=1] [CHECK_ARGS=options]
-#                  masters a disc image of the tree and checks it
-#   make dist      the release folder and zip for tree authors, in dist/
-#   make sign CERT=cert.pem KEY=key.pem [TIMESTAMP_URL=...]
-#                  a signed copy of the launcher in dist/launcher-<version>/signed/;
-#                  the key's password, if any, in SIGN_PASS or SIGN_PASS_FILE
-#                  (environment), never on make's command line
-#   make size      byte sizes of the executables and their sections
-#   make bench     launcher against a baseline of the same two starts, under Wine,
-#                  and launcher-check on a 650 MB disc image
-#   make fuzz      each libFuzzer target for FUZZ_SECONDS (default 300)
-#   make fuzz-coverage  launcher lines the fuzz corpora reach
+# One entry point for building, testing and trying the launcher. `make help`
+# lists every target, one line each: the `##` line above it.
 
 BUILD_TYPE ?= MinSizeRel
 VERSION := $(shell cat VERSION)
@@ -29,101 +10,41 @@ RELEASE = $(DIST)/launcher-$(VERSION)
 JOBS ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = command_line language launch_sequence profile image
+# The Python package the scripts and tests share (scripts/launcher_tools).
+export PYTHONPATH := $(CURDIR)/scripts$(if $(PYTHONPATH),:$(PYTHONPATH))
 
-.PHONY: iso best-fit-table dist sign all deps wine-prefix deps-release deps-unit build build-win32 build-win64 build-tools build-host check-tree test test-unit test-reproducible test-e2e test-sanitize build-sanitize demo size bench fuzz fuzz-coverage clean
+.PHONY: all help test-unit test demo check-tree iso test-e2e test-sanitize test-reproducible \
+        format check-format build build-win32 build-win64 build-tools build-host build-sanitize \
+        wine-prefix deps deps-release deps-unit dist sign size bench fuzz fuzz-coverage \
+        best-fit-table clean
 
 all: build
 
-deps:
-	@scripts/ensure-deps
+# --- Everyday ----------------------------------------------------------------
 
-# A release (and a disc image) needs only the compilers, libcdio, xorriso
-# and osslsigncode.
-deps-release:
-	@scripts/ensure-deps release
-
-build-win32:
-	cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLAUNCHER_TEST_HELPERS=ON >/dev/null
-	cmake --build build/win32 -j $(JOBS)
-
-build-win64:
-	cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLAUNCHER_TEST_HELPERS=ON >/dev/null
-	cmake --build build/win64 -j $(JOBS)
-
-# The tree checker for Linux, without the tests.
-build-tools:
-	cmake -S . -B build/tools -DCMAKE_BUILD_TYPE=Release -DLAUNCHER_TESTS=OFF >/dev/null
-	cmake --build build/tools -j $(JOBS) --target launcher-check
-
-# The Wine prefix every Wine run copies: wineboot once per checkout (minutes
-# where 32-bit code is emulated, seconds elsewhere), made again when Wine
-# changes; skipped, with a word, where Wine is not installed yet.
-wine-prefix:
-	@if [ -x /usr/lib/wine/wine64 ]; then python3 -m launcher_tools.wine_prefix; \
-	else echo "No Wine here yet: the Wine prefix is made when a Wine run needs it."; fi
-
-build: build-win32 build-win64 build-tools wine-prefix
-
-build-host:
-	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	cmake --build build/host -j $(JOBS)
-
-# Unit tests under AddressSanitizer and UBSan, and the fuzz targets (clang).
-build-sanitize:
-	CXX=clang++ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug \
-	    -DLAUNCHER_SANITIZE=ON -DLAUNCHER_FUZZ=ON -DFUZZ_SECONDS=20 >/dev/null
-	cmake --build build/sanitize -j $(JOBS)
-
-deps-unit:
-	@scripts/ensure-deps unit
-
+## test-unit: the fast loop: the unit tests on the fake platform, no Wine (seconds)
 test-unit: deps-unit build-host
 	ctest --test-dir build/host --output-on-failure -L unit
 
-# LAUNCHER_EXE=path/to/launcher.exe checks another build (either
-# architecture) with the same suite.
-test-e2e: deps build build-host
-ifdef LAUNCHER_EXE
-	scripts/run-e2e "$(LAUNCHER_EXE)"
-else
-	ctest --test-dir build/host --output-on-failure -L e2e
-endif
-
-# Unit tests, sanitized unit tests, brief fuzzing from the seed corpus.
-# Two clean builds give the same bytes (two minutes; CI runs it beside make test).
-test-reproducible: deps build-host
-	ctest --test-dir build/host --output-on-failure -L reproducible
-
-test-sanitize: deps build-sanitize
-	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
-
 # Both builds' tests run even when the first fails; then every skipped
 # suite is listed with its reason.
+## test: every test suite (installs missing Debian packages as root)
 test: deps build build-host build-sanitize
 	@rm -f build/host/junit.xml build/sanitize/junit.xml; status=0; \
 	ctest --test-dir build/host --output-on-failure -j $(JOBS) -LE reproducible --output-junit junit.xml || status=1; \
 	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS) --output-junit junit.xml || status=1; \
 	scripts/test-summary build/host/junit.xml build/sanitize/junit.xml; exit $$status
 
-# What the launcher will do on a tree: make check-tree TREE=path/to/tree
-# A bundled example (examples/*) holds no programs: its check runs on a copy
-# with the stand-in programs the demo uses, in build/examples/.
-STAND_IN = build/win32/tests/e2e/stand_in.exe
-# The Python package the scripts and tests share (scripts/launcher_tools).
-export PYTHONPATH := $(CURDIR)/scripts$(if $(PYTHONPATH),:$(PYTHONPATH))
-EXAMPLE_TREES = python3 -m launcher_tools.example_trees
-# The Windows build the examples' stand-ins come from; its log is shown when
-# it fails.
-BUILD_STAND_INS = { mkdir -p build && $(MAKE) -s --no-print-directory build-win32 >build/build-win32.log 2>&1 || \
-  { cat build/build-win32.log >&2; echo "make: the Windows build failed (above)" >&2; false; }; }
+## demo: the launcher under Wine on the example tree, then the checker on it
+demo: deps build
+	xvfb-run -a scripts/demo
+
+# A bundled example (examples/*) holds no programs: scripts/stage-tree
+# checks or masters a copy with the demo's stand-in programs.
+## check-tree: TREE=path [CHECK_ARGS=...] [HTML=report.html]: what the launcher does on a tree or image
 check-tree: build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make check-tree TREE=path/to/tree" >&2; exit 2; }
-	@tree="$(TREE)"; \
-	if $(EXAMPLE_TREES) --is-example "$$tree"; then \
-	  $(BUILD_STAND_INS) && \
-	  tree=$$($(EXAMPLE_TREES) "$$tree" build/examples $(STAND_IN)) || exit 2; \
-	  echo "$(TREE) is a bundled example without its programs: checking a copy with stand-ins."; \
-	fi; \
+	@tree=$$(scripts/stage-tree "$(TREE)") || exit 2; \
 	build/tools/launcher-check $(CHECK_ARGS) "$$tree"; status=$$?; \
 	if [ -n "$(HTML)" ]; then \
 	  build/tools/launcher-check $(CHECK_ARGS) --format html "$$tree" >"$(HTML)"; \
@@ -131,21 +52,93 @@ check-tree: build-tools
 	fi; \
 	exit $$status
 
-# A disc image of a tree, checked as Windows reads it. A bundled example is
-# staged first, with stand-ins and the launcher at its root.
 ISO ?= build/iso/$(notdir $(abspath $(TREE))).iso
 LABEL ?= INSTALL
+## iso: TREE=path [ISO=file] [LABEL=text] [FORCE=1] [CHECK_ARGS=...]: master a disc image and check it
 iso: deps-release build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make iso TREE=path/to/tree" >&2; exit 2; }
-	@tree="$(TREE)"; \
-	if $(EXAMPLE_TREES) --is-example "$$tree"; then \
-	  $(BUILD_STAND_INS) && \
-	  tree=$$($(EXAMPLE_TREES) "$$tree" build/examples $(STAND_IN)) || exit 2; \
-	  cp build/win32/launcher.exe "$$tree/"; \
-	  echo "$(TREE) is a bundled example: mastering a copy with stand-ins and the launcher."; \
-	fi; \
+	@tree=$$(scripts/stage-tree "$(TREE)" --with-launcher) || exit 2; \
 	CHECK_ARGS="$(CHECK_ARGS)" scripts/make-iso "$$tree" "$(ISO)" "$(LABEL)"
 
+# --- More tests --------------------------------------------------------------
+
+## test-e2e: the real executables under Wine ([LAUNCHER_EXE=path] checks another build)
+test-e2e: deps build build-host
+ifdef LAUNCHER_EXE
+	scripts/run-e2e "$(LAUNCHER_EXE)"
+else
+	ctest --test-dir build/host --output-on-failure -L e2e
+endif
+
+## test-sanitize: the unit tests under AddressSanitizer and UBSan, and brief fuzzing
+test-sanitize: deps build-sanitize
+	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
+
+## test-reproducible: two clean builds give the same bytes (four minutes; CI runs it)
+test-reproducible: deps build-host
+	ctest --test-dir build/host --output-on-failure -L reproducible
+
+## format: formats the C++ sources by .clang-format
+format: deps-unit
+	scripts/check-format --fix
+
+## check-format: fails where a C++ source differs from its formatted self (CI runs it)
+check-format: deps-unit
+	scripts/check-format
+
+# --- Builds ------------------------------------------------------------------
+
+## build: both Windows executables, the Linux checker and the Wine prefix
+build: build-win32 build-win64 build-tools wine-prefix
+
+## build-win32: the shipped launcher.exe and launcher-check.exe, in build/win32
+build-win32:
+	cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLAUNCHER_TEST_HELPERS=ON >/dev/null
+	cmake --build build/win32 -j $(JOBS)
+
+## build-win64: the launcher's 64-bit twin, for the tests, in build/win64
+build-win64:
+	cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLAUNCHER_TEST_HELPERS=ON >/dev/null
+	cmake --build build/win64 -j $(JOBS)
+
+## build-tools: the Linux launcher-check, without the tests, in build/tools
+build-tools:
+	cmake -S . -B build/tools -DCMAKE_BUILD_TYPE=Release -DLAUNCHER_TESTS=OFF >/dev/null
+	cmake --build build/tools -j $(JOBS) --target launcher-check
+
+## build-host: the Linux tests and checker (debug), in build/host
+build-host:
+	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build build/host -j $(JOBS)
+
+## build-sanitize: the unit tests and the fuzz targets under clang's sanitizers
+build-sanitize:
+	CXX=clang++ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug \
+	    -DLAUNCHER_SANITIZE=ON -DLAUNCHER_FUZZ=ON -DFUZZ_SECONDS=20 >/dev/null
+	cmake --build build/sanitize -j $(JOBS)
+
+# wineboot once per checkout (minutes where 32-bit code is emulated,
+# seconds elsewhere), made again when Wine changes.
+## wine-prefix: the Wine prefix every Wine run copies (skipped, with a word, before Wine is installed)
+wine-prefix:
+	@if [ -x /usr/lib/wine/wine64 ]; then python3 -m launcher_tools.wine_prefix; \
+	else echo "No Wine here yet: the Wine prefix is made when a Wine run needs it."; fi
+
+## deps: installs every Debian package the builds and tests need (as root)
+deps:
+	@scripts/ensure-deps
+
+## deps-release: only what a release and a disc image need (compilers, xorriso, osslsigncode)
+deps-release:
+	@scripts/ensure-deps release
+
+## deps-unit: only what the unit tests need
+deps-unit:
+	@scripts/ensure-deps unit
+
+# --- Release -----------------------------------------------------------------
+
+## dist: the release folder, zip, SBOM and source archive, in dist/
 dist: deps-release build-win32 build-tools
 	scripts/make-dist --out "$(DIST)"
 
@@ -159,34 +152,44 @@ $(error SIGN_PASS= on make's command line is visible to every process: set it in
 endif
 
 # The arguments are checked before anything is built.
+## sign: CERT=cert.pem KEY=key.pem [TIMESTAMP_URL=...]: a signed launcher in dist/.../signed/ (password in SIGN_PASS or SIGN_PASS_FILE)
 sign:
 	@scripts/sign --check "$(CERT)" "$(KEY)"
 	$(MAKE) dist
 	@SIGN_TIMESTAMP_URL="$(TIMESTAMP_URL)" \
 	  scripts/sign "$(CERT)" "$(KEY)" "$(RELEASE)/launcher.exe" "$(RELEASE)/signed/launcher.exe"
 
-demo: deps build
-	xvfb-run -a scripts/demo
+# --- Measures and tools ------------------------------------------------------
 
+## size: byte sizes of the executables and their sections
 size: build
 	scripts/size-report
 
+## bench: the launcher against a baseline under Wine, and the checker on a 650 MB image
 bench: deps build
 	xvfb-run -a scripts/bench
 	scripts/bench-image
 
+## fuzz: each libFuzzer target for FUZZ_SECONDS (default 300)
 fuzz: deps build-sanitize
 	@for t in $(FUZZ_TARGETS); do \
 	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 	  scripts/run-fuzz build/sanitize/tests/fuzz_$$t tests/fuzz/corpus/$$t $(FUZZ_SECONDS) || exit 1; \
 	done
 
+## fuzz-coverage: the launcher lines the fuzz corpora reach
 fuzz-coverage: deps
 	scripts/fuzz-coverage
 
-# The code page 1252 table of the real WideCharToMultiByte, from Wine.
+## best-fit-table: the code page 1252 table of the real WideCharToMultiByte, from Wine
 best-fit-table: deps build-win64
 	xvfb-run -a scripts/best-fit-table
 
+## clean: removes build/ and dist/
 clean:
 	rm -rf build dist
+
+## help: every target, one line each (this list)
+help:
+	@awk '/^## /{sub(/^## /, ""); n = index($$0, ": "); \
+	  printf "  make %-20s %s\n", substr($$0, 1, n - 1), substr($$0, n + 2)}' $(MAKEFILE_LIST)

@@ -89,7 +89,8 @@ std::optional<std::string> parse_place(std::string place, CheckOptions& options)
   while (place.size() > 2 && place.back() == '\\') place.pop_back();
   if (place.size() == 3 && place[2] == '\\') place.pop_back();
   const std::string own_path = place + "\\launcher.exe";
-  if (launcher::drive_or_share_length(own_path.c_str(), static_cast<uint32_t>(own_path.size())) == 0) {
+  if (launcher::drive_or_share_length(own_path.c_str(), static_cast<uint32_t>(own_path.size())) ==
+      0) {
     return "--from takes a drive (E:), a folder (C:\\Windows\\ccmcache\\1a) or a share "
            "(\\\\server\\share\\folder)";
   }
@@ -121,8 +122,8 @@ std::optional<std::string> parse_value(const std::string& option, const std::str
   } else {
     a.options.locale = value;
     if (value.size() >= launcher::kLocaleSize) {
-      return "a resource-locale value has at most " +
-             std::to_string(launcher::kLocaleSize - 1) + " characters";
+      return "a resource-locale value has at most " + std::to_string(launcher::kLocaleSize - 1) +
+             " characters";
     }
   }
   return std::nullopt;

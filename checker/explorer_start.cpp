@@ -59,8 +59,9 @@ void leave_console() { FreeConsole(); }
 std::optional<std::string> ask_for_tree() {
   const HRESULT com = CoInitialize(nullptr);
   BROWSEINFOW browse{};
-  browse.lpszTitle = L"Check what the launcher does: pick the folder that is the root of "
-                     L"the installation medium, or a disc image (.iso).";
+  browse.lpszTitle =
+      L"Check what the launcher does: pick the folder that is the root of "
+      L"the installation medium, or a disc image (.iso).";
   browse.ulFlags = BIF_BROWSEINCLUDEFILES;
   std::optional<std::string> picked;
   if (LPITEMIDLIST item = SHBrowseForFolderW(&browse)) {
@@ -93,10 +94,10 @@ std::optional<std::string> write_page(const std::string& tree, const std::string
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
-  const bool done = file != INVALID_HANDLE_VALUE &&
-                    WriteFile(file, page.data(), static_cast<DWORD>(page.size()), &written,
-                              nullptr) &&
-                    written == page.size();
+  const bool done =
+      file != INVALID_HANDLE_VALUE &&
+      WriteFile(file, page.data(), static_cast<DWORD>(page.size()), &written, nullptr) &&
+      written == page.size();
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   if (!done) {
     *error = "The report could not be written to " + utf8_from_wide(path.c_str()) + ".";
@@ -106,8 +107,8 @@ std::optional<std::string> write_page(const std::string& tree, const std::string
 }
 
 bool open_page(const std::string& path) {
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(nullptr, L"open", wide_from_utf8(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+      nullptr, L"open", wide_from_utf8(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   return result > 32;
 }
 

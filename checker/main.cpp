@@ -52,24 +52,19 @@ std::string answer(const std::string& option) {
 
 std::string report(const checker::TreeCheck& result, checker::Format format) {
   switch (format) {
-    case checker::Format::kJson:
-      return checker::json_report(result, LAUNCHER_VERSION);
-    case checker::Format::kGcc:
-      return checker::gcc_report(result);
-    case checker::Format::kSarif:
-      return checker::sarif_report(result, LAUNCHER_VERSION);
-    case checker::Format::kHtml:
-      return checker::html_report(result, LAUNCHER_VERSION);
-    case checker::Format::kText:
-      break;
+    case checker::Format::kJson: return checker::json_report(result, LAUNCHER_VERSION);
+    case checker::Format::kGcc: return checker::gcc_report(result);
+    case checker::Format::kSarif: return checker::sarif_report(result, LAUNCHER_VERSION);
+    case checker::Format::kHtml: return checker::html_report(result, LAUNCHER_VERSION);
+    case checker::Format::kText: break;
   }
   return checker::text_report(result);
 }
 
 // The check of TREE (UTF-8): a disc image read as Windows reads the disc,
 // else a folder; none, with `error` said, when it cannot be read.
-std::optional<checker::TreeCheck> check(const std::string& root, const checker::CheckOptions& options,
-                                        std::string* error) {
+std::optional<checker::TreeCheck> check(const std::string& root,
+                                        const checker::CheckOptions& options, std::string* error) {
   const auto image = checker::probe_image(root, error);
   if (!error->empty()) return std::nullopt;
   if (!image && checker::is_plain_file(root)) {
@@ -117,8 +112,9 @@ int run_from_explorer(std::vector<std::string> args) {
                                           "launcher-check.exe, or open it and pick one."
                                     : "";
   const auto result = error.empty() ? check(*a.root, a.options, &error) : std::nullopt;
-  const auto page = result ? checker::write_page(*a.root, report(*result, checker::Format::kHtml), &error)
-                           : std::nullopt;
+  const auto page =
+      result ? checker::write_page(*a.root, report(*result, checker::Format::kHtml), &error)
+             : std::nullopt;
   if (!page) {
     checker::tell(error, true);
     return 2;

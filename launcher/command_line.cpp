@@ -18,7 +18,8 @@ bool is_lead_byte(uint8_t byte, const uint8_t ranges[platform::kLeadByteTableSiz
   return false;
 }
 
-const char* command_line_tail(const char* line, const uint8_t ranges[platform::kLeadByteTableSize]) {
+const char* command_line_tail(const char* line,
+                              const uint8_t ranges[platform::kLeadByteTableSize]) {
   const auto* p = reinterpret_cast<const uint8_t*>(line);
   if (*p == '"') {
     ++p;
@@ -36,7 +37,7 @@ const char* command_line_tail(const char* line, const uint8_t ranges[platform::k
 
 int show_state(uint32_t startup_flags, uint16_t show_window) {
   return (startup_flags & platform::kStartfUseShowWindow) != 0 ? show_window
-                                                                : platform::kShowDefault;
+                                                               : platform::kShowDefault;
 }
 
 }  // namespace launcher

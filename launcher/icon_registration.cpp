@@ -15,8 +15,8 @@ void init_icon_registration(IconRegistration& icon) {
 
 void read_group_name(platform::Platform& os, IconRegistration& icon, const LanguageRow& row,
                      const char* profile_path) {
-  os.profile_string(kProfileSection, row.group_key, icon.default_group, icon.parameters + kGroupSlot,
-                    kGroupSlotSize, profile_path);
+  os.profile_string(kProfileSection, row.group_key, icon.default_group,
+                    icon.parameters + kGroupSlot, kGroupSlotSize, profile_path);
 }
 
 void run_icon_tool(platform::Platform& os, const IconRegistration& icon) {

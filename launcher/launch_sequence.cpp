@@ -89,8 +89,8 @@ int exit_status_for_launch(intptr_t result) {
   // moves whatever the read left in the buffer. A value shorter than two
   // characters thus leaves the default's remainder: the default on the
   // install drive.
-  os.profile_string(kProfileSection, row->setup_key, b.default_setup_path, b.setup_path,
-                    kPathSize, b.profile_path);
+  os.profile_string(kProfileSection, row->setup_key, b.default_setup_path, b.setup_path, kPathSize,
+                    b.profile_path);
   read_group_name(os, b.icon, *row, b.profile_path);
   if (icon_tool_fits) run_icon_tool(os, b.icon);
   // A path too long for its buffer is not cut: that setup program is not there.

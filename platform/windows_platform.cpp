@@ -68,9 +68,8 @@ int WindowsPlatform::compare_no_case(const char* a, const char* b) { return lstr
 
 void WindowsPlatform::format_text(char* out, const char* format) { wsprintfA(out, format); }
 
-uint32_t WindowsPlatform::profile_string(const char* section, const char* key,
-                                         const char* fallback, char* out, uint32_t size,
-                                         const char* file) {
+uint32_t WindowsPlatform::profile_string(const char* section, const char* key, const char* fallback,
+                                         char* out, uint32_t size, const char* file) {
   return GetPrivateProfileStringA(section, key, fallback, out, size, file);
 }
 

@@ -9,11 +9,10 @@
 namespace checker {
 
 namespace {
-constexpr char32_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char32_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 }  // namespace
 
 char32_t from_ansi(unsigned char byte) {
@@ -73,7 +72,8 @@ size_t utf8_sequence_at(const std::string& text, size_t at) {
   for (size_t length = 1; length <= 4 && at + length <= text.size(); ++length) {
     const std::string unit = text.substr(at, length);
     const std::u32string decoded = decode_utf8(unit);
-    if (decoded.size() == 1 && decoded[0] != U'\uFFFD' && encode_utf8(decoded) == unit) return length;
+    if (decoded.size() == 1 && decoded[0] != U'\uFFFD' && encode_utf8(decoded) == unit)
+      return length;
   }
   return 0;
 }
@@ -101,7 +101,7 @@ std::u32string decode_utf8(const std::string& bytes) {
       text.push_back(lead);
       continue;
     }
-    const size_t length = lead >= 0xC2 && lead <= 0xDF ? 1
+    const size_t length = lead >= 0xC2 && lead <= 0xDF   ? 1
                           : lead >= 0xE0 && lead <= 0xEF ? 2
                           : lead >= 0xF0 && lead <= 0xF4 ? 3
                                                          : 0;

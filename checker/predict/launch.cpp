@@ -20,8 +20,8 @@ std::optional<std::string> profile_value(const Profile* profile, const char* key
     return std::nullopt;
   }
   std::string buffer(kLargeValue, '\0');
-  const uint32_t n = read_profile_string(profile, launcher::kProfileSection, key, "",
-                                         buffer.data(), kLargeValue);
+  const uint32_t n =
+      read_profile_string(profile, launcher::kProfileSection, key, "", buffer.data(), kLargeValue);
   buffer.resize(n);
   return buffer;
 }
@@ -53,14 +53,14 @@ bool starts_alike(Tree& tree, const ReleaseLaunch& run, const Release& release) 
 }
 
 ReleaseLaunch release_launch(const Launch& run) {
-  return {run.exit_status, run.os.starts, run.os.boxes, run.os.tested_path, run.os.found_path,
-          cannot_tell(run)};
+  return {run.exit_status,    run.os.starts,     run.os.boxes,
+          run.os.tested_path, run.os.found_path, cannot_tell(run)};
 }
 
 // The launch on every release, each run once per set of releases that
 // share it.
-std::vector<ReleaseLaunch> launches_by_release(const std::string& locale, const CheckOptions& options,
-                                               const TreeOf& tree_of) {
+std::vector<ReleaseLaunch> launches_by_release(const std::string& locale,
+                                               const CheckOptions& options, const TreeOf& tree_of) {
   std::vector<ReleaseLaunch> by_release(kReleaseCount);
   std::vector<SharedRun> runs;
   for (size_t i = 0; i < kReleaseCount; ++i) {
@@ -106,7 +106,8 @@ Launch launch(Tree& tree, const std::string& locale, const Release& release, Pro
 
 std::optional<std::string> cannot_tell(const Launch& run) {
   if (!run.os.unreadable.empty()) return run.os.unreadable;
-  const bool setup_unreadable = run.os.starts.size() >= 2 && run.os.starts[1].kind == StartKind::kUnreadable;
+  const bool setup_unreadable =
+      run.os.starts.size() >= 2 && run.os.starts[1].kind == StartKind::kUnreadable;
   if (setup_unreadable) {
     const auto named = full_path(run.os.starts[1].file);
     return named ? named->text : run.os.starts[1].file;
@@ -162,9 +163,9 @@ LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::s
   if (!run.os.found_path.empty()) check.found_path = run.os.found_path;
   if (check.setup_path.empty() && check.boxes.empty() && !check.cannot_tell) {
     // Not looked for: its path, moved onto the root, did not fit.
-    const std::string value = check.setup_default_used
-                                  ? std::string(launcher::kDefaultSetupPath)
-                                  : up_to_nul(*check.setup_value).substr(0, launcher::kPathSize - 1);
+    const std::string value =
+        check.setup_default_used ? std::string(launcher::kDefaultSetupPath)
+                                 : up_to_nul(*check.setup_value).substr(0, launcher::kPathSize - 1);
     const std::string& profile = run.os.profile_path;
     const std::string root = profile.substr(0, profile.size() - (kProfileDPath.size() - 2));
     check.unfit_path = root + value.substr(2);

@@ -40,8 +40,8 @@ struct LanguageLaunch {
   std::string group_key;
   std::optional<std::string> setup_value;  // as read from the profile; none when missing
   bool setup_default_used = false;         // too short or missing: the default program
-  std::string setup_path;                 // the path the file test is given
-  std::optional<std::string> found_path;  // what it finds, at any length, spelt from the place
+  std::string setup_path;                  // the path the file test is given
+  std::optional<std::string> found_path;   // what it finds, at any length, spelt from the place
   // The setup path that does not fit the launcher's 259 characters from
   // the place: the launcher looks for nothing and ends with -1. "": none.
   std::string unfit_path;

@@ -9,8 +9,8 @@ namespace checker {
 std::string gcc_report(const TreeCheck& check) {
   std::string out;
   for (const auto& [where, f] : all_findings(check)) {
-    out += editor_location(check, *f) + ": " + severity_name(f->severity()) +
-           ": " + (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + " [" + f->name() +
+    out += editor_location(check, *f) + ": " + severity_name(f->severity()) + ": " +
+           (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + " [" + f->name() +
            "]\n";
   }
   return out;

@@ -26,7 +26,8 @@ constexpr char kStyle[] =
     "overflow-wrap:anywhere}"
     "th{background:#f2f2f2}code{white-space:pre-wrap;overflow-wrap:anywhere}"
     ".starts{background:#e3f4e6}.opens{background:#fff3d6}.fails,.nothing{background:#fde4e1}"
-    ".message-box{background:#ececf6}.cannot-tell{background:#eee}.exit{display:block;font-weight:600}"
+    ".message-box{background:#ececf6}.cannot-tell{background:#eee}.exit{display:block;font-weight:"
+    "600}"
     ".error{color:#a4160a}.warning{color:#7a5200}dt{font-weight:600;margin-top:.5rem}"
     "summary{cursor:pointer}ul{padding-left:1.2rem}li{margin:.3rem 0}";
 
@@ -35,8 +36,8 @@ std::string head(const TreeCheck& check) {
          "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
          "style-src 'unsafe-inline'; base-uri 'none'; form-action 'none'\">\n"
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-         "<title>launcher-check: " + html_text(check.tree) + "</title>\n<style>" + kStyle +
-         "</style>\n</head>\n<body>\n";
+         "<title>launcher-check: " +
+         html_text(check.tree) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
 }
 
 // The tree, its medium, what each Windows reads, the profile, the language.
@@ -53,11 +54,10 @@ std::string summary(const TreeCheck& check, const std::string& version) {
                     html_ansi(check.room->found_path) + " decides)");
   }
   row("Medium", html_text(check.medium));
-  row("Windows", html_text(std::string(check.release->title) + " (--windows " + check.release->name +
-                           "), and every other release beside it"));
+  row("Windows", html_text(std::string(check.release->title) + " (--windows " +
+                           check.release->name + "), and every other release beside it"));
   if (!check.disc_readings.empty()) row("File systems", html_text(file_systems(check)));
-  row("Profile", html_ansi(kProfileDPath) + ": " +
-                     html_text(profile_state(check)));
+  row("Profile", html_ansi(kProfileDPath) + ": " + html_text(profile_state(check)));
   row("Language", html_text(language_sources(check)));
   row("Checker", "launcher-check " + html_text(version));
   return "<h1>What the launcher does</h1>\n<dl>\n" + rows + "</dl>\n";
@@ -79,7 +79,8 @@ std::string place(const TreeCheck& check, const Finding& f) {
 
 // A finding as a list item: severity, code (a link to what it means), where
 // it is, the language, the message.
-std::string finding_item(const TreeCheck& check, const Finding& f, const std::string& language = "") {
+std::string finding_item(const TreeCheck& check, const Finding& f,
+                         const std::string& language = "") {
   const std::string severity = severity_name(f.severity());
   const std::string where = place(check, f);
   return "<li><span class=\"" + severity + "\">" + severity + "</span> <a href=\"#kind-" +
@@ -89,9 +90,9 @@ std::string finding_item(const TreeCheck& check, const Finding& f, const std::st
 
 std::string cell(const TreeCheck& check, const LanguageCheck& launch) {
   const Outcome outcome = outcome_of(launch);
-  std::string out = "<td class=\"" + std::string(outcome_name(outcome)) + "\"><span class=\"does\">" +
-                    html_ansi(outcome_text(launch)) + "</span><span class=\"exit\">exit " +
-                    exit_text(launch) + "</span>";
+  std::string out = "<td class=\"" + std::string(outcome_name(outcome)) +
+                    "\"><span class=\"does\">" + html_ansi(outcome_text(launch)) +
+                    "</span><span class=\"exit\">exit " + exit_text(launch) + "</span>";
   if (!launch.findings.empty()) {
     std::string items;
     for (const Finding& f : launch.findings) items += finding_item(check, f);
@@ -105,7 +106,8 @@ std::string cell(const TreeCheck& check, const LanguageCheck& launch) {
 // double-click does there; the findings in the chosen release's column.
 std::string matrix(const TreeCheck& check) {
   const std::vector<ReleaseColumn> columns = release_columns(check);
-  std::string out = "<h2>Each language on each Windows</h2>\n<table id=\"matrix\">\n<tr><th>Language</th>";
+  std::string out =
+      "<h2>Each language on each Windows</h2>\n<table id=\"matrix\">\n<tr><th>Language</th>";
   for (const ReleaseColumn& column : columns) {
     out += "<th>" + html_text(column.label) +
            (column.holds(*check.release) ? " <small>(predicted)</small>" : "") + "</th>";
@@ -133,16 +135,15 @@ std::string findings(const TreeCheck& check) {
   for (const auto& [language, f] : seen) items += finding_item(check, *f, language);
   std::string kinds;
   for (const FindingKind& kind : kFindingKinds) {
-    const bool found = std::any_of(seen.begin(), seen.end(), [&](const auto& s) {
-      return s.second->code == kind.code;
-    });
+    const bool found = std::any_of(seen.begin(), seen.end(),
+                                   [&](const auto& s) { return s.second->code == kind.code; });
     if (!found) continue;
     kinds += "<dt id=\"kind-" + std::string(kind.name) + "\">" + kind.name + " <span class=\"" +
-             severity_name(kind.severity) + "\">" + severity_name(kind.severity) + "</span></dt><dd>" +
-             html_text(kind.summary) + "</dd>\n";
+             severity_name(kind.severity) + "\">" + severity_name(kind.severity) +
+             "</span></dt><dd>" + html_text(kind.summary) + "</dd>\n";
   }
-  return "<h2>Findings</h2>\n<ul id=\"findings\">\n" + items + "</ul>\n<h2>What the findings mean</h2>\n<dl>\n" +
-         kinds + "</dl>\n";
+  return "<h2>Findings</h2>\n<ul id=\"findings\">\n" + items +
+         "</ul>\n<h2>What the findings mean</h2>\n<dl>\n" + kinds + "</dl>\n";
 }
 
 }  // namespace

@@ -20,11 +20,12 @@ std::string findings_json(const std::vector<Finding>& findings, const std::strin
   if (findings.empty()) return "[]";
   std::string out = "[";
   for (size_t i = 0; i < findings.size(); ++i) {
-    out += (i ? ",\n" : "\n") + indent + "  {\"severity\": " + quoted(severity_name(findings[i].severity())) +
+    out += (i ? ",\n" : "\n") + indent +
+           "  {\"severity\": " + quoted(severity_name(findings[i].severity())) +
            ", \"code\": " + quoted(findings[i].name()) +
            ", \"message\": " + quoted(findings[i].message) +
-           ", \"file\": " + (findings[i].file.empty() ? "null" : quoted(findings[i].file)) + ", \"line\": " +
-           (findings[i].line ? std::to_string(*findings[i].line) : "null") + "}";
+           ", \"file\": " + (findings[i].file.empty() ? "null" : quoted(findings[i].file)) +
+           ", \"line\": " + (findings[i].line ? std::to_string(*findings[i].line) : "null") + "}";
   }
   return out + "\n" + indent + "]";
 }
@@ -63,9 +64,10 @@ std::string language_json(const LanguageCheck& l, Windows chosen) {
   field("does", quoted(outcome_text(l)));
   std::string by_windows = "{";
   for (const Windows w : kAllWindows) {
-    const LanguageCheck there = w == chosen ? l : on_release(l, release_index(representative_release(w)));
-    by_windows += (by_windows.size() > 1 ? ", " : "") + quoted(windows_name(w)) + ": " +
-                  exit_json(there);
+    const LanguageCheck there =
+        w == chosen ? l : on_release(l, release_index(representative_release(w)));
+    by_windows +=
+        (by_windows.size() > 1 ? ", " : "") + quoted(windows_name(w)) + ": " + exit_json(there);
   }
   field("exit_status_by_windows", by_windows + "}");
   field("findings", findings_json(l.findings, in), true);
@@ -92,8 +94,10 @@ std::string releases_json(const TreeCheck& check) {
                   quoted(outcome_name(outcome_of(there)));
     }
     out += (i ? ",\n    " : "\n    ") + quoted(r.name) + ": {\"title\": " + quoted(r.title) +
-           ", \"family\": " + quoted(windows_name(r.family)) + ", \"column\": " + quoted(column->label) + ", \"language_source\": " +
-           quoted(language_source_name(i < check.release_language.size() ? check.release_language[i] : r.language)) +
+           ", \"family\": " + quoted(windows_name(r.family)) +
+           ", \"column\": " + quoted(column->label) + ", \"language_source\": " +
+           quoted(language_source_name(i < check.release_language.size() ? check.release_language[i]
+                                                                         : r.language)) +
            ", \"exit_status\": {" + exits + "}, \"outcome\": {" + outcomes + "}}";
   }
   return out + "\n  }";
@@ -136,8 +140,8 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
     out += "  \"udf_revision\": " +
            (check.udf_revision.empty() ? "null" : quoted(check.udf_revision)) + ",\n";
   }
-  out += "  \"profile\": {\"path\": " + quoted(kProfileDPath) + ", \"found\": " +
-         (check.profile_found ? "true" : "false") + ", \"encoding\": " +
+  out += "  \"profile\": {\"path\": " + quoted(kProfileDPath) +
+         ", \"found\": " + (check.profile_found ? "true" : "false") + ", \"encoding\": " +
          (check.profile_found ? quoted(profile_text_name(check.profile_text)) : "null") +
          ", \"unreadable\": " + (check.profile_unreadable ? "true" : "false") + "},\n";
   out += "  \"findings\": " + findings_json(check.findings, "  ") + ",\n";
@@ -146,7 +150,9 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
     out += (i ? ",\n    " : "\n    ") + language_json(check.languages[i], check.release->family);
   }
   out += "\n  ],\n";
-  out += "  \"unmatched_locale\": " + (check.unmatched ? language_json(*check.unmatched, check.release->family) : "null") + ",\n";
+  out += "  \"unmatched_locale\": " +
+         (check.unmatched ? language_json(*check.unmatched, check.release->family) : "null") +
+         ",\n";
   out += "  \"releases\": " + releases_json(check) + ",\n";
   out += std::string("  \"all_start\": ") + (check.all_start() ? "true" : "false") + "\n}\n";
   return out;

@@ -38,20 +38,16 @@ std::string exit_json(const LanguageCheck& launch) {
 std::string outcome_text(const LanguageCheck& launch) {
   const ProgramStart* setup = setup_start(launch);
   switch (outcome_of(launch)) {
-    case Outcome::kCannotTell:
-      return "cannot tell: " + *launch.cannot_tell + " cannot be read";
-    case Outcome::kMessageBox:
-      return "shows the message box \"" + launch.boxes.front() + "\"";
+    case Outcome::kCannotTell: return "cannot tell: " + *launch.cannot_tell + " cannot be read";
+    case Outcome::kMessageBox: return "shows the message box \"" + launch.boxes.front() + "\"";
     case Outcome::kStarts:
       return "starts " + setup->file + (setup->note.empty() ? "" : ": " + setup->note);
-    case Outcome::kOpens:
-      return setup->file + ": " + setup->note;
-    case Outcome::kFails:
-      return setup->file + " does not start: " + setup->note;
-    case Outcome::kNothing:
-      break;
+    case Outcome::kOpens: return setup->file + ": " + setup->note;
+    case Outcome::kFails: return setup->file + " does not start: " + setup->note;
+    case Outcome::kNothing: break;
   }
-  if (launch.found_path) return "does nothing: the full path " + *launch.found_path + " is too long";
+  if (launch.found_path)
+    return "does nothing: the full path " + *launch.found_path + " is too long";
   if (launch.setup_path.empty()) return "does nothing";
   return "does nothing: " + launch.setup_path + " is not found";
 }

@@ -13,8 +13,8 @@
 namespace checker {
 
 struct ReleaseColumn {
-  std::string label;    // "98 to ME", or "98 SE to ME" where 98 differs
-  size_t first, last;   // kReleases indexes, inclusive
+  std::string label;   // "98 to ME", or "98 SE to ME" where 98 differs
+  size_t first, last;  // kReleases indexes, inclusive
   bool holds(const Release& release) const {
     return release_index(release) >= first && release_index(release) <= last;
   }

@@ -64,8 +64,9 @@ std::string location_json(const TreeCheck& check, const Finding& f) {
   const auto found = check.host_files.find(f.file);
   const bool on_host = !in_image && found != check.host_files.end();
   const std::string host = on_host ? found->second : check.tree;
-  std::string out = "{\"physicalLocation\": {\"artifactLocation\": {\"uri\": " +
-                    quoted_utf8(path_uri(host)) + "}";
+  std::string out =
+      "{\"physicalLocation\": {\"artifactLocation\": {\"uri\": " + quoted_utf8(path_uri(host)) +
+      "}";
   if (f.line && on_host) out += ", \"region\": {\"startLine\": " + std::to_string(*f.line) + "}";
   out += "}";
   if (in_image) {
@@ -80,9 +81,9 @@ std::string results_json(const TreeCheck& check) {
   for (const auto& [where, f] : all_findings(check)) {
     const std::string text = (where.empty() ? "" : where + ": ") + f->message;
     out += std::string(out.empty() ? "" : ",") + "\n    {\"ruleId\": " + quoted(f->name()) +
-           ", \"ruleIndex\": " + std::to_string(static_cast<size_t>(f->code)) +
-           ", \"level\": \"" + severity_name(f->severity()) + "\", \"message\": {\"text\": " +
-           quoted(text) + "}, \"locations\": [" + location_json(check, *f) + "]}";
+           ", \"ruleIndex\": " + std::to_string(static_cast<size_t>(f->code)) + ", \"level\": \"" +
+           severity_name(f->severity()) + "\", \"message\": {\"text\": " + quoted(text) +
+           "}, \"locations\": [" + location_json(check, *f) + "]}";
   }
   return out;
 }
@@ -93,9 +94,13 @@ std::string sarif_report(const TreeCheck& check, const std::string& version) {
   return "{\n  \"$schema\": \"https://json.schemastore.org/sarif-2.1.0.json\",\n"
          "  \"version\": \"2.1.0\",\n  \"runs\": [{\n"
          "    \"tool\": {\"driver\": {\"name\": \"launcher-check\", \"version\": " +
-         quoted(version) + ", \"rules\": [" + rules_json() + "\n    ]}},\n"
-         "    \"properties\": {\"place\": " + quoted(check.place) + "},\n"
-         "    \"results\": [" + results_json(check) + "\n    ]\n  }]\n}\n";
+         quoted(version) + ", \"rules\": [" + rules_json() +
+         "\n    ]}},\n"
+         "    \"properties\": {\"place\": " +
+         quoted(check.place) +
+         "},\n"
+         "    \"results\": [" +
+         results_json(check) + "\n    ]\n  }]\n}\n";
 }
 
 }  // namespace checker

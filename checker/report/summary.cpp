@@ -25,13 +25,13 @@ std::string language_sources(const TreeCheck& check) {
   const std::string display = releases_using(check, LanguageSource::kDisplayLanguage);
   if (display.empty()) return "the registry's ResourceLocale, on every Windows (--locale)";
   return "the registry's ResourceLocale on " + releases_using(check, LanguageSource::kRegistry) +
-         "; the display language on " + display +
-         ", which keep none; the user's locale on " + releases_using(check, LanguageSource::kUserLocale) +
-         ", which has neither";
+         "; the display language on " + display + ", which keep none; the user's locale on " +
+         releases_using(check, LanguageSource::kUserLocale) + ", which has neither";
 }
 
 std::string profile_state(const TreeCheck& check) {
-  if (check.profile_found) return "found (" + std::string(profile_text_name(check.profile_text)) + ")";
+  if (check.profile_found)
+    return "found (" + std::string(profile_text_name(check.profile_text)) + ")";
   if (check.medium == "none") return "not read: this Windows reads no file system of the image";
   if (check.profile_unreadable) {
     return "listed but cannot be read: what the launcher does is unknown for every language";

@@ -47,7 +47,8 @@ std::string pad(const std::string& text, size_t width) {
 
 // "line 3" of client.ini; "autorun.inf line 2" of another file.
 std::string line_of(const Finding& f) {
-  const std::string where = f.file == kProfileDPath ? "" : f.file.substr(f.file.rfind('\\') + 1) + " ";
+  const std::string where =
+      f.file == kProfileDPath ? "" : f.file.substr(f.file.rfind('\\') + 1) + " ";
   return where + "line " + std::to_string(*f.line);
 }
 
@@ -56,9 +57,10 @@ std::string line_of(const Finding& f) {
 std::string heading(const TreeCheck& check) {
   const std::string read_as = check.medium == "none" ? ", with no file system this Windows reads,"
                                                      : ", its " + check.medium + " file system,";
-  std::string out = (check.medium == "folder" ? "Tree " + check.tree : "Image " + check.tree + read_as) +
-                    " as " + place_text(check) + ", on " + check.release->title +
-                    " (--windows " + check.release->name + ")\n";
+  std::string out =
+      (check.medium == "folder" ? "Tree " + check.tree : "Image " + check.tree + read_as) + " as " +
+      place_text(check) + ", on " + check.release->title + " (--windows " + check.release->name +
+      ")\n";
   out += "Profile " + kProfileDPath + ": " + profile_state(check) + "\n";
   out += "Language: " + language_sources(check) + "\n";
   if (!check.disc_readings.empty()) out += "File systems: " + file_systems(check) + "\n";
@@ -69,25 +71,28 @@ std::vector<std::string> language_row(const LanguageCheck& l,
                                       const std::vector<ReleaseColumn>& columns,
                                       const Release& chosen) {
   const ProgramStart* setup = setup_start(l);
-  std::string program = setup ? setup->file
+  std::string program = setup                   ? setup->file
                         : !l.unfit_path.empty() ? "too long to look for: " + l.unfit_path
-                        : l.found_path ? "not started: " + *l.found_path
-                        : l.setup_path.empty() ? "-"
-                                               : "not found: " + l.setup_path;
+                        : l.found_path          ? "not started: " + *l.found_path
+                        : l.setup_path.empty()  ? "-"
+                                                : "not found: " + l.setup_path;
   if (!l.boxes.empty()) program = "message box \"" + l.boxes.front() + "\"";
   if (l.cannot_tell) program = "cannot tell: " + *l.cannot_tell + " cannot be read";
-  return {l.language.empty() ? "(none)" : l.language, l.locale, program,
-          l.found_path       ? std::to_string(l.found_path->size())
+  return {l.language.empty() ? "(none)" : l.language,
+          l.locale,
+          program,
+          l.found_path           ? std::to_string(l.found_path->size())
           : l.unfit_path.empty() ? "-"
                                  : std::to_string(l.unfit_path.size()),
-          icon_start(l) ? "\"" + l.group + "\"" : "-", exit_text(l),
+          icon_start(l) ? "\"" + l.group + "\"" : "-",
+          exit_text(l),
           elsewhere(l, columns, chosen)};
 }
 
 // One row a language, the columns as wide as their widest text.
 std::string language_table(const TreeCheck& check) {
-  const std::vector<std::string> head = {"Language", "Locale", "Setup program (found path)",
-                                         "Length", "Group", "Exit", "Elsewhere"};
+  const std::vector<std::string> head = {
+      "Language", "Locale", "Setup program (found path)", "Length", "Group", "Exit", "Elsewhere"};
   std::vector<std::vector<std::string>> rows = {head};
   const std::vector<ReleaseColumn> columns = release_columns(check);
   for (const LanguageCheck& l : check.languages) {
@@ -114,9 +119,10 @@ std::string room_line(const TreeCheck& check) {
   if (!check.room) return "";
   const Room& room = *check.room;
   // "C:\x" is the shortest folder; a drive's root has two characters.
-  const std::string where = room.characters < 4 ? "only from a drive's root"
-                            : "from a folder or a share of up to " +
-                                  std::to_string(room.characters) + " characters";
+  const std::string where =
+      room.characters < 4
+          ? "only from a drive's root"
+          : "from a folder or a share of up to " + std::to_string(room.characters) + " characters";
   return "Room: it starts every language that starts here " + where + " (" + room.language +
          "'s found path decides: " + ansi_to_utf8(room.found_path) + ", " +
          std::to_string(room.found_path.size()) + " characters from D:); try one with --from.\n";
@@ -137,7 +143,8 @@ std::string unmatched_line(const TreeCheck& check) {
 std::string legend() {
   const std::string parameters(launcher::kIconParameterTemplate, launcher::kGroupSlot);
   return "\nThe icon tool " + kIconToolDPath + " starts first, minimised, with \"" +
-         ansi_to_utf8(parameters) + "<group>\".\n"
+         ansi_to_utf8(parameters) +
+         "<group>\".\n"
          "A setup program starts with the launcher's own arguments and show state.\n"
          "Elsewhere: the exit status on other releases of Windows, where it differs.\n";
 }
@@ -147,8 +154,8 @@ std::string findings_section(const TreeCheck& check) {
   for (const auto& [where, f] : all_findings(check)) {
     const std::string severity = severity_name(f->severity());
     findings += "  " + severity + std::string(9 - severity.size(), ' ') + f->name() + "  " +
-                (f->line ? line_of(*f) + ": " : "") +
-                (where.empty() ? "" : where + ": ") + ansi_to_utf8(f->message) + "\n";
+                (f->line ? line_of(*f) + ": " : "") + (where.empty() ? "" : where + ": ") +
+                ansi_to_utf8(f->message) + "\n";
   }
   return findings.empty() ? "\nNo findings.\n" : "\nFindings:\n" + findings;
 }
@@ -157,8 +164,7 @@ std::string findings_section(const TreeCheck& check) {
 
 std::string text_report(const TreeCheck& check) {
   return heading(check) + "\n" + language_table(check) + unmatched_line(check) + room_line(check) +
-         legend() +
-         findings_section(check);
+         legend() + findings_section(check);
 }
 
 }  // namespace checker

@@ -17,7 +17,8 @@ namespace checker {
 namespace {
 
 LanguageCheck judged_launch(const TreeFacts& facts, const std::string& locale) {
-  LanguageCheck check{predict_language(facts.tree, facts.profile, locale, facts.options, facts.tree_of), {}};
+  LanguageCheck check{
+      predict_language(facts.tree, facts.profile, locale, facts.options, facts.tree_of), {}};
   // Without the launcher or its profile there is nothing of the language's
   // to judge: the tree's finding says why.
   const bool unknown = check.cannot_tell && knows_nothing(*check.cannot_tell);
@@ -96,8 +97,9 @@ std::optional<Room> room_of(const TreeCheck& check) {
   for (const LanguageCheck& l : check.languages) {
     if (l.exit_status != 0 || l.cannot_tell || !l.found_path) continue;
     const size_t tail = l.found_path->size() - 2;
-    const size_t fits = std::min(kLongestPlace, platform::kFoundPathSize - 1 - std::min(
-                                                   tail, size_t{platform::kFoundPathSize - 1}));
+    const size_t fits =
+        std::min(kLongestPlace, platform::kFoundPathSize - 1 -
+                                    std::min(tail, size_t{platform::kFoundPathSize - 1}));
     if (!room || fits < room->characters) room = Room{fits, l.language, *l.found_path};
   }
   return room;
@@ -124,8 +126,8 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
   if (bytes) result.profile_text = profile_text(*bytes);
 
   const TreeOf same_tree = [&tree](const Release&) -> Tree& { return tree; };
-  const TreeFacts facts{tree, bytes, profile ? &*profile : nullptr, options, disc,
-                        tree_of ? tree_of : same_tree};
+  const TreeFacts facts{tree,    bytes, profile ? &*profile : nullptr,
+                        options, disc,  tree_of ? tree_of : same_tree};
   result.profile_unreadable = !bytes && tree.entry_at(kProfileDPath) == Tree::Entry::kUnreadable;
   // A disc this release reads nothing of: the disc's own finding says so,
   // and no rule of the tree holds.

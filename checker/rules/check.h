@@ -51,7 +51,7 @@ struct TreeCheck {
   bool profile_found = false;
   bool profile_unreadable = false;  // listed (or on a disc not read) but cannot be read
   ProfileText profile_text = ProfileText::kAnsi;  // what client.ini's bytes are, when found
-  std::vector<Finding> findings;  // about the tree as a whole
+  std::vector<Finding> findings;                  // about the tree as a whole
   std::vector<LanguageCheck> languages;
   std::optional<LanguageCheck> unmatched;  // what a locale with no row gets
   // For a disc image: what each release of Windows reads, oldest first, and
@@ -71,9 +71,9 @@ struct TreeCheck {
 struct TreeFacts {
   Tree& tree;
   const std::optional<std::string>& profile_bytes;  // none: no readable client.ini
-  const Profile* profile;                            // nullptr: none
+  const Profile* profile;                           // nullptr: none
   const CheckOptions& options;
-  DiscTree* disc;  // the tree as a disc's file system, for the disc's rules; else nullptr
+  DiscTree* disc;         // the tree as a disc's file system, for the disc's rules; else nullptr
   const TreeOf& tree_of;  // the tree each release reads
 };
 

@@ -70,13 +70,15 @@ std::string exit_shown(const Launch& run) {
 
 // How the launch on `release` differs between this report's tree and
 // another: "ENGLISH ends with -1 there (0 here)"; "" when it does not.
-std::string launch_changes(Tree& here, Tree& there, const Release& release,
-                           const TreeCheck& result, const CheckOptions& options) {
+std::string launch_changes(Tree& here, Tree& there, const Release& release, const TreeCheck& result,
+                           const CheckOptions& options) {
   std::string differ;
   const std::vector<std::string> locales = checked_locales(options);
   for (size_t i = 0; i < locales.size() && i < result.languages.size(); ++i) {
-    const std::string at_a = exit_shown(launch(here, locales[i], release, marks_of(release), options));
-    const std::string at_b = exit_shown(launch(there, locales[i], release, marks_of(release), options));
+    const std::string at_a =
+        exit_shown(launch(here, locales[i], release, marks_of(release), options));
+    const std::string at_b =
+        exit_shown(launch(there, locales[i], release, marks_of(release), options));
     if (at_a != at_b) {
       const LanguageCheck& l = result.languages[i];
       differ += (differ.empty() ? "" : ", ") + (l.language.empty() ? l.locale : l.language) +
@@ -92,24 +94,27 @@ std::string launch_changes(Tree& here, Tree& there, const Release& release,
 void report_short(const DiscImage& image, TreeCheck& result) {
   result.findings.push_back(finding(
       Code::kDiscImageShort,
-      "The image is cut short: it has " + std::to_string(image.image_bytes) + " bytes, and its volume " +
-          std::to_string(image.volume_bytes) + ", as a burn or a download that stopped leaves it. Files "
+      "The image is cut short: it has " + std::to_string(image.image_bytes) +
+          " bytes, and its volume " + std::to_string(image.volume_bytes) +
+          ", as a burn or a download that stopped leaves it. Files "
           "past its end cannot be read, on any Windows. Make or download the image again."));
 }
 
 void report_not_read(const DiscReader& reader, const DiscImage& image, bool chosen,
                      const std::string& why, TreeCheck& result) {
-  const std::string holds = std::string(image.iso9660 ? "ISO 9660" : "") +
-                            (image.joliet ? " with Joliet" : "") +
-                            (image.udf ? std::string(image.iso9660 ? " and " : "") + "UDF " +
-                                             udf_revision_name(*image.udf) : "");
+  const std::string holds =
+      std::string(image.iso9660 ? "ISO 9660" : "") + (image.joliet ? " with Joliet" : "") +
+      (image.udf
+           ? std::string(image.iso9660 ? " and " : "") + "UDF " + udf_revision_name(*image.udf)
+           : "");
   result.findings.push_back(finding(
       chosen ? Code::kDiscNotRead : Code::kDiscNotReadElsewhere,
       std::string(reader.title) + " reads no file system of this image (" +
-          (why.empty() ? "it holds " + holds + ", and " + reader.title + " reads " +
-                             (reader.newest_udf == 0 ? std::string("no UDF")
-                                                     : "UDF up to " + udf_revision_name(reader.newest_udf))
-                       : why) +
+          (why.empty()
+               ? "it holds " + holds + ", and " + reader.title + " reads " +
+                     (reader.newest_udf == 0 ? std::string("no UDF")
+                                             : "UDF up to " + udf_revision_name(reader.newest_udf))
+               : why) +
           "), so the launcher cannot start there. Master ISO 9660 and Joliet beside UDF, with UDF "
           "1.02 for Windows 98/ME."));
 }
@@ -150,11 +155,12 @@ std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& i
   }
   for (const auto& [fs, readers] : changed_on) {
     result.findings.push_back(finding(
-        Code::kDiscTwoTrees, readers + " read" + (readers.find(',') == std::string::npos ? "s" : "") +
-                              " the image's " + shown_file_system(image, fs) + " tree, not the " +
-                              shown_file_system(image, chosen_fs) + " tree of this report, and "
-                              "the launch changes there: " + change[fs] +
-                              ". Give every tree of the image the same names."));
+        Code::kDiscTwoTrees,
+        readers + " read" + (readers.find(',') == std::string::npos ? "s" : "") + " the image's " +
+            shown_file_system(image, fs) + " tree, not the " + shown_file_system(image, chosen_fs) +
+            " tree of this report, and "
+            "the launch changes there: " +
+            change[fs] + ". Give every tree of the image the same names."));
   }
   return result;
 }

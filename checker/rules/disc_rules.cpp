@@ -16,15 +16,16 @@ namespace {
 
 constexpr char kAutorun[] = "D:\\autorun.inf";
 constexpr char kLauncher[] = "D:\\launcher.exe";
-constexpr size_t kIsoDepth = 8;    // folder levels ISO 9660 allows
-constexpr size_t kJolietName = 64;  // characters of a Joliet name
+constexpr size_t kIsoDepth = 8;      // folder levels ISO 9660 allows
+constexpr size_t kJolietName = 64;   // characters of a Joliet name
 constexpr size_t kJolietPath = 120;  // characters of a Joliet path (240 bytes)
 
 // ISO 9660's names: letters, digits and _ (upper case on the disc), a
 // base of up to 8 and an extension of up to 3.
 bool iso_characters(const std::string& part) {
   for (const char c : part) {
-    const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    const bool ok =
+        (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
     if (!ok) return false;
   }
   return true;
@@ -65,11 +66,13 @@ std::string iso_written(const std::string& name) {
 
 // Why a name is not one of ISO 9660's, and what Windows lists instead where
 // the folder holds the name as a mastering tool writes it.
-std::string not_iso_name(DiscTree& tree, const std::vector<std::string>& folder, const std::string& name) {
+std::string not_iso_name(DiscTree& tree, const std::vector<std::string>& folder,
+                         const std::string& name) {
   const NameParts p = parts_of(name);
   const bool characters = iso_characters(p.base) && iso_characters(p.extension);
   const bool length = p.dots_ok && p.base.size() <= 8 && p.extension.size() <= 3;
-  std::string why = "the image has no Joliet names, so Windows sees only its ISO 9660 names, which hold ";
+  std::string why =
+      "the image has no Joliet names, so Windows sees only its ISO 9660 names, which hold ";
   if (!characters) why += "letters, digits and _ only (upper case)";
   if (!characters && !length) why += ", and ";
   if (!length) why += "a name of up to 8 characters with an extension of up to 3";
@@ -92,13 +95,15 @@ std::string program_of(const std::string& command) {
 
 // A finding about a line of autorun.inf, or about the file.
 Finding autorun_finding(Code code, std::string message, const ProfileKey* key) {
-  return key ? finding_at(code, std::move(message), kAutorun, key->line) : finding_about(code, std::move(message), kAutorun);
+  return key ? finding_at(code, std::move(message), kAutorun, key->line)
+             : finding_about(code, std::move(message), kAutorun);
 }
 
 // Why the image does not hold the first missing component of `d_path`,
 // where it can be told; "" when it cannot.
 std::string why_lost(DiscTree& tree, const std::vector<std::string>& parts, size_t missing) {
-  const std::vector<std::string> folder(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(missing));
+  const std::vector<std::string> folder(parts.begin(),
+                                        parts.begin() + static_cast<std::ptrdiff_t>(missing));
   const std::string& name = parts[missing];
   if (missing >= kIsoDepth) {
     const auto root = tree.names({});
@@ -191,7 +196,8 @@ std::string no_command(const Profile& autorun, const std::string& section, const
 AutorunStart autorun_start(DiscTree& tree, const std::string& bytes, const Release& release) {
   const Profile autorun(bytes, marks_of(release));
   const std::string section = autorun_section(autorun, release);
-  const ProfileKey* shell = release.shellexecute ? autorun.find_key(section, "shellexecute") : nullptr;
+  const ProfileKey* shell =
+      release.shellexecute ? autorun.find_key(section, "shellexecute") : nullptr;
   const bool by_shell = shell && shell->value && !program_of(*shell->value).empty();
   const ProfileKey* line = by_shell ? shell : autorun.find_key(section, "open");
   AutorunStart out;
@@ -202,14 +208,15 @@ AutorunStart autorun_start(DiscTree& tree, const std::string& bytes, const Relea
     return out;
   }
   const std::string path = "D:\\" + program;
-  const PredictedStart start = by_shell ? predicted_start(tree, path, release) : predicted_process(tree, path, release);
+  const PredictedStart start =
+      by_shell ? predicted_start(tree, path, release) : predicted_process(tree, path, release);
   const auto named = full_path(path);
   if (start.kind == StartKind::kUnreadable) {
     out.unreadable = true;
     out.why = named ? named->text : path;
   } else if (start.result <= 32) {
-    out.why = "autorun.inf's " + std::string(by_shell ? "shellexecute=" : "open=") + " names " + program +
-              ": " + start.note;
+    out.why = "autorun.inf's " + std::string(by_shell ? "shellexecute=" : "open=") + " names " +
+              program + ": " + start.note;
   } else {
     out.started = named ? named->text : path;
   }
@@ -226,17 +233,22 @@ AutorunStart check_autorun_command(DiscTree& tree, const std::string& bytes, Tre
     const AutorunStart start = autorun_start(tree, bytes, kReleases[i]);
     if (&kReleases[i] == result.release) chosen = start;
     if (!start.started.empty() || start.unreadable) continue;
-    auto same = std::find_if(nothing.begin(), nothing.end(), [&](const auto& n) { return n.first == start.why; });
-    if (same == nothing.end()) same = nothing.insert(nothing.end(), {start.why, std::vector<bool>(kReleaseCount)});
+    auto same = std::find_if(nothing.begin(), nothing.end(),
+                             [&](const auto& n) { return n.first == start.why; });
+    if (same == nothing.end())
+      same = nothing.insert(nothing.end(), {start.why, std::vector<bool>(kReleaseCount)});
     same->second[i] = true;
   }
   if (chosen.unreadable) result.findings.push_back(unreadable(tree, chosen.why));
   if (nothing.empty()) return chosen;
   std::string said;
-  for (const auto& [why, on] : nothing) said += (said.empty() ? "" : "; ") + releases_prose(on) + ": " + why;
-  const std::string message = "Inserting the disc starts nothing on " + said + ". Write open=launcher.exe.";
-  result.findings.push_back(chosen.line ? finding_at(Code::kAutorunOpenMissing, message, kAutorun, *chosen.line)
-                                        : finding_about(Code::kAutorunOpenMissing, message, kAutorun));
+  for (const auto& [why, on] : nothing)
+    said += (said.empty() ? "" : "; ") + releases_prose(on) + ": " + why;
+  const std::string message =
+      "Inserting the disc starts nothing on " + said + ". Write open=launcher.exe.";
+  result.findings.push_back(
+      chosen.line ? finding_at(Code::kAutorunOpenMissing, message, kAutorun, *chosen.line)
+                  : finding_about(Code::kAutorunOpenMissing, message, kAutorun));
   return chosen;
 }
 
@@ -248,10 +260,11 @@ void check_autorun_icon(DiscTree& tree, const Profile& autorun, TreeCheck& resul
   if (comma != std::string::npos) file.resize(comma);
   file = program_of(file);
   if (tree.entry_at("D:\\" + file) != Tree::Entry::kFile) {
-    result.findings.push_back(autorun_finding(
-        Code::kAutorunIconMissing, "autorun.inf shows the icon of " + file +
-                                       ", which is not on the disc. Write icon=launcher.exe.",
-        icon));
+    result.findings.push_back(
+        autorun_finding(Code::kAutorunIconMissing,
+                        "autorun.inf shows the icon of " + file +
+                            ", which is not on the disc. Write icon=launcher.exe.",
+                        icon));
   }
 }
 
@@ -280,10 +293,12 @@ std::string check_autorun(DiscTree& tree, TreeCheck& result) {
   const AutorunStart start = check_autorun_command(tree, *bytes, result);
   const std::string& started = start.started;
   if (started.empty() || same_ansi_name(started, kLauncher)) return kLauncher;
-  const std::string message = "autorun.inf starts " + started + ", not the launcher " + std::string(kLauncher) +
+  const std::string message = "autorun.inf starts " + started + ", not the launcher " +
+                              std::string(kLauncher) +
                               ": make sure that program is the launcher (renamed) or starts it.";
-  result.findings.push_back(start.line ? finding_at(Code::kAutorunNotLauncher, message, kAutorun, *start.line)
-                                       : finding_about(Code::kAutorunNotLauncher, message, kAutorun));
+  result.findings.push_back(
+      start.line ? finding_at(Code::kAutorunNotLauncher, message, kAutorun, *start.line)
+                 : finding_about(Code::kAutorunNotLauncher, message, kAutorun));
   return started;
 }
 
@@ -307,7 +322,8 @@ void check_disc(DiscTree& tree, TreeCheck& result) {
   check_names(tree, kProfileDPath, "The profile", result);
   check_names(tree, kIconToolDPath, "The icon tool", result);
   for (const LanguageCheck& l : result.languages) {
-    if (!l.setup_path.empty()) check_names(tree, l.setup_path, l.language + "'s setup program", result);
+    if (!l.setup_path.empty())
+      check_names(tree, l.setup_path, l.language + "'s setup program", result);
   }
 }
 

@@ -64,7 +64,8 @@ inline constexpr FindingKind kFindingKinds[] = {
     {Code::kSetupNotAProgram, "setup-not-a-program", Severity::kError,
      "an .exe or .com that is empty or no program at all (exit 11)"},
     {Code::kSetupWrongWindows, "setup-wrong-windows", Severity::kError,
-     "the chosen Windows does not run the setup program: a 64-bit, DOS or NT-only program (exit 11)"},
+     "the chosen Windows does not run the setup program: a 64-bit, DOS or NT-only program (exit "
+     "11)"},
     {Code::kSetupNeedsAssociation, "setup-needs-association", Severity::kError,
      "the chosen Windows has no program for the setup file's type (exit 31)"},
     {Code::kProfileEncodingChangesLaunch, "profile-encoding-changes-launch", Severity::kError,
@@ -74,7 +75,8 @@ inline constexpr FindingKind kFindingKinds[] = {
     {Code::kDiscNotRead, "disc-not-read", Severity::kError,
      "the chosen Windows reads no file system of the image"},
     {Code::kDiscImageShort, "disc-image-short", Severity::kError,
-     "the image is shorter than its volume: a burn or a download stopped, and what lies past its end is lost"},
+     "the image is shorter than its volume: a burn or a download stopped, and what lies past its "
+     "end is lost"},
     {Code::kSetupNotOnEveryWindows, "setup-not-on-every-windows", Severity::kWarning,
      "another release of Windows does not start the setup program (named in the message)"},
     {Code::kSetupNeedsFeature, "setup-needs-feature", Severity::kWarning,
@@ -85,8 +87,7 @@ inline constexpr FindingKind kFindingKinds[] = {
      "UTF-8 or UTF-16 text that some Windows reads differently"},
     {Code::kProfileMissing, "profile-missing", Severity::kWarning,
      "no install\\quv\\win\\client.ini"},
-    {Code::kSectionMissing, "section-missing", Severity::kWarning,
-     "no [95] section"},
+    {Code::kSectionMissing, "section-missing", Severity::kWarning, "no [95] section"},
     {Code::kUnknownKey, "unknown-key", Severity::kWarning,
      "a key of [95] the launcher never reads, with the nearest known key"},
     {Code::kSetupDefaultUsed, "setup-default-used", Severity::kWarning,
@@ -104,9 +105,11 @@ inline constexpr FindingKind kFindingKinds[] = {
     {Code::kIconToolIsFolder, "icon-tool-is-folder", Severity::kWarning,
      "addiconw.exe is a folder: Explorer opens it, no icon is made"},
     {Code::kIconToolDoesNotStart, "icon-tool-does-not-start", Severity::kWarning,
-     "a release of Windows does not start addiconw.exe as a program (named, with why): no icon is made"},
+     "a release of Windows does not start addiconw.exe as a program (named, with why): no icon is "
+     "made"},
     {Code::kDiscNameLost, "disc-name-lost", Severity::kWarning,
-     "an image lacks a name the launcher needs, with why: no Joliet, a cut Joliet name, a moved folder"},
+     "an image lacks a name the launcher needs, with why: no Joliet, a cut Joliet name, a moved "
+     "folder"},
     {Code::kDiscTwoTrees, "disc-two-trees", Severity::kWarning,
      "another Windows reads another file system of the image, where the launch changes"},
     {Code::kDiscNotReadElsewhere, "disc-not-read-elsewhere", Severity::kWarning,
@@ -128,7 +131,8 @@ constexpr bool table_in_code_order() {
   for (size_t i = 0; i < sizeof(kFindingKinds) / sizeof(kFindingKinds[0]); ++i) {
     if (static_cast<size_t>(kFindingKinds[i].code) != i) return false;
   }
-  return static_cast<size_t>(Code::kLauncherMissing) + 1 == sizeof(kFindingKinds) / sizeof(kFindingKinds[0]);
+  return static_cast<size_t>(Code::kLauncherMissing) + 1 ==
+         sizeof(kFindingKinds) / sizeof(kFindingKinds[0]);
 }
 static_assert(table_in_code_order());
 

@@ -21,12 +21,14 @@ void check_icon_tool_start(Tree& tree, const Release& chosen, std::vector<Findin
              (refusal.on[release_index(chosen)] ? " (predicted)" : "") + ": " + refusal.start.note;
   }
   if (!fails.empty()) {
-    findings.push_back(finding_about(
-        Code::kIconToolDoesNotStart,
-        "The icon tool " + kIconToolDPath + " does not start as a program on every Windows, so no "
-        "start-group icon is made there (setup still starts): " + fails + ". Put the real "
-        "addiconw.exe there.",
-        kIconToolDPath));
+    findings.push_back(finding_about(Code::kIconToolDoesNotStart,
+                                     "The icon tool " + kIconToolDPath +
+                                         " does not start as a program on every Windows, so no "
+                                         "start-group icon is made there (setup still starts): " +
+                                         fails +
+                                         ". Put the real "
+                                         "addiconw.exe there.",
+                                     kIconToolDPath));
   }
 }
 
@@ -38,19 +40,21 @@ void check_icon_tool(const TreeFacts& facts, TreeCheck& result) {
       result.findings.push_back(unreadable(facts.tree, kIconToolDPath));
       break;
     case Tree::Entry::kMissing:
-      result.findings.push_back(finding_about(
-          Code::kIconToolMissing, "The icon tool " + kIconToolDPath +
-                                   " is not in the tree: no start-group icon is made (setup still "
-                                   "starts). Put addiconw.exe there.",
-          kIconToolDPath));
+      result.findings.push_back(
+          finding_about(Code::kIconToolMissing,
+                        "The icon tool " + kIconToolDPath +
+                            " is not in the tree: no start-group icon is made (setup still "
+                            "starts). Put addiconw.exe there.",
+                        kIconToolDPath));
       break;
     case Tree::Entry::kFolder:
-      result.findings.push_back(finding_about(
-          Code::kIconToolIsFolder, "The icon tool " + kIconToolDPath +
-                                     " is a folder: the shell opens it in Explorer, a window the "
-                                     "user did not ask for, and no icon is made. Put addiconw.exe "
-                                     "there.",
-          kIconToolDPath));
+      result.findings.push_back(
+          finding_about(Code::kIconToolIsFolder,
+                        "The icon tool " + kIconToolDPath +
+                            " is a folder: the shell opens it in Explorer, a window the "
+                            "user did not ask for, and no icon is made. Put addiconw.exe "
+                            "there.",
+                        kIconToolDPath));
       break;
     case Tree::Entry::kFile:
       check_icon_tool_start(facts.tree, *facts.options.release, result.findings);

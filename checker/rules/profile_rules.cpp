@@ -56,8 +56,9 @@ void check_keys(const ProfileSection& section, TreeCheck& result) {
     if (const auto near = nearest_known_key(name)) {
       message += "; did you mean " + *near + "?";
     } else {
-      message += ". It reads PORTUGESE (so spelt), ENGLISH, FRENCH, ITALIAN, GERMAN and SPANISH, "
-                 "each with its _STARTUP key.";
+      message +=
+          ". It reads PORTUGESE (so spelt), ENGLISH, FRENCH, ITALIAN, GERMAN and SPANISH, "
+          "each with its _STARTUP key.";
     }
     result.findings.push_back(finding(Code::kUnknownKey, message, key.line));
   }
@@ -72,9 +73,9 @@ void check_profile(const TreeFacts& facts, TreeCheck& result) {
     return;
   }
   if (facts.profile == nullptr) {
-    result.findings.push_back(finding(Code::kProfileMissing, "No profile at " + kProfileDPath +
-                                                              ": " + default_launch() +
-                                                              ". Put client.ini there."));
+    result.findings.push_back(finding(
+        Code::kProfileMissing,
+        "No profile at " + kProfileDPath + ": " + default_launch() + ". Put client.ini there."));
     return;
   }
   if (result.profile_text == ProfileText::kUtf16WithoutMark) {
@@ -86,9 +87,9 @@ void check_profile(const TreeFacts& facts, TreeCheck& result) {
   }
   const ProfileSection* section = facts.profile->find_section(launcher::kProfileSection);
   if (section == nullptr) {
-    result.findings.push_back(finding(Code::kSectionMissing,
-                                      "client.ini has no [95] section, so " + default_launch() +
-                                          ". Add a [95] section with the keys of each language."));
+    result.findings.push_back(
+        finding(Code::kSectionMissing, "client.ini has no [95] section, so " + default_launch() +
+                                           ". Add a [95] section with the keys of each language."));
     return;
   }
   check_keys(*section, result);
@@ -100,8 +101,8 @@ void check_encoding(const TreeFacts& facts, TreeCheck& result) {
     result.findings.push_back(utf8_without_mark(*facts.profile_bytes, "client.ini", kProfileDPath));
     return;
   }
-  if (!facts.profile_bytes ||
-      (text != ProfileText::kUtf8 && text != ProfileText::kUtf16Le && text != ProfileText::kUtf16Be)) {
+  if (!facts.profile_bytes || (text != ProfileText::kUtf8 && text != ProfileText::kUtf16Le &&
+                               text != ProfileText::kUtf16Be)) {
     return;
   }
   const std::vector<std::string> locales = checked_locales(facts.options);
@@ -137,7 +138,8 @@ void check_encoding(const TreeFacts& facts, TreeCheck& result) {
       1));
 }
 
-Finding utf8_without_mark(const std::string& bytes, const std::string& name, const std::string& d_path) {
+Finding utf8_without_mark(const std::string& bytes, const std::string& name,
+                          const std::string& d_path) {
   size_t start = 0;
   int line = 1;
   for (size_t i = 0; i < bytes.size(); ++i) {
@@ -148,11 +150,13 @@ Finding utf8_without_mark(const std::string& bytes, const std::string& name, con
     }
   }
   const std::string read = bytes.substr(start, bytes.find_first_of("\r\n", start) - start);
-  return finding_at(Code::kProfileEncoding,
-                    name + " is UTF-8 text without a byte-order mark, which the launcher and Windows read "
-                    "as ANSI (Windows-1252) on every release: the line reads \"" + read + "\", not \"" +
-                        ansi_text(read) + "\". Save it as ANSI (Windows-1252) text.",
-                    d_path, line);
+  return finding_at(
+      Code::kProfileEncoding,
+      name +
+          " is UTF-8 text without a byte-order mark, which the launcher and Windows read "
+          "as ANSI (Windows-1252) on every release: the line reads \"" +
+          read + "\", not \"" + ansi_text(read) + "\". Save it as ANSI (Windows-1252) text.",
+      d_path, line);
 }
 
 std::optional<std::string> nearest_known_key(const std::string& key) {

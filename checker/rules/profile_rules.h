@@ -22,7 +22,8 @@ void check_encoding(const TreeFacts& facts, TreeCheck& result);
 // a mark, which every Windows reads as ANSI: its first line beyond ASCII,
 // as read and as meant. `name` is the file's name in the message, `d_path`
 // where it is.
-Finding utf8_without_mark(const std::string& bytes, const std::string& name, const std::string& d_path);
+Finding utf8_without_mark(const std::string& bytes, const std::string& name,
+                          const std::string& d_path);
 
 // The known profile key nearest to `key`, when one is close (a typo).
 std::optional<std::string> nearest_known_key(const std::string& key);

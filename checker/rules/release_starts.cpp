@@ -16,7 +16,8 @@ ReleaseStarts release_starts(Tree& tree, const std::string& file, const Release*
       continue;
     }
     auto same = std::find_if(out.refusals.begin(), out.refusals.end(), [&](const StartOn& s) {
-      return s.start.result == start.result && s.start.note == start.note && s.start.kind == start.kind;
+      return s.start.result == start.result && s.start.note == start.note &&
+             s.start.kind == start.kind;
     });
     if (same == out.refusals.end()) {
       out.refusals.push_back({std::vector<bool>(kReleaseCount), start});

@@ -48,39 +48,43 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, const Release& ch
   }
   std::vector<bool> start;
   const std::string refusals = refusals_elsewhere(tree, setup.file, chosen, &start);
-  const std::string elsewhere = count_of(start) == 0 ? "" : " It starts on " + releases_prose(start) + ".";
-  const std::string ends_with =
-      " the launcher ends with " + std::to_string(launcher::exit_status_for_launch(setup.result)) + ".";
+  const std::string elsewhere =
+      count_of(start) == 0 ? "" : " It starts on " + releases_prose(start) + ".";
+  const std::string ends_with = " the launcher ends with " +
+                                std::to_string(launcher::exit_status_for_launch(setup.result)) +
+                                ".";
   if (setup.result == kBadFormat) {
     const bool nothing = setup.kind == StartKind::kNoProgram;
-    findings.push_back(finding(
-        nothing ? Code::kSetupNotAProgram : Code::kSetupWrongWindows,
-        setup.file + " is " + setup.note + ", so " +
-            (nothing ? std::string("Windows cannot start it")
-                     : std::string("it does not start on ") + chosen.title) +
-            " and" + ends_with +
-            (nothing ? " Put the real setup program there." : elsewhere),
-        line));
+    findings.push_back(finding(nothing ? Code::kSetupNotAProgram : Code::kSetupWrongWindows,
+                               setup.file + " is " + setup.note + ", so " +
+                                   (nothing ? std::string("Windows cannot start it")
+                                            : std::string("it does not start on ") + chosen.title) +
+                                   " and" + ends_with +
+                                   (nothing ? " Put the real setup program there." : elsewhere),
+                               line));
     return;
   }
   if (setup.result == kNoAssociation) {
-    findings.push_back(finding(
-        Code::kSetupNeedsAssociation,
-        setup.file + ": " + setup.note + ", so on " + chosen.title + ends_with + elsewhere + " Point " + check.setup_key + "= at an .exe.",
-        line));
+    findings.push_back(finding(Code::kSetupNeedsAssociation,
+                               setup.file + ": " + setup.note + ", so on " + chosen.title +
+                                   ends_with + elsewhere + " Point " + check.setup_key +
+                                   "= at an .exe.",
+                               line));
     return;
   }
   if (setup.kind == StartKind::kDocument) {
-    findings.push_back(finding(Code::kSetupOpensDocument, setup.file + " is " + setup.note + ".", line));
+    findings.push_back(
+        finding(Code::kSetupOpensDocument, setup.file + " is " + setup.note + ".", line));
   }
   if (setup.kind == StartKind::kNeedsFeature) {
-    findings.push_back(finding(Code::kSetupNeedsFeature, setup.file + " is " + setup.note + ".", line));
+    findings.push_back(
+        finding(Code::kSetupNeedsFeature, setup.file + " is " + setup.note + ".", line));
   }
   if (!refusals.empty()) {
-    findings.push_back(finding(Code::kSetupNotOnEveryWindows,
-                               setup.file + " starts on " + chosen.title +
-                                   ", but not on every Windows: " + refusals + ".",
-                               line));
+    findings.push_back(finding(
+        Code::kSetupNotOnEveryWindows,
+        setup.file + " starts on " + chosen.title + ", but not on every Windows: " + refusals + ".",
+        line));
   }
 }
 
@@ -89,32 +93,36 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, const Release& ch
 void check_setup_value(LanguageCheck& check, bool provided, std::optional<int> setup_line) {
   const std::string& key = check.setup_key;
   if (check.setup_default_used) {
-    const std::string why = !check.setup_value ? "missing from [95]"
+    const std::string why = !check.setup_value           ? "missing from [95]"
                             : check.setup_value->empty() ? "empty"
                                                          : "only one character";
     if (provided) {
-      check.findings.push_back(finding(
-          Code::kSetupDefaultUsed, key + " is " + why + ", so the launcher starts the default " +
-                                    (launcher::kDefaultSetupPath + 2) + " on its own drive. Write " +
-                                    key + "=D:\\path\\to\\setup.exe.",
-          setup_line));
+      check.findings.push_back(
+          finding(Code::kSetupDefaultUsed,
+                  key + " is " + why + ", so the launcher starts the default " +
+                      (launcher::kDefaultSetupPath + 2) + " on its own drive. Write " + key +
+                      "=D:\\path\\to\\setup.exe.",
+                  setup_line));
     }
   } else {
     const std::string& value = *check.setup_value;
     if (!launcher::has_drive(value.c_str(), static_cast<uint32_t>(value.size()))) {
-      check.findings.push_back(finding(
-          Code::kSetupNoDrivePrefix, key + "=" + value + " does not begin with a drive: its first "
-                                       "two characters \"" + value.substr(0, 2) +
-                                       "\" are replaced by the launcher's drive, giving " +
-                                       check.setup_path + ". Begin the path with D:.",
-          setup_line));
+      check.findings.push_back(finding(Code::kSetupNoDrivePrefix,
+                                       key + "=" + value +
+                                           " does not begin with a drive: its first "
+                                           "two characters \"" +
+                                           value.substr(0, 2) +
+                                           "\" are replaced by the launcher's drive, giving " +
+                                           check.setup_path + ". Begin the path with D:.",
+                                       setup_line));
     } else if (value[0] != 'D' && value[0] != 'd') {
-      check.findings.push_back(finding(
-          Code::kSetupOtherDrive, key + "=" + value + " names drive " + value.substr(0, 2) +
-                                   ", but the launcher moves every path onto the drive it was "
-                                   "started from, giving " + check.setup_path +
-                                   ". Write D: to say what happens.",
-          setup_line));
+      check.findings.push_back(
+          finding(Code::kSetupOtherDrive,
+                  key + "=" + value + " names drive " + value.substr(0, 2) +
+                      ", but the launcher moves every path onto the drive it was "
+                      "started from, giving " +
+                      check.setup_path + ". Write D: to say what happens.",
+                  setup_line));
     }
   }
 }
@@ -123,24 +131,25 @@ void check_setup_value(LanguageCheck& check, bool provided, std::optional<int> s
 void check_group(LanguageCheck& check, bool provided, std::optional<int> group_line) {
   if (!check.group_value) {
     if (provided) {
-      check.findings.push_back(finding(
-          Code::kGroupDefaultUsed, check.group_key + " is missing from [95], so the icon goes to the "
-                                                  "program group STARTUP. Write " +
-                                    check.group_key + "=<group name>."));
+      check.findings.push_back(
+          finding(Code::kGroupDefaultUsed, check.group_key +
+                                               " is missing from [95], so the icon goes to the "
+                                               "program group STARTUP. Write " +
+                                               check.group_key + "=<group name>."));
     }
   } else if (check.group_cut) {
-    check.findings.push_back(finding(
-        Code::kGroupCut, check.group_key + " is \"" + *check.group_value + "\" (" +
-                         std::to_string(check.group_value->size()) +
-                         " characters as read); the icon tool gets only \"" + check.group + "\"" +
-                         (check.group_value->size() > launcher::kGroupSlotSize - 1
-                              ? ", the " + std::to_string(launcher::kGroupSlotSize - 1) +
-                                    " characters of the launcher's slot. Shorten it."
-                              : ": a quoted value that fills the slot loses one more character. "
-                                "Shorten it, or drop the quotes."),
-        group_line));
+    check.findings.push_back(
+        finding(Code::kGroupCut,
+                check.group_key + " is \"" + *check.group_value + "\" (" +
+                    std::to_string(check.group_value->size()) +
+                    " characters as read); the icon tool gets only \"" + check.group + "\"" +
+                    (check.group_value->size() > launcher::kGroupSlotSize - 1
+                         ? ", the " + std::to_string(launcher::kGroupSlotSize - 1) +
+                               " characters of the launcher's slot. Shorten it."
+                         : ": a quoted value that fills the slot loses one more character. "
+                           "Shorten it, or drop the quotes."),
+                group_line));
   }
-
 }
 
 // The setup program the file test looks for: its path's length, and
@@ -149,14 +158,16 @@ void check_setup_found(Tree& tree, LanguageCheck& check, std::optional<int> setu
                        const std::string& place) {
   const std::string& key = check.setup_key;
   if (!check.unfit_path.empty()) {
-    check.findings.push_back(finding(
-        Code::kSetupPathTooLong,
-        "The setup program's path " + check.unfit_path + " has " +
-            std::to_string(check.unfit_path.size()) + " characters; the launcher's paths hold at most " +
-            std::to_string(launcher::kPathSize - 1) + ", so it ends with " +
-            std::to_string(launcher::kExitFailed) + " without looking for it. Start the tree from a "
-            "shorter place, or move the program to a shorter path.",
-        setup_line));
+    check.findings.push_back(finding(Code::kSetupPathTooLong,
+                                     "The setup program's path " + check.unfit_path + " has " +
+                                         std::to_string(check.unfit_path.size()) +
+                                         " characters; the launcher's paths hold at most " +
+                                         std::to_string(launcher::kPathSize - 1) +
+                                         ", so it ends with " +
+                                         std::to_string(launcher::kExitFailed) +
+                                         " without looking for it. Start the tree from a "
+                                         "shorter place, or move the program to a shorter path.",
+                                     setup_line));
     return;
   }
   const auto full = full_path(check.setup_path);
@@ -166,26 +177,26 @@ void check_setup_found(Tree& tree, LanguageCheck& check, std::optional<int> setu
                                              : check.setup_path;
   const size_t length = spelt.size();
   if (length >= platform::kFoundPathSize) {
-    check.findings.push_back(finding(
-        Code::kSetupPathTooLong,
-        "The setup program's full path " + spelt + " has " +
-            std::to_string(length) + " characters; the launcher's file test takes at most " +
-            std::to_string(platform::kFoundPathSize - 1) + ", so it ends with " +
-            std::to_string(launcher::kExitFailed) + ". Move the program to a shorter path.",
-        setup_line));
+    check.findings.push_back(
+        finding(Code::kSetupPathTooLong,
+                "The setup program's full path " + spelt + " has " + std::to_string(length) +
+                    " characters; the launcher's file test takes at most " +
+                    std::to_string(platform::kFoundPathSize - 1) + ", so it ends with " +
+                    std::to_string(launcher::kExitFailed) + ". Move the program to a shorter path.",
+                setup_line));
   }
   const Tree::Entry setup_entry = tree.entry_at(check.setup_path);
   if (!check.found_path && setup_entry == Tree::Entry::kUnreadable) {
     check.findings.push_back(unreadable(tree, check.setup_path));
   } else if (!check.found_path) {
     const bool folder = setup_entry == Tree::Entry::kFolder;
-    check.findings.push_back(finding(
-        Code::kSetupNotFound, "The setup program " + check.setup_path +
-                               (folder ? " is a folder, not a file" : " is not in the tree") +
-                               ", so the launcher ends with " + std::to_string(launcher::kExitFailed) +
-                               ". Put it there, or correct " + key +
-                               "= in client.ini.",
-        setup_line));
+    check.findings.push_back(
+        finding(Code::kSetupNotFound,
+                "The setup program " + check.setup_path +
+                    (folder ? " is a folder, not a file" : " is not in the tree") +
+                    ", so the launcher ends with " + std::to_string(launcher::kExitFailed) +
+                    ". Put it there, or correct " + key + "= in client.ini.",
+                setup_line));
   }
 }
 

@@ -28,9 +28,11 @@ class HostTree final : public Tree {
     const auto host = host_path(parts, &unreadable);
     struct stat info {};
     if (!host) return unreadable ? Entry::kUnreadable : Entry::kMissing;
-    if (stat(host->c_str(), &info) != 0) return errno == EACCES ? Entry::kUnreadable : Entry::kMissing;
+    if (stat(host->c_str(), &info) != 0)
+      return errno == EACCES ? Entry::kUnreadable : Entry::kMissing;
     if (!S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode)) return Entry::kMissing;
-    if (access(host->c_str(), S_ISDIR(info.st_mode) ? R_OK | X_OK : R_OK) != 0) return Entry::kUnreadable;
+    if (access(host->c_str(), S_ISDIR(info.st_mode) ? R_OK | X_OK : R_OK) != 0)
+      return Entry::kUnreadable;
     return S_ISDIR(info.st_mode) ? Entry::kFolder : Entry::kFile;
   }
 
@@ -60,7 +62,8 @@ class HostTree final : public Tree {
   // name, else by the first name that differs only in case. Names on disk
   // are UTF-8; the components are ANSI. `unreadable` is set where a folder
   // on the way is there but cannot be listed.
-  std::optional<std::string> host_path(const std::vector<std::string>& parts, bool* unreadable) const {
+  std::optional<std::string> host_path(const std::vector<std::string>& parts,
+                                       bool* unreadable) const {
     std::string path = root_;
     for (const std::string& part : parts) {
       const std::string exact = encode_utf8(decode_ansi(part));

@@ -34,7 +34,9 @@ class Tree {
   virtual bool on_disc() const { return false; }
   // The host's own path of the file the components name (UTF-8), where the
   // tree is a folder of this machine.
-  virtual std::optional<std::string> host_file(const std::vector<std::string>&) { return std::nullopt; }
+  virtual std::optional<std::string> host_file(const std::vector<std::string>&) {
+    return std::nullopt;
+  }
   // "on the disc", "in the tree": where a finding says a file is.
   std::string where() const { return on_disc() ? "on the disc" : "in the tree"; }
 

@@ -12,8 +12,8 @@ namespace checker {
 
 inline std::wstring wide_from_utf8(const std::string& utf8) {
   std::wstring text(utf8.size() + 1, L'\0');
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, text.data(),
-                                         static_cast<int>(text.size()));
+  const int length =
+      MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, text.data(), static_cast<int>(text.size()));
   text.resize(length > 0 ? static_cast<size_t>(length) - 1 : 0);
   return text;
 }

@@ -64,8 +64,8 @@ class WindowsTree final : public Tree {
     const std::wstring given = wide_from_utf8(root_);
     wchar_t full[32768];
     const DWORD length = GetFullPathNameW(given.c_str(), 32768, full, nullptr);
-    const DWORD attributes = length == 0 || length >= 32768 ? INVALID_FILE_ATTRIBUTES
-                                                           : GetFileAttributesW(full);
+    const DWORD attributes =
+        length == 0 || length >= 32768 ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(full);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
       *error = "cannot find the tree " + root_;
       return false;

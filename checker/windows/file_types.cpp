@@ -45,36 +45,56 @@ constexpr Association kEvery = {};  // never asked for: `has` is nullptr
 
 constexpr FileType kFileTypes[] = {
     {".bat", nullptr, {kStarted, StartKind::kProgram, "a batch file"}, kEvery},
-    {".cmd", has_cmd, {kStarted, StartKind::kProgram, "a batch file"},
+    {".cmd",
+     has_cmd,
+     {kStarted, StartKind::kProgram, "a batch file"},
      {kNoAssociation, StartKind::kProgram, ".cmd batch files run only on Windows NT"}},
     {".lnk .pif", nullptr, kShortcut, kEvery},
     {".ini .txt .inf .log", nullptr, kNotepad, kEvery},
-    {".msi", has_installer, {kStarted, StartKind::kProgram, "a Windows Installer package"},
+    {".msi",
+     has_installer,
+     {kStarted, StartKind::kProgram, "a Windows Installer package"},
      {kNoAssociation, StartKind::kProgram, "this Windows has no Windows Installer out of the box"}},
-    {".htm .html", has_browser,
-     {kStarted, StartKind::kDocument, "a web page: it opens in the web browser, and nothing is installed"},
+    {".htm .html",
+     has_browser,
+     {kStarted, StartKind::kDocument,
+      "a web page: it opens in the web browser, and nothing is installed"},
      kNoBrowser},
-    {".url", has_browser,
-     {kStarted, StartKind::kDocument, "an Internet shortcut: it opens in the web browser"}, kNoBrowser},
-    {".hta", has_mshta, {kStarted, StartKind::kProgram, "an HTML application, run by mshta"},
+    {".url",
+     has_browser,
+     {kStarted, StartKind::kDocument, "an Internet shortcut: it opens in the web browser"},
+     kNoBrowser},
+    {".hta",
+     has_mshta,
+     {kStarted, StartKind::kProgram, "an HTML application, run by mshta"},
      {kNoAssociation, StartKind::kProgram,
       "HTML applications need Internet Explorer 5, which this Windows lacks out of the box"}},
-    {".vbs .js", has_script_host,
+    {".vbs .js",
+     has_script_host,
      {kStarted, StartKind::kProgram, "a script, run by Windows Script Host"},
-     {kNoAssociation, StartKind::kProgram, "this Windows has no Windows Script Host out of the box"}},
+     {kNoAssociation, StartKind::kProgram,
+      "this Windows has no Windows Script Host out of the box"}},
     // Registry Editor merges .reg files on every Windows, after asking.
-    {".reg", nullptr,
-     {kStarted, StartKind::kDocument, "a registration file: Registry Editor asks to merge it, and nothing is installed"},
+    {".reg",
+     nullptr,
+     {kStarted, StartKind::kDocument,
+      "a registration file: Registry Editor asks to merge it, and nothing is installed"},
      kEvery},
     // WordPad is part of every Windows from 95 on.
-    {".rtf .wri", nullptr,
-     {kStarted, StartKind::kDocument, "a document: it opens in WordPad, and nothing is installed"}, kEvery},
-    {".chm", has_html_help,
-     {kStarted, StartKind::kDocument, "a compiled help file: it opens in HTML Help, and nothing is installed"},
+    {".rtf .wri",
+     nullptr,
+     {kStarted, StartKind::kDocument, "a document: it opens in WordPad, and nothing is installed"},
+     kEvery},
+    {".chm",
+     has_html_help,
+     {kStarted, StartKind::kDocument,
+      "a compiled help file: it opens in HTML Help, and nothing is installed"},
      {kNoAssociation, StartKind::kProgram, "this Windows has no HTML Help out of the box"}},
     // Without Windows Help, its stub still opens the file to say so.
-    {".hlp", has_winhelp,
-     {kStarted, StartKind::kDocument, "a help file: it opens in Windows Help, and nothing is installed"},
+    {".hlp",
+     has_winhelp,
+     {kStarted, StartKind::kDocument,
+      "a help file: it opens in Windows Help, and nothing is installed"},
      {kStarted, StartKind::kDocument,
       "a help file: this Windows no longer includes Windows Help, and a message says so"}},
 };
@@ -96,8 +116,9 @@ PredictedStart associated_start(const std::string& extension, const Release& rel
     const Association& a = type.has == nullptr || type.has(release) ? type.with : type.without;
     return {a.result, a.note, a.kind};
   }
-  return {kNoAssociation, extension.empty() ? "a file without an extension: no program opens it"
-                                            : "no program opens " + extension + " files out of the box"};
+  return {kNoAssociation, extension.empty()
+                              ? "a file without an extension: no program opens it"
+                              : "no program opens " + extension + " files out of the box"};
 }
 
 }  // namespace checker

@@ -119,8 +119,11 @@ bool is_utf8_beyond_ascii(const std::string& bytes) {
   bool beyond = false;
   for (size_t i = 0; i < bytes.size();) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
-    const size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 && lead >= 0xC2 ? 2
-                          : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 && lead <= 0xF4 ? 4 : 0;
+    const size_t length = lead < 0x80                             ? 1
+                          : (lead & 0xE0) == 0xC0 && lead >= 0xC2 ? 2
+                          : (lead & 0xF0) == 0xE0                 ? 3
+                          : (lead & 0xF8) == 0xF0 && lead <= 0xF4 ? 4
+                                                                  : 0;
     if (length == 0 || i + length > bytes.size()) return false;
     for (size_t k = 1; k < length; ++k) {
       if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
@@ -151,7 +154,6 @@ ProfileText profile_text(const std::string& bytes) {
   return is_utf8_beyond_ascii(bytes) ? ProfileText::kUtf8WithoutMark : ProfileText::kAnsi;
 }
 
-
 Profile::Profile(const std::string& bytes, ProfileMarks marks) {
   ProfileEncoding encoding = ProfileEncoding::kAnsi;
   const std::u32string text = decode(bytes, marks, &encoding);
@@ -165,7 +167,8 @@ Profile::Profile(const std::string& bytes, ProfileMarks marks) {
     const char32_t* start = next;
     ++line;
     // A line ends at a line feed or at a carriage return of its own.
-    const char32_t* newline = std::find_if(start, end, [](char32_t c) { return c == U'\n' || c == U'\r'; });
+    const char32_t* newline =
+        std::find_if(start, end, [](char32_t c) { return c == U'\n' || c == U'\r'; });
     next = newline == end ? end : newline + 1;
     const char32_t* stop = next;
     // CR LF is one line end for an editor; the empty line the reader sees
@@ -204,7 +207,8 @@ Profile::Profile(const std::string& bytes, ProfileMarks marks) {
     // Consecutive lines with an empty name make one key, as Windows keeps them.
     const bool has_name = name_end != start;
     if (has_name || !section_has_keys || !previous_name_empty) {
-      sections_.back().keys.push_back({encode(start, name_end), value, line, std::u32string(start, name_end)});
+      sections_.back().keys.push_back(
+          {encode(start, name_end), value, line, std::u32string(start, name_end)});
       section_has_keys = true;
       previous_name_empty = !has_name || *start == U'\0';
     }
@@ -220,8 +224,7 @@ const ProfileSection* Profile::find_section(const std::string& name) const {
   return nullptr;
 }
 
-const ProfileKey* Profile::find_key(const std::string& section_name,
-                                    const std::string& key) const {
+const ProfileKey* Profile::find_key(const std::string& section_name, const std::string& key) const {
   const ProfileSection* section = find_section(section_name);
   if (section == nullptr) return nullptr;
   for (const ProfileKey& k : section->keys) {
@@ -237,8 +240,8 @@ const std::string* Profile::find_value(const std::string& section_name,
 }
 
 uint32_t read_profile_string(const std::optional<std::string>& bytes, ProfileMarks marks,
-                             const char* section, const char* key, const char* fallback,
-                             char* out, uint32_t size) {
+                             const char* section, const char* key, const char* fallback, char* out,
+                             uint32_t size) {
   if (!bytes) return read_profile_string(nullptr, section, key, fallback, out, size);
   const Profile parsed(*bytes, marks);
   return read_profile_string(&parsed, section, key, fallback, out, size);

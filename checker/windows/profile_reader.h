@@ -55,7 +55,6 @@ class Profile {
   // Parses the whole file as a profile call that decodes `marks` does.
   Profile(const std::string& bytes, ProfileMarks marks);
 
-
   // The section the profile call searches for `name`: the first whose name
   // matches; nullptr when none does.
   const ProfileSection* find_section(const std::string& name) const;
@@ -78,8 +77,8 @@ uint32_t read_profile_string(const Profile* profile, const char* section, const 
                              const char* fallback, char* out, uint32_t size);
 // The same from the file's bytes (none when it is missing).
 uint32_t read_profile_string(const std::optional<std::string>& bytes, ProfileMarks marks,
-                             const char* section, const char* key, const char* fallback,
-                             char* out, uint32_t size);
+                             const char* section, const char* key, const char* fallback, char* out,
+                             uint32_t size);
 
 // What a profile's bytes are: the mark it starts with, else UTF-16 without
 // a mark for text that looks like it, else ANSI.

@@ -25,9 +25,13 @@ uint32_t little(const std::string& bytes, size_t at, int width) {
 // The oldest Windows NT that runs a program of this subsystem version.
 std::string oldest_nt(uint32_t major, uint32_t minor) {
   const uint32_t version = major * 100 + minor;
-  return version >= 1000 ? "Windows 10" : version >= 603 ? "Windows 8.1" : version >= 602 ? "Windows 8"
-         : version >= 601 ? "Windows 7" : version >= 600 ? "Windows Vista"
-         : version >= 502 ? "Windows XP x64 or Server 2003" : version >= 501 ? "Windows XP"
+  return version >= 1000  ? "Windows 10"
+         : version >= 603 ? "Windows 8.1"
+         : version >= 602 ? "Windows 8"
+         : version >= 601 ? "Windows 7"
+         : version >= 600 ? "Windows Vista"
+         : version >= 502 ? "Windows XP x64 or Server 2003"
+         : version >= 501 ? "Windows XP"
                           : "Windows 2000";
 }
 
@@ -41,9 +45,10 @@ PredictedStart dos_program(const Release& release, const std::string& what) {
   }
   if (release.dos == DosPrograms::kOnDemand) {
     return {kStarted,
-            what + ", which this Windows runs only through NTVDM, an optional feature "
-            "that is off out of the box: the user is asked to install it first, which takes an "
-            "administrator",
+            what +
+                ", which this Windows runs only through NTVDM, an optional feature "
+                "that is off out of the box: the user is asked to install it first, which takes an "
+                "administrator",
             StartKind::kNeedsFeature};
   }
   return {kStarted, what};
@@ -52,10 +57,10 @@ PredictedStart dos_program(const Release& release, const std::string& what) {
 // A Windows program the release's loader refuses for its subsystem version.
 PredictedStart too_new(const Release& release, uint32_t major, uint32_t minor) {
   const bool for_nt = major >= 5 && release.family == Windows::k9x;
-  return {kBadFormat, std::string(for_nt ? "a program for Windows NT" : "a program for a newer Windows") +
-                          " (subsystem version " + std::to_string(major) + "." +
-                          std::to_string(minor) + "): it needs " + oldest_nt(major, minor) +
-                          " or later"};
+  return {kBadFormat,
+          std::string(for_nt ? "a program for Windows NT" : "a program for a newer Windows") +
+              " (subsystem version " + std::to_string(major) + "." + std::to_string(minor) +
+              "): it needs " + oldest_nt(major, minor) + " or later"};
 }
 
 // A program file (.exe, .com) by its header.
@@ -92,7 +97,8 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, const
                             : "a 64-bit program, which runs only on 64-bit Windows"};
   }
   if (magic != kPe32 || machine != kI386) {
-    return {kBadFormat, "a program for another processor (machine " + std::to_string(machine) + ")"};
+    return {kBadFormat,
+            "a program for another processor (machine " + std::to_string(machine) + ")"};
   }
   if (major * 100 + minor > release.newest_subsystem) return too_new(release, major, minor);
   return {kStarted, ""};
@@ -135,7 +141,8 @@ PredictedStart predicted_process(Tree& tree, const std::string& d_path, const Re
   const std::string extension = lower_extension(full ? full->text : d_path);
   if (start.result > 32 && (extension != ".exe" && extension != ".com")) {
     start.result = kBadFormat;
-    start.note = start.kind == StartKind::kFolder ? "a folder, not a program" : "not a program file";
+    start.note =
+        start.kind == StartKind::kFolder ? "a folder, not a program" : "not a program file";
   }
   return start;
 }

@@ -22,12 +22,12 @@ constexpr intptr_t kNoAssociation = 31;  // SE_ERR_NOASSOC: no program opens it
 
 // What the file is, as far as the findings care.
 enum class StartKind {
-  kProgram,    // a program, batch file or package: it starts, or its header is refused
-  kFolder,     // a folder: the shell opens it in Explorer
-  kNoProgram,  // an .exe or .com that is no program at all (empty, damaged, no header)
-  kDocument,   // a text file or a shortcut: something else starts
+  kProgram,       // a program, batch file or package: it starts, or its header is refused
+  kFolder,        // a folder: the shell opens it in Explorer
+  kNoProgram,     // an .exe or .com that is no program at all (empty, damaged, no header)
+  kDocument,      // a text file or a shortcut: something else starts
   kNeedsFeature,  // a program Windows runs only once the user installs a feature
-  kUnreadable,  // listed, but cannot be read: nobody can tell
+  kUnreadable,    // listed, but cannot be read: nobody can tell
 };
 
 struct PredictedStart {

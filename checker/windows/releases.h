@@ -33,8 +33,8 @@ enum class DosPrograms {
 enum class ProfileReaderKind { k9x, kNt };
 
 struct Release {
-  const char* name;   // "98se": the name of --windows and of the JSON report
-  const char* title;  // "Windows 98 Second Edition"
+  const char* name;         // "98se": the name of --windows and of the JSON report
+  const char* title;        // "Windows 98 Second Edition"
   const char* short_title;  // "98 SE": in a list after "Windows"
   Windows family;
   Width width;
@@ -44,12 +44,12 @@ struct Release {
   uint16_t newest_subsystem;  // the newest PE subsystem version it loads, as 100*major+minor
   DosPrograms dos;
   // What it opens out of the box.
-  bool web_browser;   // .htm, .html, .url: Internet Explorer
-  bool mshta;         // .hta: Internet Explorer 5's mshta
-  bool script_host;   // .vbs, .js: Windows Script Host
-  bool html_help;     // .chm
-  bool winhelp;       // .hlp: Windows Help (WinHlp32)
-  bool installer;     // .msi: Windows Installer
+  bool web_browser;  // .htm, .html, .url: Internet Explorer
+  bool mshta;        // .hta: Internet Explorer 5's mshta
+  bool script_host;  // .vbs, .js: Windows Script Host
+  bool html_help;    // .chm
+  bool winhelp;      // .hlp: Windows Help (WinHlp32)
+  bool installer;    // .msi: Windows Installer
   // autorun.inf and inserting the disc.
   bool shellexecute;   // honours shellexecute=
   bool autorun_amd64;  // reads [AutoRun.Amd64] before [AutoRun]

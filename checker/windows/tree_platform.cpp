@@ -15,8 +15,7 @@ constexpr long kMoreData = 234;  // ERROR_MORE_DATA
 }  // namespace
 
 ProfileMarks marks_of(const Release& release) {
-  return release.profile == ProfileReaderKind::k9x ? kWindows9xMarks
-                                                                           : kWindowsNtMarks;
+  return release.profile == ProfileReaderKind::k9x ? kWindows9xMarks : kWindowsNtMarks;
 }
 
 void TreePlatform::startup_info(uint32_t* flags, uint16_t* show_window) {
@@ -95,9 +94,8 @@ uint32_t TreePlatform::profile_string(const char* section, const char* key, cons
   if (found == profiles_.end()) {
     const auto bytes = tree_.read_file(file, Tree::kWholeFile);
     if (!bytes && tree_.entry_at(file) == Tree::Entry::kUnreadable) needed_but_unreadable(where);
-    found = profiles_
-                .emplace(where, bytes ? std::make_unique<Profile>(*bytes, marks_) : nullptr)
-                .first;
+    found =
+        profiles_.emplace(where, bytes ? std::make_unique<Profile>(*bytes, marks_) : nullptr).first;
   }
   return read_profile_string(found->second.get(), section, key, fallback, out, size);
 }

@@ -57,14 +57,19 @@ class TreePlatform final : public platform::Platform {
   // the launcher started from `place` ("D:", "C:\\deploy\\1a", "\\\\srv\\share").
   TreePlatform(Tree& tree, UserLanguage user, const Release& release, ProfileMarks marks,
                std::string place = kDriveD)
-      : tree_(tree), user_(std::move(user)), release_(&release), marks_(marks),
-        place_(std::move(place)), own_path_(place_ + "\\launcher.exe"),
+      : tree_(tree),
+        user_(std::move(user)),
+        release_(&release),
+        marks_(marks),
+        place_(std::move(place)),
+        own_path_(place_ + "\\launcher.exe"),
         command_line_("\"" + own_path_ + "\"") {}
 
   std::vector<ProgramStart> starts;
   std::vector<std::string> boxes;
   std::string tested_path;  // the setup path the file test was given, on drive D: where in the tree
-  std::string found_path;   // what it found, at any length, as spelt from the place ("" when nothing)
+  std::string
+      found_path;  // what it found, at any length, as spelt from the place ("" when nothing)
   std::string profile_path;  // the profile the launch read, as the launcher named it
   // The first file the launch needed but could not read (the profile, or
   // the setup program the file test looks for; "" for none): what the

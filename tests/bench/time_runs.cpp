@@ -29,8 +29,8 @@ long long timed_run(const char* exe, const std::string& command_line) {
   PROCESS_INFORMATION process = {};
   LARGE_INTEGER start, end;
   QueryPerformanceCounter(&start);
-  if (!CreateProcessA(exe, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                      nullptr, &startup, &process)) {
+  if (!CreateProcessA(exe, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                      &startup, &process)) {
     std::fprintf(stderr, "cannot start %s\n", exe);
     std::exit(2);
   }

@@ -29,7 +29,10 @@ void list(checker::DiscTree& tree, std::vector<std::string>& parts, const std::s
     const auto found = by_ansi ? tree.entry(parts) : checker::Tree::Entry::kMissing;
     const bool kind_agrees = !by_ansi || found == (entry.folder ? checker::Tree::Entry::kFolder
                                                                 : checker::Tree::Entry::kFile);
-    std::printf("%s\t%s\t%s\n", tree.medium().c_str(), !kind_agrees ? "?" : entry.folder ? "d" : "f",
+    std::printf("%s\t%s\t%s\n", tree.medium().c_str(),
+                !kind_agrees   ? "?"
+                : entry.folder ? "d"
+                               : "f",
                 path.c_str());
     if (entry.folder && by_ansi) list(tree, parts, path);
     parts.pop_back();
@@ -47,10 +50,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", error.empty() ? "not a disc image" : error.c_str());
     return 2;
   }
-  if (image->udf) std::printf("udf-revision\t%s\n", checker::udf_revision_name(*image->udf).c_str());
+  if (image->udf)
+    std::printf("udf-revision\t%s\n", checker::udf_revision_name(*image->udf).c_str());
   for (const auto fs : {checker::DiscFileSystem::kIso9660, checker::DiscFileSystem::kJoliet,
                         checker::DiscFileSystem::kUdf}) {
-    const bool has = fs == checker::DiscFileSystem::kIso9660 ? image->iso9660
+    const bool has = fs == checker::DiscFileSystem::kIso9660  ? image->iso9660
                      : fs == checker::DiscFileSystem::kJoliet ? image->joliet
                                                               : image->udf.has_value();
     if (!has) continue;

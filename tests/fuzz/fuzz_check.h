@@ -8,13 +8,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#define FUZZ_CHECK(condition)                                                       \
-  do {                                                                              \
-    if (!(condition)) {                                                             \
-      std::fprintf(stderr, "invariant broken at %s:%d: %s\n", __FILE__, __LINE__, \
-                   #condition);                                                     \
-      std::abort();                                                                 \
-    }                                                                               \
+#define FUZZ_CHECK(condition)                                                                  \
+  do {                                                                                         \
+    if (!(condition)) {                                                                        \
+      std::fprintf(stderr, "invariant broken at %s:%d: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                            \
+    }                                                                                          \
   } while (0)
 
 // True when `text` has its terminator within its first `size` bytes.

@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else if (ranges[0] == 0 && ranges[1] == 0) {
     // Single-byte: the name ends at the second quote, then blanks go.
     const char* close = std::strchr(line.c_str() + 1, '"');
-    const size_t name_end = close == nullptr ? length : static_cast<size_t>(close - line.c_str()) + 1;
+    const size_t name_end =
+        close == nullptr ? length : static_cast<size_t>(close - line.c_str()) + 1;
     FUZZ_CHECK(removed >= name_end);
     for (size_t i = name_end; i < removed; ++i) FUZZ_CHECK(is_blank(bytes[i]));
   }

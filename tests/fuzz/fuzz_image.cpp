@@ -3,14 +3,12 @@
 // The tree checker's reading of disc images (libcdio and libudfread through
 // our disc trees) and the whole check on them, on images the fuzzer mutates
 // from small mastered seeds (Joliet, ISO 9660 only, UDF bridge, one cut
-// short, an empty UDF 2.01 volume, and one written once, as on a DVD-R). Checks, beyond the absence of crashes
-// and leaks: a probe
-// answers an image or an error, never both; every file system the probe
-// reports opens and gives a full report; every name listed is valid UTF-8
-// and found again by its ANSI form; reads never return more than asked; exit
-// statuses are those the launcher can end with; a started setup program was
-// found by a path the file test takes; a launch is "cannot tell" only where a
-// finding says which file cannot be read.
+// short, an empty UDF 2.01 volume, and one written once, as on a DVD-R). Checks, beyond the absence
+// of crashes and leaks: a probe answers an image or an error, never both; every file system the
+// probe reports opens and gives a full report; every name listed is valid UTF-8 and found again by
+// its ANSI form; reads never return more than asked; exit statuses are those the launcher can end
+// with; a started setup program was found by a path the file test takes; a launch is "cannot tell"
+// only where a finding says which file cannot be read.
 #include <sys/mman.h>
 #include <unistd.h>
 

@@ -56,8 +56,8 @@ Root expected_root(const fuzz::FuzzPlatform& os) {
   if (drive == 0) return root;
   // A path that filled the whole buffer was cut: its folder is unknown.
   const size_t folder = own.size() < kPathSize ? own.rfind('\\') : std::string::npos;
-  root.probes = folder != std::string::npos && folder > drive &&
-                folder + kProfileTail.size() < kPathSize;
+  root.probes =
+      folder != std::string::npos && folder > drive && folder + kProfileTail.size() < kPathSize;
   if (root.probes) root.probed = own.substr(0, folder) + kProfileTail;
   root.length = root.probes && os.probe_result ? folder : drive;
   if (root.length + kProfileTail.size() >= kPathSize) root.length = 0;
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(joined(ops, 0).rfind("lead_byte_ranges command_line startup_info own_path ", 0) == 0);
   const Root root = expected_root(os);
   FUZZ_CHECK(os.probed == (root.probes ? std::vector<std::string>{as_passed(root.probed)}
-                                        : std::vector<std::string>{}));
+                                       : std::vector<std::string>{}));
   const size_t first = 4 + (root.probes ? 1 : 0);
   const std::string rest = joined(ops, first);
 
@@ -118,8 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!from_registry) {
     // Eight digits, whose last two are the language's primary id.
     const int primary = language & 0xFF;
-    const bool known = primary == 0x16 || primary == 0x09 || primary == 0x0C ||
-                       primary == 0x10 || primary == 0x07 || primary == 0x0A;
+    const bool known = primary == 0x16 || primary == 0x09 || primary == 0x0C || primary == 0x10 ||
+                       primary == 0x07 || primary == 0x0A;
     FUZZ_CHECK(compares >= 1 && os.last_compare_equal == known);
   }
   const std::string after = joined(ops, i);
@@ -130,7 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // The setup path: the value read, or (for fewer than two characters) the
   // default's remainder, moved onto the root; not tested when it cannot fit.
-  const std::string setup_tail = os.setup_value.size() >= 2 ? os.setup_value.substr(2) : kDefaultTail;
+  const std::string setup_tail =
+      os.setup_value.size() >= 2 ? os.setup_value.substr(2) : kDefaultTail;
   const bool setup_fits = root.length + setup_tail.size() < kPathSize;
   const bool icon_fits = root.length + kIconToolTail.size() < kPathSize;
   const std::string close = os.open_ok ? "close_key " : "";

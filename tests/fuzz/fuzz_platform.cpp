@@ -44,15 +44,16 @@ void FuzzPlatform::startup_info(uint32_t* flags, uint16_t* show_window) {
 void FuzzPlatform::lead_byte_ranges(uint8_t ranges[platform::kLeadByteTableSize]) {
   ops.push_back("lead_byte_ranges");
   if (in_.ConsumeBool()) {
-    for (int i = 0; i < platform::kLeadByteTableSize; ++i) ranges[i] = in_.ConsumeIntegral<uint8_t>();
+    for (int i = 0; i < platform::kLeadByteTableSize; ++i)
+      ranges[i] = in_.ConsumeIntegral<uint8_t>();
   }
 }
 
 // Own paths of every shape: any bytes, a drive, a share, the "\\?\" and
 // "\\.\" forms, each with folders of any depth below.
 std::string FuzzPlatform::own_path_shape() {
-  static const char* const kStarts[] = {"", "E:", "e:", "\\\\srv\\share", "\\\\?\\E:",
-                                        "\\\\.\\E:", "\\\\?\\UNC\\srv\\share"};
+  static const char* const kStarts[] = {
+      "", "E:", "e:", "\\\\srv\\share", "\\\\?\\E:", "\\\\.\\E:", "\\\\?\\UNC\\srv\\share"};
   const size_t shape = in_.ConsumeIntegralInRange<size_t>(0, std::size(kStarts));
   if (shape == std::size(kStarts)) return in_.ConsumeRandomLengthString(300);
   std::string path = kStarts[shape];
@@ -162,9 +163,11 @@ uint32_t FuzzPlatform::profile_string(const char* section, const char* key, cons
   profile_file = file;
   FUZZ_CHECK(terminated_within(key, 32));
   FUZZ_CHECK(size == 260 || size == 15);
-  FUZZ_CHECK(std::strcmp(fallback, size == 15 ? "STARTUP" : "d:\\products\\win95\\quv_enu\\setup.exe") == 0);
+  FUZZ_CHECK(std::strcmp(fallback,
+                         size == 15 ? "STARTUP" : "d:\\products\\win95\\quv_enu\\setup.exe") == 0);
   // Missing file or key: the fallback; else any value, any length.
-  const std::string value = in_.ConsumeBool() ? std::string(fallback) : in_.ConsumeRandomLengthString(400);
+  const std::string value =
+      in_.ConsumeBool() ? std::string(fallback) : in_.ConsumeRandomLengthString(400);
   const uint32_t n = write_value(value, out, size);
   if (size == 15) group_value.assign(out, n);
   if (size == 260) setup_value.assign(out, n);

@@ -24,7 +24,7 @@ class FuzzPlatform final : public platform::Platform {
   // What happened, for the target's checks.
   std::vector<std::string> ops;
   std::string command_line_text;
-  std::string own_path_text;  // as written into the launcher's buffer
+  std::string own_path_text;     // as written into the launcher's buffer
   uint32_t own_path_length = 0;  // as returned
   bool own_path_read = false;
   std::vector<std::string> probed;  // the paths is_file was asked about
@@ -33,7 +33,7 @@ class FuzzPlatform final : public platform::Platform {
   std::string setup_value;   // what the setup read wrote
   bool open_ok = false;
   bool query_ok = false;
-  uint16_t ui_language = 0;  // what display_language gave
+  uint16_t ui_language = 0;   // what display_language gave
   uint16_t user_lang_id = 0;  // what user_locale gave
   bool last_compare_equal = false;
   bool exists_result = false;

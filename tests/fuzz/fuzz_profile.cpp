@@ -34,14 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const checker::ProfileMarks mark = marks[data[0] / 64 % 3];
 
   std::string large(kLarge + 1, kCanary);
-  const uint32_t n = checker::read_profile_string(profile, mark, section, key, fallback, large.data(), kLarge);
+  const uint32_t n =
+      checker::read_profile_string(profile, mark, section, key, fallback, large.data(), kLarge);
   FUZZ_CHECK(n < kLarge && large[n] == '\0' && std::strlen(large.c_str()) == n);
   FUZZ_CHECK(large[n + 1] == kCanary);
 
   // Exactly `small` bytes: a write past them is caught by AddressSanitizer.
   char* out = new char[small];
   std::memset(out, kCanary, small);
-  const uint32_t m = checker::read_profile_string(profile, mark, section, key, fallback, out, small);
+  const uint32_t m =
+      checker::read_profile_string(profile, mark, section, key, fallback, out, small);
   FUZZ_CHECK(m < small && out[m] == '\0');
   FUZZ_CHECK(m + 1 == small || out[m + 1] == kCanary);
   FUZZ_CHECK(large.compare(0, m, out, m) == 0);

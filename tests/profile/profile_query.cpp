@@ -60,8 +60,8 @@ uint32_t query(const std::string& file, const std::string& section, const std::s
   std::optional<std::string> content;
   std::ifstream in(file, std::ios::binary);
   if (in) content = std::string(std::istreambuf_iterator<char>(in), {});
-  return checker::read_profile_string(content, marks, section.c_str(), key.c_str(), fallback.c_str(),
-                                      out, size);
+  return checker::read_profile_string(content, marks, section.c_str(), key.c_str(),
+                                      fallback.c_str(), out, size);
 #endif
 }
 
@@ -75,8 +75,9 @@ int main(int argc, char** argv) {
 #ifndef _WIN32
   if (argc == 3) {
     const std::string as = argv[2];
-    marks = as == "nt" ? checker::kWindowsNtMarks : as == "9x" ? checker::kWindows9xMarks
-                                                               : checker::kWineMarks;
+    marks = as == "nt"   ? checker::kWindowsNtMarks
+            : as == "9x" ? checker::kWindows9xMarks
+                         : checker::kWineMarks;
   }
 #endif
   std::ifstream queries(argv[1]);

@@ -44,8 +44,7 @@ long FakePlatform::open_user_key(const char* subkey, platform::RegKey* key) {
   return open_result;
 }
 
-long FakePlatform::query_value(platform::RegKey key, const char* subkey, char* data,
-                               long* size) {
+long FakePlatform::query_value(platform::RegKey key, const char* subkey, char* data, long* size) {
   log.push_back(std::string("query_value(") + (key == opened_key ? "opened" : "other") + "," +
                 subkey + "," + std::to_string(*size) + ")");
   if (query_result != 0) return query_result;

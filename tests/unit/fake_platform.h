@@ -34,15 +34,15 @@ class FakePlatform final : public platform::Platform {
   std::optional<uint32_t> own_path_result;  // overrides the returned length
   long open_result = 0;
   long query_result = 0;
-  std::string locale = "00000409";  // the registry value, bytes as stored
+  std::string locale = "00000409";         // the registry value, bytes as stored
   bool locale_without_terminator = false;  // fill the whole buffer, no terminator
-  uint16_t ui_language = 0x0409;  // the display language; 0: no such call (9x, NT 4.0)
-  uint16_t user_lang_id = 0x0409;  // the user's locale
+  uint16_t ui_language = 0x0409;           // the display language; 0: no such call (9x, NT 4.0)
+  uint16_t user_lang_id = 0x0409;          // the user's locale
   // profile files by path: section -> key -> value (names without case)
   std::map<std::string, std::map<std::string, std::map<std::string, std::string>>> profiles;
   std::set<std::string> existing_files;
   std::map<std::string, std::string> found_path_for;  // optional override of the found path
-  std::deque<intptr_t> start_results;                  // popped per start; 42 when empty
+  std::deque<intptr_t> start_results;                 // popped per start; 42 when empty
   // Windows 95's profile reader: when it falls back on the default, it cuts
   // the default's trailing blanks in place, storing a terminator into the
   // caller's string. A default in read-only memory then faults.

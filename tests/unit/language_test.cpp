@@ -77,8 +77,7 @@ TEST(DisplayLanguage, EveryIdOfTheSixLanguagesSelectsItsRow) {
   EXPECT_EQ(launcher::display_language_as_locale(nt4, locale), launcher::LocaleRead::kOk);
   EXPECT_STREQ(locale, "00000C0A");
   nt4.user_lang_id = 0;
-  EXPECT_EQ(launcher::display_language_as_locale(nt4, locale),
-            launcher::LocaleRead::kUnreadable);
+  EXPECT_EQ(launcher::display_language_as_locale(nt4, locale), launcher::LocaleRead::kUnreadable);
 }
 
 TEST(LanguageSelection, OnlyExactlyEightCharactersCanMatch) {
@@ -94,9 +93,8 @@ TEST(LanguageSelection, OnlyExactlyEightCharactersCanMatch) {
 TEST(LanguageSelection, ComparesInTableOrderAndStopsAtTheMatch) {
   fake::FakePlatform os;
   ASSERT_NE(select_language(os, "00000410"), nullptr);
-  const std::vector<std::string> expected = {
-      "compare_no_case(10,16)", "compare_no_case(10,09)", "compare_no_case(10,0C)",
-      "compare_no_case(10,10)"};
+  const std::vector<std::string> expected = {"compare_no_case(10,16)", "compare_no_case(10,09)",
+                                             "compare_no_case(10,0C)", "compare_no_case(10,10)"};
   EXPECT_EQ(os.log, expected);
 }
 

@@ -108,30 +108,113 @@ TEST_F(LaunchSequence, TheUsersLanguageComesFromTheRegistryElseTheDisplayLanguag
     const char* compared;  // the code compared next; nullptr: nothing more
     int status;
     bool box;
-    bool closed;  // the key is closed before the file test
+    bool closed;        // the key is closed before the file test
     uint16_t user = 0;  // the user's locale
   };
   const Case cases[] = {
-      {"value wins over another display language", 0, 0, "00000407", 0x040C,
-       {open, query}, "07", 0, false, true},
-      {"unmatched value shows the box", 0, 0, "00000411", 0x0409, {open, query}, "11", -1,
-       true, false},
-      {"no value: the display language", 0, 2, "", 0x0C07,
-       {open, query, "display_language"}, "07", 0, false, true},
-      {"value too long: the display language", 0, 234, "", 0x0410,
-       {open, query, "display_language"}, "10", 0, false, true},
-      {"no key: the display language, nothing to close", 2, 0, "", 0x080A,
-       {open, "display_language"}, "0A", 0, false, false},
-      {"display language with no row shows the box", 0, 2, "", 0x0411,
-       {open, query, "display_language"}, "11", -1, true, false},
-      {"no value and no display language (NT 4.0): the user's locale", 0, 2, "", 0,
-       {open, query, "display_language", "user_locale"}, "07", 0, false, true, 0x0407},
-      {"no key and no display language: the user's locale, nothing to close", 2, 0, "", 0,
-       {open, "display_language", "user_locale"}, "07", 0, false, false, 0x0C07},
-      {"the user's locale with no row shows the box", 0, 2, "", 0,
-       {open, query, "display_language", "user_locale"}, "13", -1, true, false, 0x0413},
-      {"no value, no display language, no user's locale ends silently", 0, 2, "", 0,
-       {open, query, "display_language", "user_locale"}, nullptr, -1, false, false},
+      {"value wins over another display language",
+       0,
+       0,
+       "00000407",
+       0x040C,
+       {open, query},
+       "07",
+       0,
+       false,
+       true},
+      {"unmatched value shows the box",
+       0,
+       0,
+       "00000411",
+       0x0409,
+       {open, query},
+       "11",
+       -1,
+       true,
+       false},
+      {"no value: the display language",
+       0,
+       2,
+       "",
+       0x0C07,
+       {open, query, "display_language"},
+       "07",
+       0,
+       false,
+       true},
+      {"value too long: the display language",
+       0,
+       234,
+       "",
+       0x0410,
+       {open, query, "display_language"},
+       "10",
+       0,
+       false,
+       true},
+      {"no key: the display language, nothing to close",
+       2,
+       0,
+       "",
+       0x080A,
+       {open, "display_language"},
+       "0A",
+       0,
+       false,
+       false},
+      {"display language with no row shows the box",
+       0,
+       2,
+       "",
+       0x0411,
+       {open, query, "display_language"},
+       "11",
+       -1,
+       true,
+       false},
+      {"no value and no display language (NT 4.0): the user's locale",
+       0,
+       2,
+       "",
+       0,
+       {open, query, "display_language", "user_locale"},
+       "07",
+       0,
+       false,
+       true,
+       0x0407},
+      {"no key and no display language: the user's locale, nothing to close",
+       2,
+       0,
+       "",
+       0,
+       {open, "display_language", "user_locale"},
+       "07",
+       0,
+       false,
+       false,
+       0x0C07},
+      {"the user's locale with no row shows the box",
+       0,
+       2,
+       "",
+       0,
+       {open, query, "display_language", "user_locale"},
+       "13",
+       -1,
+       true,
+       false,
+       0x0413},
+      {"no value, no display language, no user's locale ends silently",
+       0,
+       2,
+       "",
+       0,
+       {open, query, "display_language", "user_locale"},
+       nullptr,
+       -1,
+       false,
+       false},
   };
   for (const Case& c : cases) {
     fake::FakePlatform fresh;
@@ -193,8 +276,8 @@ TEST_F(LaunchSequence, FailingIconToolDoesNotStopSetup) {
 TEST_F(LaunchSequence, NoTreeRootEndsBeforeAnythingElse) {
   const char* paths[] = {"", "E", "1:\\launcher.exe", "::\\x", "\\\\?\\E:\\launcher.exe",
                          "\\\\?\\UNC\\srv\\share\\launcher.exe", "\\\\.\\E:\\launcher.exe",
-                         "\\\\srv", "\\\\srv\\", "\\\\\\share\\launcher.exe",
-                         "\\launcher.exe", "launcher.exe",
+                         "\\\\srv", "\\\\srv\\", "\\\\\\share\\launcher.exe", "\\launcher.exe",
+                         "launcher.exe",
                          // A share too long for the profile's path to fit below it.
                          "\\\\srv\\", "\\\\srv\\"};
   std::vector<std::string> own_paths(std::begin(paths), std::end(paths));
@@ -218,21 +301,25 @@ TEST_F(LaunchSequence, TheTreesRootAndThePathsMovedOntoIt) {
     const char* own_path;
     std::string profile_at;  // where the profile lies ("": nowhere)
     const char* setup_value;
-    std::string probed;      // the folder's profile asked about ("": none)
-    std::string icon_tool;   // "": not started
-    std::string tested;      // "": the setup program is not looked for
+    std::string probed;     // the folder's profile asked about ("": none)
+    std::string icon_tool;  // "": not started
+    std::string tested;     // "": the setup program is not looked for
   };
   const std::string deep(231, 'd');  // the profile fits below it, the icon tool not
   const Case cases[] = {
       {"E:\\launcher.exe", "E:\\install\\quv\\win\\client.ini", "D:\\fr\\setup.exe", "",
        "E:\\install\\quv\\win\\addiconw.exe", "E:\\fr\\setup.exe"},
-      {"C:\\Windows\\ccmcache\\1a\\launcher.exe", "C:\\Windows\\ccmcache\\1a\\install\\quv\\win\\client.ini",
-       "d:\\fr\\setup.exe", "C:\\Windows\\ccmcache\\1a\\install\\quv\\win\\client.ini",
-       "C:\\Windows\\ccmcache\\1a\\install\\quv\\win\\addiconw.exe", "C:\\Windows\\ccmcache\\1a\\fr\\setup.exe"},
-      {"\\\\srv\\share\\launcher.exe", "\\\\srv\\share\\install\\quv\\win\\client.ini", "D:\\fr\\setup.exe", "",
-       "\\\\srv\\share\\install\\quv\\win\\addiconw.exe", "\\\\srv\\share\\fr\\setup.exe"},
-      {"\\\\srv\\share\\product\\launcher.exe", "\\\\srv\\share\\product\\install\\quv\\win\\client.ini",
-       "x", "\\\\srv\\share\\product\\install\\quv\\win\\client.ini",
+      {"C:\\Windows\\ccmcache\\1a\\launcher.exe",
+       "C:\\Windows\\ccmcache\\1a\\install\\quv\\win\\client.ini", "d:\\fr\\setup.exe",
+       "C:\\Windows\\ccmcache\\1a\\install\\quv\\win\\client.ini",
+       "C:\\Windows\\ccmcache\\1a\\install\\quv\\win\\addiconw.exe",
+       "C:\\Windows\\ccmcache\\1a\\fr\\setup.exe"},
+      {"\\\\srv\\share\\launcher.exe", "\\\\srv\\share\\install\\quv\\win\\client.ini",
+       "D:\\fr\\setup.exe", "", "\\\\srv\\share\\install\\quv\\win\\addiconw.exe",
+       "\\\\srv\\share\\fr\\setup.exe"},
+      {"\\\\srv\\share\\product\\launcher.exe",
+       "\\\\srv\\share\\product\\install\\quv\\win\\client.ini", "x",
+       "\\\\srv\\share\\product\\install\\quv\\win\\client.ini",
        "\\\\srv\\share\\product\\install\\quv\\win\\addiconw.exe",
        "\\\\srv\\share\\product\\products\\win95\\quv_enu\\setup.exe"},
       // In a sub-folder of a tree at the drive's root: the drive is the root.
@@ -258,11 +345,14 @@ TEST_F(LaunchSequence, TheTreesRootAndThePathsMovedOntoIt) {
     for (const std::string& line : fresh.log) {
       if (line.rfind("is_file(", 0) == 0) probes.push_back(line);
     }
-    EXPECT_EQ(probes, c.probed.empty() ? Log{} : Log{"is_file(" + c.probed + ")"}) << fresh.own_path_text;
+    EXPECT_EQ(probes, c.probed.empty() ? Log{} : Log{"is_file(" + c.probed + ")"})
+        << fresh.own_path_text;
     const std::string icon_tool = fresh.starts.empty() ? "" : fresh.starts[0].file;
     EXPECT_EQ(icon_tool, c.icon_tool) << fresh.own_path_text;
     EXPECT_EQ(fresh.starts.empty() ? "" : fresh.starts[0].parameters,
-              c.icon_tool.empty() ? "" : kIconPrefix + std::string(c.profile_at.empty() ? "STARTUP" : "Group"));
+              c.icon_tool.empty()
+                  ? ""
+                  : kIconPrefix + std::string(c.profile_at.empty() ? "STARTUP" : "Group"));
     const std::string last = fresh.log.back();
     EXPECT_EQ(last, c.tested.empty() ? "close_key(opened)" : "file_exists(" + c.tested + ")")
         << fresh.own_path_text;
@@ -284,7 +374,7 @@ TEST_F(LaunchSequence, SetupValueRules) {
   };
   const Case cases[] = {
       {nullptr, kDefaultOnE},
-      {"", kDefaultOnE},    // the default's remainder is still in the buffer
+      {"", kDefaultOnE},  // the default's remainder is still in the buffer
       {"x", kDefaultOnE},
       {"xy", "E:"},
       {"\\\\host\\setup.exe", "E:host\\setup.exe"},  // first two always replaced

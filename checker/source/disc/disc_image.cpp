@@ -36,8 +36,8 @@ std::optional<DiscImage> probe_image(const std::string& path, std::string* error
   const ImageFile file(path);
   image.image_bytes = file.size();
   unsigned char head[88] = {};
-  image.iso9660 = file.read_at(16 * kBlockBytes, head, sizeof(head)) &&
-                  std::memcmp(head + 1, "CD001", 5) == 0;
+  image.iso9660 =
+      file.read_at(16 * kBlockBytes, head, sizeof(head)) && std::memcmp(head + 1, "CD001", 5) == 0;
   if (image.iso9660 && head[0] == 1) {
     const uint64_t blocks = head[80] | head[81] << 8 | head[82] << 16 | uint64_t{head[83]} << 24;
     image.volume_bytes = std::max(image.volume_bytes, blocks * kBlockBytes);

@@ -47,7 +47,8 @@ class IsoTree final : public ListedTree {
     return file.block + (file.size + kBlock - 1) / kBlock <= image_blocks_;
   }
 
-  std::optional<std::string> read_entry(const DiscEntry& file, const RawPath&, size_t limit) override {
+  std::optional<std::string> read_entry(const DiscEntry& file, const RawPath&,
+                                        size_t limit) override {
     const auto wanted = bytes_to_read(file.size, limit);
     return wanted ? read_blocks(file.block, *wanted) : std::nullopt;
   }

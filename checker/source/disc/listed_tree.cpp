@@ -20,8 +20,9 @@ ListedTree::Found ListedTree::walk(const std::vector<std::string>& parts) {
     if (!at.entry.folder) return {};
     const auto* entries = listing(at.entry, at.path);
     if (entries == nullptr) return {Tree::Entry::kUnreadable, at.entry, at.path};
-    const auto match = std::find_if(entries->begin(), entries->end(),
-                                    [&](const DiscEntry& e) { return same_file_name(e.name, part); });
+    const auto match = std::find_if(entries->begin(), entries->end(), [&](const DiscEntry& e) {
+      return same_file_name(e.name, part);
+    });
     if (match == entries->end()) return {};
     at.entry = *match;
     at.path.push_back(match->raw);

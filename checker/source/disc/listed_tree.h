@@ -43,7 +43,8 @@ class ListedTree : public DiscTree {
 
   // The folder's entries, its own and its parent's left out; none when the
   // folder cannot be read.
-  virtual std::optional<std::vector<DiscEntry>> list(const DiscEntry& folder, const RawPath& path) = 0;
+  virtual std::optional<std::vector<DiscEntry>> list(const DiscEntry& folder,
+                                                     const RawPath& path) = 0;
   // Whether the listed file can be opened at all.
   virtual bool opens(const DiscEntry&, const RawPath&) { return true; }
   // Up to `limit` bytes of the file; none when they cannot be read.

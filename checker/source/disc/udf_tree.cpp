@@ -22,7 +22,9 @@ constexpr size_t kMostNames = 1000000;  // in one folder; more counts as unreada
 std::u32string decode_modified_utf8(const std::string& bytes) {
   std::u16string units;
   for (size_t i = 0; i < bytes.size();) {
-    const auto byte = [&](size_t at) { return static_cast<unsigned char>(at < bytes.size() ? bytes[at] : 0); };
+    const auto byte = [&](size_t at) {
+      return static_cast<unsigned char>(at < bytes.size() ? bytes[at] : 0);
+    };
     const unsigned char lead = byte(i);
     if (lead < 0x80) {
       units.push_back(lead);
@@ -86,12 +88,14 @@ class UdfTree final : public ListedTree {
   bool opens(const DiscEntry&, const RawPath& path) override {
     UDFFILE* opened = open_file(path);
     if (opened == nullptr) return false;
-    const bool inside = udfread_file_size(opened) >= 0 && udfread_file_last_lba(opened) < image_blocks_;
+    const bool inside =
+        udfread_file_size(opened) >= 0 && udfread_file_last_lba(opened) < image_blocks_;
     udfread_file_close(opened);
     return inside;
   }
 
-  std::optional<std::string> read_entry(const DiscEntry&, const RawPath& path, size_t limit) override {
+  std::optional<std::string> read_entry(const DiscEntry&, const RawPath& path,
+                                        size_t limit) override {
     UDFFILE* file = open_file(path);
     if (file == nullptr) return std::nullopt;
     std::optional<std::string> data;
@@ -190,12 +194,14 @@ std::optional<UdfVolume> udf_volume(const std::string& path) {
   if (!anchor) return std::nullopt;
   for (const size_t extent : {16, 24}) {
     const uint64_t start = little_endian(*anchor, extent + 4, 4);
-    const uint64_t count = std::min<uint64_t>(little_endian(*anchor, extent, 4) / kBlock, kMostDescriptors);
+    const uint64_t count =
+        std::min<uint64_t>(little_endian(*anchor, extent, 4) / kBlock, kMostDescriptors);
     std::optional<UdfVolume> volume;
     for (uint64_t block = start; block < start + count; ++block) {
       if (descriptor(in, block, kTerminator)) break;
       if (const auto partition = descriptor(in, block, kPartition)) {
-        const uint64_t end = uint64_t{little_endian(*partition, 188, 4)} + little_endian(*partition, 192, 4);
+        const uint64_t end =
+            uint64_t{little_endian(*partition, 188, 4)} + little_endian(*partition, 192, 4);
         if (!volume) volume.emplace();
         volume->end_block = std::max(volume->end_block, end);
       }

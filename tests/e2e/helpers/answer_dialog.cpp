@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
     EnumChildWindows(dialog, read_control, reinterpret_cast<LPARAM>(&content));
     wchar_t title[256] = {};
     GetWindowTextW(dialog, title, 256);
-    std::printf("title=%s text=%s tree=%d\n", to_hex(title).c_str(), to_hex(content.text.c_str()).c_str(),
-                content.tree ? 1 : 0);
+    std::printf("title=%s text=%s tree=%d\n", to_hex(title).c_str(),
+                to_hex(content.text.c_str()).c_str(), content.tree ? 1 : 0);
     std::fflush(stdout);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     return 0;

@@ -152,16 +152,23 @@ int main(int argc, char** argv) {
   DWORD settle_ms = 15000;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
-    if (option == "--exe") exe = argv[i + 1];
-    else if (option == "--cmdline") command_line = from_hex(argv[i + 1]);
-    else if (option == "--show") show = std::atoi(argv[i + 1]);
-    else if (option == "--locale") locale_mode = "subkey", locale = from_hex(argv[i + 1]);
-    else if (option == "--named-locale") locale_mode = "named", locale = from_hex(argv[i + 1]);
-    else if (option == "--settle-ms") settle_ms = static_cast<DWORD>(std::atoi(argv[i + 1]));
+    if (option == "--exe")
+      exe = argv[i + 1];
+    else if (option == "--cmdline")
+      command_line = from_hex(argv[i + 1]);
+    else if (option == "--show")
+      show = std::atoi(argv[i + 1]);
+    else if (option == "--locale")
+      locale_mode = "subkey", locale = from_hex(argv[i + 1]);
+    else if (option == "--named-locale")
+      locale_mode = "named", locale = from_hex(argv[i + 1]);
+    else if (option == "--settle-ms")
+      settle_ms = static_cast<DWORD>(std::atoi(argv[i + 1]));
   }
   if (exe == nullptr) {
-    std::fprintf(stderr, "usage: run_launcher --exe PATH [--cmdline HEX] [--show N] "
-                         "[--locale HEX | --named-locale HEX]\n");
+    std::fprintf(stderr,
+                 "usage: run_launcher --exe PATH [--cmdline HEX] [--show N] "
+                 "[--locale HEX | --named-locale HEX]\n");
     return 2;
   }
   if (!prepare_registry(locale_mode, locale)) {
@@ -191,8 +198,8 @@ int main(int argc, char** argv) {
   std::vector<char> line(command_line.begin(), command_line.end());
   line.push_back('\0');
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(exe, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                      nullptr, &startup, &process)) {
+  if (!CreateProcessA(exe, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                      &startup, &process)) {
     std::fprintf(stderr, "cannot start %s: %lu\n", exe, GetLastError());
     return 2;
   }
@@ -236,7 +243,8 @@ int main(int argc, char** argv) {
     // queued say which were started.
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts = {};
     if (launcher_done &&
-        QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &counts, sizeof(counts), nullptr) &&
+        QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &counts, sizeof(counts),
+                                  nullptr) &&
         counts.ActiveProcesses <= desktops_running(desktops)) {
       while (GetQueuedCompletionStatus(port, &message, &key, &data, 0)) {
         if (message == JOB_OBJECT_MSG_NEW_PROCESS) record(data);

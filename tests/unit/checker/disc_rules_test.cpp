@@ -25,7 +25,8 @@ std::set<std::string> codes_of(const TreeCheck& check, std::string* messages = n
 
 std::set<std::string> disc_findings(std::map<std::string, std::string> files, const char* release,
                                     DiscFileSystem fs = DiscFileSystem::kJoliet,
-                                    const std::string& setup_path = "", std::string* messages = nullptr) {
+                                    const std::string& setup_path = "",
+                                    std::string* messages = nullptr) {
   MemoryTree tree(std::move(files), fs);
   TreeCheck check;
   check.release = *release_named(release);
@@ -57,77 +58,119 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
   };
   const Row rows[] = {
       {"names in any case, icon with its index",
-       {{"AUTORUN.INF", "[AutoRun]\r\nOPEN=Launcher.EXE /x\r\nIcon=LAUNCHER.exe,0\r\n"}, {"launcher.exe", launcher}},
-       "10", {}},
+       {{"AUTORUN.INF", "[AutoRun]\r\nOPEN=Launcher.EXE /x\r\nIcon=LAUNCHER.exe,0\r\n"},
+        {"launcher.exe", launcher}},
+       "10",
+       {}},
       {"an icon that is not there",
-       {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\nicon=gone.ico,1\r\n"}, {"launcher.exe", launcher}},
-       "98", {"autorun-icon-missing"}},
-      {"no autorun.inf, no launcher", {{"readme.txt", "x"}}, "10-32",
+       {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\nicon=gone.ico,1\r\n"},
+        {"launcher.exe", launcher}},
+       "98",
+       {"autorun-icon-missing"}},
+      {"no autorun.inf, no launcher",
+       {{"readme.txt", "x"}},
+       "10-32",
        {"autorun-missing", "launcher-missing"}},
       {"no autorun.inf", {{"launcher.exe", launcher}}, "10-32", {"autorun-missing"}},
-      {"no open= line", {{"autorun.inf", "[autorun]\r\nicon=launcher.exe\r\n"}, {"launcher.exe", launcher}},
-       "98", {"autorun-open-missing"}},
+      {"no open= line",
+       {{"autorun.inf", "[autorun]\r\nicon=launcher.exe\r\n"}, {"launcher.exe", launcher}},
+       "98",
+       {"autorun-open-missing"}},
       {"another program",
-       {{"autorun.inf", "[autorun]\r\nopen=setup.exe\r\n"}, {"setup.exe", launcher}, {"launcher.exe", launcher}},
-       "10", {"autorun-not-launcher"}},
-      {"open= a document", {{"autorun.inf", "[autorun]\r\nopen=readme.txt\r\n"}, {"readme.txt", "x"},
-                            {"launcher.exe", launcher}},
-       "10", {"autorun-open-missing"}},
+       {{"autorun.inf", "[autorun]\r\nopen=setup.exe\r\n"},
+        {"setup.exe", launcher},
+        {"launcher.exe", launcher}},
+       "10",
+       {"autorun-not-launcher"}},
+      {"open= a document",
+       {{"autorun.inf", "[autorun]\r\nopen=readme.txt\r\n"},
+        {"readme.txt", "x"},
+        {"launcher.exe", launcher}},
+       "10",
+       {"autorun-open-missing"}},
       // 64-bit Windows takes [AutoRun.Amd64] where there is one; others do not.
       {"amd64 section, 64-bit",
        {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
-       "10", {"autorun-open-missing"}},
+       "10",
+       {"autorun-open-missing"}},
       // Every report names, once, the releases where inserting starts nothing.
       {"amd64 section, 32-bit",
        {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
-       "10-32", {"autorun-open-missing"},
-       "starts nothing on Windows XP x64 to 8/8.1 and 10 (64-bit) to 11: autorun.inf's open= names gone.exe"},
+       "10-32",
+       {"autorun-open-missing"},
+       "starts nothing on Windows XP x64 to 8/8.1 and 10 (64-bit) to 11: autorun.inf's open= names "
+       "gone.exe"},
       // shellexecute= is honoured by Windows NT, and opens any file type.
       {"shellexecute on NT",
-       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
-       "10-32", {"autorun-open-missing"}, "starts nothing on Windows 95 to ME and NT 4.0 to XP: autorun.inf's open= names gone.exe"},
+       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"},
+        {"launcher.exe", launcher}},
+       "10-32",
+       {"autorun-open-missing"},
+       "starts nothing on Windows 95 to ME and NT 4.0 to XP: autorun.inf's open= names gone.exe"},
       {"shellexecute on XP as it shipped",
-       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
-       "xp", {"autorun-open-missing"}},
+       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"},
+        {"launcher.exe", launcher}},
+       "xp",
+       {"autorun-open-missing"}},
       {"amd64 section, XP x64",
        {{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n[autorun.amd64]\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
-       "xp-x64", {"autorun-open-missing"}},
+       "xp-x64",
+       {"autorun-open-missing"}},
       // NT decodes a UTF-16 file by its mark, 95/98/ME read its bytes; no
       // Windows decodes a UTF-8 mark.
-      {"UTF-16 on NT", {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}}, "10",
-       {"autorun-open-missing"}, "starts nothing on Windows 95 to ME: autorun.inf is UTF-16 text"},
-      {"UTF-16 on 9x", {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}}, "98se",
+      {"UTF-16 on NT",
+       {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}},
+       "10",
+       {"autorun-open-missing"},
+       "starts nothing on Windows 95 to ME: autorun.inf is UTF-16 text"},
+      {"UTF-16 on 9x",
+       {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}},
+       "98se",
        {"autorun-open-missing"}},
-      {"UTF-8 mark", {{"autorun.inf", "\xEF\xBB\xBF" + autorun}, {"launcher.exe", launcher}}, "10",
+      {"UTF-8 mark",
+       {{"autorun.inf", "\xEF\xBB\xBF" + autorun}, {"launcher.exe", launcher}},
+       "10",
        {"autorun-open-missing"}},
-      {"UTF-8 without a mark", {{"autorun.inf", autorun + "label=D\xC3\xA9marrage\r\n"}, {"launcher.exe", launcher}},
-       "10", {"profile-encoding"}, "autorun.inf is UTF-8 text without a byte-order mark"},
+      {"UTF-8 without a mark",
+       {{"autorun.inf", autorun + "label=D\xC3\xA9marrage\r\n"}, {"launcher.exe", launcher}},
+       "10",
+       {"profile-encoding"},
+       "autorun.inf is UTF-8 text without a byte-order mark"},
       {"shellexecute on 9x",
-       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"}, {"launcher.exe", launcher}},
-       "98", {"autorun-open-missing"}},
+       {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"},
+        {"launcher.exe", launcher}},
+       "98",
+       {"autorun-open-missing"}},
       {"shellexecute= alone",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\n"}, {"launcher.exe", launcher}},
-       "10", {"autorun-open-missing"},
-       "on Windows 95 to ME and NT 4.0 to XP: autorun.inf has no [autorun] open= line, and shellexecute= is read"},
+       "10",
+       {"autorun-open-missing"},
+       "on Windows 95 to ME and NT 4.0 to XP: autorun.inf has no [autorun] open= line, and "
+       "shellexecute= is read"},
   };
   for (const Row& row : rows) {
     std::string messages;
-    EXPECT_EQ(disc_findings(row.files, row.release, DiscFileSystem::kJoliet, "", &messages), row.codes) << row.name;
+    EXPECT_EQ(disc_findings(row.files, row.release, DiscFileSystem::kJoliet, "", &messages),
+              row.codes)
+        << row.name;
     EXPECT_NE(messages.find(row.why), std::string::npos) << row.name << ": " << messages;
   }
 }
 
 TEST(DiscRules, NamesAFileSystemLost) {
   const std::map<std::string, std::string> root = {
-      {"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n"}, {"launcher.exe", program()},
-      {"p/other.txt", "x"}, {"p/" + std::string(64, 'j'), "cut to 64"}, {"QUV_ITA/SETUP.EXE", "x"}};
+      {"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n"},
+      {"launcher.exe", program()},
+      {"p/other.txt", "x"},
+      {"p/" + std::string(64, 'j'), "cut to 64"},
+      {"QUV_ITA/SETUP.EXE", "x"}};
   struct Row {
     DiscFileSystem fs;
-    std::string setup;  // missing from the disc
-    bool lost;          // told why: a name the file system cannot hold
+    std::string setup;     // missing from the disc
+    bool lost;             // told why: a name the file system cannot hold
     const char* why = "";  // a part of the reason told
   };
   const Row rows[] = {
@@ -135,12 +178,15 @@ TEST(DiscRules, NamesAFileSystemLost) {
       {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGH.EXE", false},
       {DiscFileSystem::kIso9660, "D:\\p\\SETUP", false},
       {DiscFileSystem::kIso9660, "D:\\p\\SET_UP1.ABC", false},
-      {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGHI.EXE", true, "which hold a name of up to 8 characters"},
+      {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGHI.EXE", true,
+       "which hold a name of up to 8 characters"},
       {DiscFileSystem::kIso9660, "D:\\p\\SETUP.EXEC", true},
-      {DiscFileSystem::kIso9660, "D:\\p\\SET-UP.EXE", true, "which hold letters, digits and _ only (upper case), and"},
+      {DiscFileSystem::kIso9660, "D:\\p\\SET-UP.EXE", true,
+       "which hold letters, digits and _ only (upper case), and"},
       // The character set apart from the length, with the name Windows lists.
       {DiscFileSystem::kIso9660, "D:\\quv-ita\\setup.exe", true,
-       "letters, digits and _ only (upper case), and \"quv-ita\" is not one: Windows lists \"QUV_ITA\""},
+       "letters, digits and _ only (upper case), and \"quv-ita\" is not one: Windows lists "
+       "\"QUV_ITA\""},
       {DiscFileSystem::kIso9660, "D:\\quv-italian\\setup.exe", true,
        "letters, digits and _ only (upper case), and a name of up to 8"},
       {DiscFileSystem::kIso9660, "D:\\p\\A.B.C", true},
@@ -163,16 +209,21 @@ TEST(DiscRules, NamesAFileSystemLost) {
 }
 
 TEST(DiscRules, UdfRevisionsAreNamedByTheirBinaryCodedDigits) {
-  const std::pair<uint16_t, const char*> revisions[] = {
-      {0x0102, "1.02"}, {0x0150, "1.50"}, {0x0200, "2.00"}, {0x0201, "2.01"}, {0x0250, "2.50"}, {0x0260, "2.60"}};
+  const std::pair<uint16_t, const char*> revisions[] = {{0x0102, "1.02"}, {0x0150, "1.50"},
+                                                        {0x0200, "2.00"}, {0x0201, "2.01"},
+                                                        {0x0250, "2.50"}, {0x0260, "2.60"}};
   for (const auto& [revision, name] : revisions) EXPECT_EQ(udf_revision_name(revision), name);
 }
 
 TEST(DiscRules, IsoNamesAsWindowsShowsThem) {
   const std::pair<std::u32string, std::u32string> rows[] = {
-      {U"SETUP.EXE;1", U"SETUP.EXE"}, {U"README.;1", U"README"}, {U"FOLDER.", U"FOLDER"},
-      {U"A..", U"A."},                {U"NAME;X", U"NAME;X"},
-      {U"", U""},                     {U"\u00c9T\u00c9;12", U"\u00c9T\u00c9"},
+      {U"SETUP.EXE;1", U"SETUP.EXE"},
+      {U"README.;1", U"README"},
+      {U"FOLDER.", U"FOLDER"},
+      {U"A..", U"A."},
+      {U"NAME;X", U"NAME;X"},
+      {U"", U""},
+      {U"\u00c9T\u00c9;12", U"\u00c9T\u00c9"},
   };
   for (const auto& [raw, shown] : rows) EXPECT_EQ(shown_iso_name(raw), shown);
 }

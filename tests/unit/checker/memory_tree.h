@@ -37,7 +37,8 @@ class MemoryTree final : public DiscTree {
   std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) override {
     for (const auto& [path, content] : files_) {
       const std::vector<std::string> names = split(path);
-      if (names.size() == parts.size() && starts_with(names, parts)) return content.substr(0, limit);
+      if (names.size() == parts.size() && starts_with(names, parts))
+        return content.substr(0, limit);
     }
     return std::nullopt;
   }
@@ -70,7 +71,8 @@ class MemoryTree final : public DiscTree {
     }
     return names;
   }
-  static bool starts_with(const std::vector<std::string>& names, const std::vector<std::string>& parts) {
+  static bool starts_with(const std::vector<std::string>& names,
+                          const std::vector<std::string>& parts) {
     if (names.size() < parts.size()) return false;
     for (size_t i = 0; i < parts.size(); ++i) {
       if (!same_file_name(names[i], parts[i])) return false;

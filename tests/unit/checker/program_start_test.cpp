@@ -21,11 +21,11 @@ struct Outcome {
 // 95 95osr2 98 98se me | nt4 2000 xp xp-x64 | vista 7 8 10-32 10 11).
 Outcome outcome_coded(char code) {
   switch (code) {
-    case 'R': return {kStarted, StartKind::kProgram};      // runs
-    case 'x': return {kBadFormat, StartKind::kProgram};    // refused by the loader
-    case 'n': return {kBadFormat, StartKind::kNoProgram};  // no program at all
-    case 'N': return {kStarted, StartKind::kNeedsFeature}; // NTVDM, once installed
-    case 'o': return {kStarted, StartKind::kDocument};     // something else opens it
+    case 'R': return {kStarted, StartKind::kProgram};       // runs
+    case 'x': return {kBadFormat, StartKind::kProgram};     // refused by the loader
+    case 'n': return {kBadFormat, StartKind::kNoProgram};   // no program at all
+    case 'N': return {kStarted, StartKind::kNeedsFeature};  // NTVDM, once installed
+    case 'o': return {kStarted, StartKind::kDocument};      // something else opens it
     default: break;
   }
   return {kNoAssociation, StartKind::kProgram};  // '-': nothing opens it
@@ -34,7 +34,7 @@ Outcome outcome_coded(char code) {
 struct Row {
   const char* name;
   std::string content;
-  const char* on;  // what each release does, coded as above
+  const char* on;         // what each release does, coded as above
   const char* note = "";  // a part of the note on `note_on`
   const char* note_on = "95";
 };
@@ -47,7 +47,8 @@ void expect_starts(const std::vector<Row>& rows) {
     ASSERT_EQ(codes.size(), kReleaseCount) << row.name;
     for (size_t i = 0; i < kReleaseCount; ++i) {
       const Release& release = kReleases[i];
-      const PredictedStart start = predicted_start(tree, std::string("D:\\p\\") + row.name, release);
+      const PredictedStart start =
+          predicted_start(tree, std::string("D:\\p\\") + row.name, release);
       const Outcome expected = outcome_coded(codes[i]);
       EXPECT_EQ(start.result, expected.result) << row.name << " on " << release.name;
       EXPECT_EQ(start.kind, expected.kind) << row.name << " on " << release.name;
@@ -66,17 +67,21 @@ TEST(ProgramStart, ProgramsByTheirHeaderOnEachRelease) {
       {"s4_99.exe", program(0x14C, 0x10B, 4, 99), "RRRRR|RRRR|RRRRRR"},
       {"s5_0.exe", program(0x14C, 0x10B, 5, 0), "xxxxx|xRRR|RRRRRR", "needs Windows 2000 or later"},
       {"s5_1.exe", program(0x14C, 0x10B, 5, 1), "xxxxx|xxRR|RRRRRR", "needs Windows XP or later"},
-      {"s5_2.exe", program(0x14C, 0x10B, 5, 2), "xxxxx|xxxR|RRRRRR", "needs Windows XP x64 or Server 2003"},
+      {"s5_2.exe", program(0x14C, 0x10B, 5, 2), "xxxxx|xxxR|RRRRRR",
+       "needs Windows XP x64 or Server 2003"},
       {"s6_0.exe", program(0x14C, 0x10B, 6, 0), "xxxxx|xxxx|RRRRRR", "a newer Windows", "xp"},
-      {"s6_1.exe", program(0x14C, 0x10B, 6, 1), "xxxxx|xxxx|xRRRRR", "needs Windows 7 or later", "vista"},
-      {"s6_3.exe", program(0x14C, 0x10B, 6, 3), "xxxxx|xxxx|xxxRRR", "needs Windows 8.1 or later", "8"},
+      {"s6_1.exe", program(0x14C, 0x10B, 6, 1), "xxxxx|xxxx|xRRRRR", "needs Windows 7 or later",
+       "vista"},
+      {"s6_3.exe", program(0x14C, 0x10B, 6, 3), "xxxxx|xxxx|xxxRRR", "needs Windows 8.1 or later",
+       "8"},
       {"s10.exe", program(0x14C, 0x10B, 10, 0), "xxxxx|xxxx|xxxRRR", "needs Windows 10 or later"},
       // XP x64 and the 64-bit releases; Vista to 8 came in both widths.
       {"x64.exe", program(0x8664, 0x20B, 6, 0), "xxxxx|xxxR|xxxxRR", "64-bit edition", "vista"},
       {"arm.exe", program(0x1C0, 0x10B), "xxxxx|xxxx|xxxxxx", "another processor"},
       // NTVDM: on in 32-bit NT 4.0 to XP, a feature in 32-bit 10, never on
       // 64-bit Windows.
-      {"dos.exe", program(0x14C, 0x10B, 4, 0, false), "RRRRR|RRRx|xxxNxx", "optional feature", "10-32"},
+      {"dos.exe", program(0x14C, 0x10B, 4, 0, false), "RRRRR|RRRx|xxxNxx", "optional feature",
+       "10-32"},
       {"dos.com", "\xb4\x4c\xcd\x21", "RRRRR|RRRx|xxxNxx", "DOS .com"},
       {"setup.com", program(), "RRRRR|RRRR|RRRRRR"},
       {"saver.scr", program(), "RRRRR|RRRR|RRRRRR"},
@@ -111,11 +116,13 @@ TEST(ProgramStart, OtherFilesByTheTypeEachReleaseAssociates) {
 TEST(ProgramStart, TheTypeIsThatOfTheNameWindowsResolves) {
   MemoryTree tree(Files{{"p/setup.exe", program(0x8664, 0x20B)}, {"p/folder/readme.txt", "x"}});
   // "setup.exe. ." is setup.exe once Windows has made it a full path.
-  EXPECT_EQ(predicted_start(tree, "D:\\p\\SETUP.EXE. .", **release_named("10-32")).result, kBadFormat);
+  EXPECT_EQ(predicted_start(tree, "D:\\p\\SETUP.EXE. .", **release_named("10-32")).result,
+            kBadFormat);
   EXPECT_EQ(predicted_start(tree, "D:\\p\\folder", **release_named("10")).kind, StartKind::kFolder);
   EXPECT_EQ(predicted_start(tree, "D:\\p\\gone.exe", **release_named("10")).result, kFileNotFound);
   // As a process (autorun.inf's open=), only a program file starts.
-  EXPECT_EQ(predicted_process(tree, "D:\\p\\folder\\readme.txt", **release_named("10")).result, kBadFormat);
+  EXPECT_EQ(predicted_process(tree, "D:\\p\\folder\\readme.txt", **release_named("10")).result,
+            kBadFormat);
   EXPECT_EQ(predicted_process(tree, "D:\\p\\folder", **release_named("10")).result, kBadFormat);
   EXPECT_EQ(predicted_process(tree, "D:\\p\\Setup.Exe", **release_named("10")).result, kStarted);
 }

@@ -66,7 +66,8 @@ std::vector<bool> releases(std::initializer_list<const char*> names) {
 TEST(Releases, NamedAsRunsOfTheTableNeverAcrossThe9xAndNtLines) {
   EXPECT_EQ(releases_prose(releases({"95", "95osr2", "98", "98se", "me", "nt4"})),
             "Windows 95 to ME and NT 4.0");
-  EXPECT_EQ(releases_prose(releases({"98se", "2000", "xp", "10", "11"})), "Windows 98 SE, 2000 to XP and 10 (64-bit) to 11");
+  EXPECT_EQ(releases_prose(releases({"98se", "2000", "xp", "10", "11"})),
+            "Windows 98 SE, 2000 to XP and 10 (64-bit) to 11");
   EXPECT_EQ(releases_prose(std::vector<bool>(kReleaseCount, true)), "every Windows");
   EXPECT_EQ(releases_prose(std::vector<bool>(kReleaseCount, false)), "");
 }
@@ -80,8 +81,12 @@ TEST(Releases, ASharedRunIsTheRunEachReleaseMakesAlone) {
        "[95]\r\nPORTUGESE=D:\\p\\setup64.exe\r\nENGLISH=D:\\p\\dos.exe\r\nFRENCH=D:\\p\\xp.exe\r\n"
        "ITALIAN=D:\\p\\a.cmd\r\nGERMAN=D:\\p\\a.msi\r\nSPANISH=D:\\p\\a.hta\r\n"},
       {"install/quv/win/addiconw.exe", program(0x14C, 0x10B, 6, 1)},
-      {"p/setup64.exe", program(0x8664, 0x20B, 5, 2)}, {"p/dos.exe", program(0x14C, 0x10B, 4, 0, false)},
-      {"p/xp.exe", program(0x14C, 0x10B, 5, 1)}, {"p/a.cmd", "x"}, {"p/a.msi", "x"}, {"p/a.hta", "x"}};
+      {"p/setup64.exe", program(0x8664, 0x20B, 5, 2)},
+      {"p/dos.exe", program(0x14C, 0x10B, 4, 0, false)},
+      {"p/xp.exe", program(0x14C, 0x10B, 5, 1)},
+      {"p/a.cmd", "x"},
+      {"p/a.msi", "x"},
+      {"p/a.hta", "x"}};
   MemoryTree tree(files);
   const TreeOf same = [&tree](const Release&) -> Tree& { return tree; };
   const CheckOptions options;

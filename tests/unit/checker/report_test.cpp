@@ -25,10 +25,13 @@ TEST(CommandLine, OptionsAndWhatEndsTheRunAtOnce) {
       {{"a", "b"}, "one TREE only"},
       {{"--format", "xml", "t"}, "--format takes text, json, gcc, sarif or html"},
       {{"--windows", "98se", "t"}, ""},
-      {{"--windows", "nt16", "t"}, "--windows takes a release (see --list-releases) or 9x, nt32 or nt64"},
-      {{"--languages", "english,klingon", "t"}, "unknown language 'klingon' in --languages: PORTUGESE, "},
+      {{"--windows", "nt16", "t"},
+       "--windows takes a release (see --list-releases) or 9x, nt32 or nt64"},
+      {{"--languages", "english,klingon", "t"},
+       "unknown language 'klingon' in --languages: PORTUGESE, "},
       {{"--locale", std::string(79, '0'), "t"}, ""},
-      {{"--locale", std::string(80, '0'), "t"}, "a resource-locale value has at most 79 characters"},
+      {{"--locale", std::string(80, '0'), "t"},
+       "a resource-locale value has at most 79 characters"},
       {{"--locale"}, "--locale needs a value"},
       {{"-x", "t"}, "unknown option -x"},
   };
@@ -37,8 +40,8 @@ TEST(CommandLine, OptionsAndWhatEndsTheRunAtOnce) {
     EXPECT_EQ(a.usage_error.value_or("").substr(0, row.error.size()), row.error);
     EXPECT_EQ(a.usage_error.has_value(), !row.error.empty()) << a.usage_error.value_or("");
   }
-  const Arguments a = parse_arguments({"--languages", "english,German,SPANISH", "--format", "sarif",
-                                       "--windows", "9x", "tree"});
+  const Arguments a = parse_arguments(
+      {"--languages", "english,German,SPANISH", "--format", "sarif", "--windows", "9x", "tree"});
   EXPECT_EQ(a.options.languages, (std::vector<std::string>{"ENGLISH", "GERMAN", "SPANISH"}));
   EXPECT_EQ(a.format, Format::kSarif);
   EXPECT_STREQ(a.options.release->name, "98");
@@ -65,9 +68,11 @@ TEST(Reports, WhereAFindingIs) {
   const Row rows[] = {
       {"joliet", finding(Code::kUnknownKey, "m", 3), "u.iso:" + profile + ":3"},
       {"udf", finding(Code::kProfileMissing, "m"), "u.iso"},
-      {"udf", finding_about(Code::kLauncherMissing, "m", "D:\\launcher.exe"), "u.iso:D:\\launcher.exe"},
+      {"udf", finding_about(Code::kLauncherMissing, "m", "D:\\launcher.exe"),
+       "u.iso:D:\\launcher.exe"},
       {"folder", finding(Code::kUnknownKey, "m", 2), "u.iso/install/quv/win/client.ini:2"},
-      {"folder", finding_about(Code::kIconToolMissing, "m", "D:\\caf\xe9.exe"), "u.iso/caf\xc3\xa9.exe"},
+      {"folder", finding_about(Code::kIconToolMissing, "m", "D:\\caf\xe9.exe"),
+       "u.iso/caf\xc3\xa9.exe"},
   };
   for (const Row& row : rows) {
     const TreeCheck check = one_finding(row.medium, row.finding);
@@ -88,16 +93,18 @@ TEST(Reports, ReleasesGroupedIntoColumns) {
   const auto exiting = [](std::initializer_list<std::pair<const char*, int>> exits) {
     LanguageCheck l;
     l.by_release.resize(kReleaseCount);
-    for (const auto& [name, status] : exits) l.by_release[release_index(**release_named(name))].exit_status = status;
+    for (const auto& [name, status] : exits)
+      l.by_release[release_index(**release_named(name))].exit_status = status;
     return l;
   };
   check.languages = {exiting({{"98", 31}}), exiting({{"nt4", -1}, {"2000", -1}})};
   check.unmatched = exiting({{"11", 2}});
   std::vector<std::string> labels;
   for (const ReleaseColumn& c : release_columns(check)) labels.push_back(c.label);
-  EXPECT_EQ(labels, (std::vector<std::string>{"Windows 95", "98", "98 SE to ME", "NT 4.0", "2000", "XP to XP x64",
-                                               "Vista to 10 (64-bit)", "11"}));
-  check.languages[0].by_release[release_index(**release_named("95"))].cannot_tell = "D:\\p\\setup.exe";
+  EXPECT_EQ(labels, (std::vector<std::string>{"Windows 95", "98", "98 SE to ME", "NT 4.0", "2000",
+                                              "XP to XP x64", "Vista to 10 (64-bit)", "11"}));
+  check.languages[0].by_release[release_index(**release_named("95"))].cannot_tell =
+      "D:\\p\\setup.exe";
   EXPECT_EQ(release_columns(check)[0].label, "Windows 95");
   EXPECT_EQ(release_columns(check)[1].label, "95 OSR2");
 }
@@ -107,10 +114,10 @@ TEST(Reports, TextInHtml) {
       {"<script>alert(1)</script>", "&lt;script&gt;alert(1)&lt;/script&gt;"},
       {"\"><img src=x onerror=alert(1)>", "&quot;&gt;&lt;img src=x onerror=alert(1)&gt;"},
       {"&amp; 'q'", "&amp;amp; &#39;q&#39;"},
-      {"jos\xc3\xa9 \xe2\x82\xac", "jos\xc3\xa9 \xe2\x82\xac"},   // UTF-8 as it is
-      {"a\xe9<", "a\\xE9&lt;"},                            // a stray byte as visible text
-      {"\xed\xa0\x80", "\\xED\\xA0\\x80"},                // no surrogate gets through
-      {std::string("n\0l\x1b", 4), "n\\x00l\\x1B"},        // nor a control character
+      {"jos\xc3\xa9 \xe2\x82\xac", "jos\xc3\xa9 \xe2\x82\xac"},  // UTF-8 as it is
+      {"a\xe9<", "a\\xE9&lt;"},                                  // a stray byte as visible text
+      {"\xed\xa0\x80", "\\xED\\xA0\\x80"},                       // no surrogate gets through
+      {std::string("n\0l\x1b", 4), "n\\x00l\\x1B"},              // nor a control character
   };
   for (const auto& [text, html] : rows) EXPECT_EQ(html_text(text), html) << text;
   EXPECT_EQ(html_ansi("caf\xe9 <\x80>"), "caf\xc3\xa9 &lt;\xe2\x82\xac&gt;");
@@ -118,8 +125,8 @@ TEST(Reports, TextInHtml) {
 
 TEST(Reports, TextInJson) {
   const std::pair<std::string, std::string> utf8[] = {
-      {"jos\xc3\xa9", "\"jos\xc3\xa9\""},         // valid UTF-8 as it is
-      {"a\xe9z", "\"a\\xE9z\""},                  // never re-decoded as code page 1252
+      {"jos\xc3\xa9", "\"jos\xc3\xa9\""},  // valid UTF-8 as it is
+      {"a\xe9z", "\"a\\xE9z\""},           // never re-decoded as code page 1252
       {"q\"b\\", "\"q\\\"b\\\\\""},
       {std::string("\x01", 1), "\"\\u0001\""},
   };
