@@ -45,6 +45,7 @@ demo: deps build
 check-tree: build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make check-tree TREE=path/to/tree" >&2; exit 2; }
 	@tree=$$(scripts/stage-tree "$(TREE)") || exit 2; \
+	[ "$$tree" = "$(TREE)" ] || echo "$(TREE) is a bundled example without its programs: checking a copy with stand-ins."; \
 	build/tools/launcher-check $(CHECK_ARGS) "$$tree"; status=$$?; \
 	if [ -n "$(HTML)" ]; then \
 	  build/tools/launcher-check $(CHECK_ARGS) --format html "$$tree" >"$(HTML)"; \
@@ -58,6 +59,7 @@ LABEL ?= INSTALL
 iso: deps-release build-tools
 	@test -n "$(TREE)" || { echo "Name the tree: make iso TREE=path/to/tree" >&2; exit 2; }
 	@tree=$$(scripts/stage-tree "$(TREE)" --with-launcher) || exit 2; \
+	[ "$$tree" = "$(TREE)" ] || echo "$(TREE) is a bundled example: mastering a copy with stand-ins and the launcher."; \
 	CHECK_ARGS="$(CHECK_ARGS)" scripts/make-iso "$$tree" "$(ISO)" "$(LABEL)"
 
 # --- More tests --------------------------------------------------------------

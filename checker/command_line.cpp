@@ -10,7 +10,9 @@
 
 namespace checker {
 
-const char kUsage[] =
+namespace {
+
+constexpr char kUsageHead[] =
     "Usage: launcher-check [--format text|json|gcc|sarif|html] [--windows WINDOWS]\n"
     "                      [--languages LIST] [--locale XXXXXXXX] [--from PLACE] TREE\n"
     "       launcher-check --list-findings\n"
@@ -26,13 +28,9 @@ const char kUsage[] =
     "                   (path:line: severity: message [code], one finding a line)\n"
     "                   sarif (SARIF 2.1.0, for code scanning) or html (one page:\n"
     "                   each language on each Windows, and the findings)\n"
-    "  --json           the same as --format json\n"
-    "  --windows NAME   the Windows predicted: a release (95, 95osr2, 98, 98se, me,\n"
-    "                   nt4, 2000, xp, xp-x64, vista, 7, 8, 10-32, 10, 11; see\n"
-    "                   --list-releases) or a family, which stands for one of them:\n"
-    "                   9x (98), nt32 (10-32) or nt64 (10, the default). Every\n"
-    "                   release is checked; findings name the releases where\n"
-    "                   they hold\n"
+    "  --json           the same as --format json\n";
+
+constexpr char kUsageTail[] =
     "  --languages LIST the languages the tree provides, e.g. ENGLISH,GERMAN: the\n"
     "                   others falling back to the default setup program is expected\n"
     "  --locale VALUE   check one value of HKCU\\Control Panel\\Desktop\\ResourceLocale,\n"
@@ -50,6 +48,40 @@ const char kUsage[] =
     "\n"
     "Exit status: 0 when every language starts its setup program, 1 when one\n"
     "would not, 2 for a usage error or a TREE that cannot be read.\n";
+
+// An option's description, wrapped to 79 columns under its first line.
+std::string option_text(const std::string& option, const std::string& text) {
+  const std::string indent(19, ' ');
+  std::string out = "  " + option + std::string(17 - option.size(), ' ');
+  size_t column = out.size();
+  for (size_t at = 0; at < text.size();) {
+    const size_t space = std::min(text.find(' ', at), text.size());
+    const std::string word = text.substr(at, space - at);
+    if (column > indent.size() && column + 1 + word.size() > 79) {
+      out += "\n" + indent;
+      column = indent.size();
+    } else if (column > indent.size()) {
+      out += ' ';
+      ++column;
+    }
+    out += word;
+    column += word.size();
+    at = space + 1;
+  }
+  return out + "\n";
+}
+
+}  // namespace
+
+std::string usage() {
+  return kUsageHead +
+         option_text("--windows NAME",
+                     "the Windows predicted: a release (" + release_names() +
+                         "; see --list-releases) or a family, which stands for one of them: 9x "
+                         "(98), nt32 (10-32) or nt64 (10, the default). Every release is "
+                         "checked; findings name the releases where they hold") +
+         kUsageTail;
+}
 
 namespace {
 

@@ -24,7 +24,8 @@ struct Arguments {
   std::optional<std::string> usage_error;  // what is wrong with the command line
 };
 
-extern const char kUsage[];
+// --help's text; the --windows names come from the release table.
+std::string usage();
 
 // The arguments after the program's name.
 Arguments parse_arguments(const std::vector<std::string>& args);

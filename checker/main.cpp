@@ -41,7 +41,7 @@ void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), s
 
 // --help, --version, --list-findings or --list-releases.
 std::string answer(const std::string& option) {
-  if (option == "--help") return checker::kUsage;
+  if (option == "--help") return checker::usage();
   if (option == "--version") {
     return std::string("launcher-check ") + LAUNCHER_VERSION + "\n" + kLicenceLine;
   }

@@ -8,6 +8,8 @@ set(CHECKER_SOURCES
     source/tree.cpp
     windows/profile_reader.cpp
     windows/windows_family.cpp
+    windows/language_source.cpp
+    windows/disc_readers.cpp
     windows/releases.cpp
     windows/program_start.cpp
     windows/file_types.cpp

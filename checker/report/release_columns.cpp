@@ -34,7 +34,7 @@ bool agree(const TreeCheck& check, size_t a, size_t b) {
 
 std::string run_label(size_t first, size_t last) {
   for (const ReleaseGroup& group : kReleaseGroups) {
-    if (group.first == first && group.last == last) return group.label;
+    if (first_index(group) == first && last_index(group) == last) return group.label;
   }
   return (first == 0 ? "Windows " : "") + release_run(first, last);
 }
@@ -42,9 +42,10 @@ std::string run_label(size_t first, size_t last) {
 std::vector<ReleaseColumn> release_columns(const TreeCheck& check) {
   std::vector<ReleaseColumn> columns;
   for (const ReleaseGroup& group : kReleaseGroups) {
-    size_t first = group.first;
-    for (size_t i = group.first + 1; i <= group.last + 1; ++i) {
-      if (i <= group.last && agree(check, first, i)) continue;
+    const size_t last = last_index(group);
+    size_t first = first_index(group);
+    for (size_t i = first + 1; i <= last + 1; ++i) {
+      if (i <= last && agree(check, first, i)) continue;
       columns.push_back({run_label(first, i - 1), first, i - 1});
       first = i;
     }

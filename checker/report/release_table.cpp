@@ -51,7 +51,7 @@ std::string opens(const Release& r) {
 
 std::string autorun(const Release& r) {
   return std::string("open=") + (r.shellexecute ? ", shellexecute=" : "") +
-         (r.autorun_amd64 ? ", [AutoRun.Amd64]" : "") + (r.autoplay ? "; AutoPlay asks first" : "");
+         (r.autorun_amd64 ? ", [AutoRun.Amd64]" : "");
 }
 
 }  // namespace
@@ -59,15 +59,14 @@ std::string autorun(const Release& r) {
 std::string release_table() {
   std::string out =
       "| name | release | family | language | UDF | subsystem | programs | DOS programs "
-      "| opens | autorun.inf | setup elevated | profile reader |\n"
-      "|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+      "| opens | autorun.inf | profile reader |\n"
+      "|---|---|---|---|---|---|---|---|---|---|---|\n";
   for (const Release& r : kReleases) {
     out += std::string("| `") + r.name + "` | " + r.title + " | " + windows_name(r.family) + " | " +
            language_source_name(r.language) + " | " +
            (r.newest_udf == 0 ? "-" : "up to " + udf_revision_name(r.newest_udf)) + " | " +
            "up to " + subsystem_name(r.newest_subsystem) + " | " + width_name(r.width) + " | " +
            dos_name(r) + " | " + opens(r) + " | " + autorun(r) + " | " +
-           (r.installer_detection ? "yes" : "no") + " | " +
            (r.profile == ProfileReaderKind::k9x ? "9x" : "NT") + " |\n";
   }
   return out;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "checker/predict/launch.h"
+#include "checker/windows/disc_readers.h"
 
 namespace checker {
 
@@ -110,11 +111,11 @@ void report_not_read(const DiscReader& reader, const DiscImage& image, bool chos
   result.findings.push_back(finding(
       chosen ? Code::kDiscNotRead : Code::kDiscNotReadElsewhere,
       std::string(reader.title) + " reads no file system of this image (" +
-          (why.empty()
-               ? "it holds " + holds + ", and " + reader.title + " reads " +
-                     (reader.newest_udf == 0 ? std::string("no UDF")
-                                             : "UDF up to " + udf_revision_name(reader.newest_udf))
-               : why) +
+          (why.empty() ? "it holds " + holds + ", and " + reader.title + " reads " +
+                             (reader.newest_udf() == 0
+                                  ? std::string("no UDF")
+                                  : "UDF up to " + udf_revision_name(reader.newest_udf()))
+                       : why) +
           "), so the launcher cannot start there. Master ISO 9660 and Joliet beside UDF, with UDF "
           "1.02 for Windows 98/ME."));
 }
@@ -137,13 +138,13 @@ std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& i
   std::map<DiscFileSystem, std::string> changed_on;  // readers of another tree, and the change
   std::map<DiscFileSystem, std::string> change;
   for (const DiscReader& reader : kDiscReaders) {
-    const auto fs = image.read_by(reader.newest_udf);
+    const auto fs = image.read_by(reader.newest_udf());
     result.disc_readings.push_back({reader.title, reader.name, fs ? file_system_name(*fs) : "",
                                     fs ? shown_file_system(image, fs) : "nothing"});
     std::string why;
     Tree* there = !fs || fs == chosen_fs ? nullptr : trees.tree(fs, &why);
     if (!fs || (fs != chosen_fs && there == nullptr)) {
-      report_not_read(reader, image, reader.newest_udf == chosen_udf, why, result);
+      report_not_read(reader, image, reader.newest_udf() == chosen_udf, why, result);
       continue;
     }
     if (there == nullptr || !chosen_fs) continue;

@@ -19,8 +19,8 @@ struct Association {
   const char* note;
 };
 
-// cmd.exe is Windows NT's alone: the NT profile reader goes with it.
-bool has_cmd(const Release& r) { return r.profile == ProfileReaderKind::kNt; }
+// cmd.exe is Windows NT's alone.
+bool has_cmd(const Release& r) { return r.family != Windows::k9x; }
 bool has_browser(const Release& r) { return r.web_browser; }
 bool has_mshta(const Release& r) { return r.mshta; }
 bool has_script_host(const Release& r) { return r.script_host; }

@@ -7,7 +7,9 @@
 #include <set>
 #include <string>
 
+#include "checker/command_line.h"
 #include "checker/predict/launch.h"
+#include "checker/windows/disc_readers.h"
 #include "checker/windows/releases.h"
 #include "tests/unit/checker/memory_tree.h"
 
@@ -27,17 +29,60 @@ TEST(Releases, FactsThatGoTogether) {
     EXPECT_EQ(nine_x, r.dos == DosPrograms::kNative);
     EXPECT_EQ(r.width == Width::k64, r.dos == DosPrograms::kNone);
     EXPECT_TRUE(r.family != Windows::kNt32 || r.width == Width::k32);
-    // HTML applications run in Internet Explorer; AutoPlay and installer
-    // detection came together with Vista; a 64-bit Windows reads its own
-    // autorun section.
+    // HTML applications run in Internet Explorer; a 64-bit Windows reads
+    // its own autorun section.
     EXPECT_TRUE(!r.mshta || r.web_browser);
-    EXPECT_EQ(r.autoplay, r.installer_detection);
     EXPECT_EQ(r.autorun_amd64, r.width != Width::k32);
-    EXPECT_TRUE(r.joliet);
   }
   for (const Windows family : kAllWindows) {
     EXPECT_EQ(representative_release(family).family, family) << windows_name(family);
   }
+}
+
+// Each fact names where it is documented.
+TEST(Releases, EveryFactHasASource) {
+  for (const Release& r : kReleases) {
+    SCOPED_TRACE(r.name);
+    for (const char* source :
+         {r.width.source, r.language.source, r.newest_udf.source, r.newest_subsystem.source,
+          r.dos.source, r.web_browser.source, r.mshta.source, r.script_host.source,
+          r.html_help.source, r.winhelp.source, r.installer.source, r.shellexecute.source,
+          r.autorun_amd64.source, r.profile.source}) {
+      EXPECT_TRUE(source != nullptr && source[0] != '\0');
+    }
+  }
+}
+
+// The lists made of the table: the report's groups cover it run by run,
+// each disc reader stands for the releases of one UDF revision, and
+// --help names every release.
+TEST(Releases, EveryListOfReleasesAgreesWithTheTable) {
+  size_t next = 0;
+  for (const ReleaseGroup& group : kReleaseGroups) {
+    ASSERT_TRUE(release_named(group.first) && release_named(group.last)) << group.label;
+    EXPECT_EQ(first_index(group), next) << group.label;
+    EXPECT_GE(last_index(group), first_index(group)) << group.label;
+    next = last_index(group) + 1;
+  }
+  EXPECT_EQ(next, kReleaseCount);
+  std::set<uint16_t> revisions;
+  for (const Release& r : kReleases) revisions.insert(r.newest_udf);
+  std::set<uint16_t> read;
+  for (const DiscReader& reader : kDiscReaders) {
+    ASSERT_TRUE(release_named(reader.release)) << reader.name;
+    EXPECT_TRUE(read.insert(reader.newest_udf()).second) << reader.name << " reads as another";
+    EXPECT_EQ(&disc_reader_of(**release_named(reader.release)), &reader);
+    EXPECT_STREQ(disc_reader_of(**release_named(reader.release)).name, reader.name);
+  }
+  EXPECT_EQ(read, revisions);
+  std::string help;  // --help with its lines joined
+  for (const char c : usage()) {
+    if (c == '\n') help += ' ';
+    if (c != '\n' && !(c == ' ' && !help.empty() && help.back() == ' ')) help += c;
+  }
+  std::string names;
+  for (const Release& r : kReleases) names += (names.empty() ? "" : ", ") + std::string(r.name);
+  EXPECT_NE(help.find("a release (" + names + ";"), std::string::npos) << help;
 }
 
 TEST(Releases, NoReleaseReadsLessThanTheOneBeforeIt) {
