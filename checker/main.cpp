@@ -9,7 +9,7 @@
 #include "checker/command_line.h"
 #include "checker/report/report.h"
 #include "checker/rules/check.h"
-#include "checker/rules/disc_check.h"
+#include "checker/rules/image_check.h"
 #include "checker/source/disc/image_file.h"
 #include "checker/source/disc/library_log.h"
 #include "checker/source/tree.h"

@@ -22,6 +22,8 @@ set(CHECKER_SOURCES
     rules/icon_tool_rules.cpp
     rules/setup_rules.cpp
     rules/disc_rules.cpp
+    rules/autorun_rules.cpp
+    rules/lost_names.cpp
     report/json_text.cpp
     report/locations.cpp
     report/text_report.cpp
@@ -43,7 +45,8 @@ set(CHECKER_DISC_SOURCES
     source/disc/iso_tree.cpp
     source/disc/udf_tree.cpp
     source/disc/disc_image.cpp
-    rules/disc_check.cpp)
+    rules/image_check.cpp
+    rules/tree_check.cpp)
 # Folders on the host's file system.
 set(CHECKER_HOST_SOURCES
     source/host_tree.cpp)

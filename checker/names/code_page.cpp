@@ -186,4 +186,6 @@ std::string ansi_text(const std::string& utf8) {
   return out;
 }
 
+std::string ansi_to_utf8(const std::string& text) { return encode_utf8(decode_ansi(text)); }
+
 }  // namespace checker

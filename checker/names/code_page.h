@@ -20,6 +20,8 @@ char to_ansi(char32_t c);
 char32_t fold_case(char32_t c);
 
 std::u32string decode_ansi(const std::string& bytes);
+// ANSI text as UTF-8, for a terminal or a JSON document.
+std::string ansi_to_utf8(const std::string& text);
 
 // A file name on disk (UTF-8) against a name of the tree (ANSI), compared
 // as Windows compares names: without regard to case.

@@ -52,19 +52,29 @@ bool starts_alike(Tree& tree, const ReleaseLaunch& run, const Release& release) 
   });
 }
 
-ReleaseLaunch release_launch(const Launch& run) {
-  return {run.exit_status,    run.os.starts,     run.os.boxes,
-          run.os.tested_path, run.os.found_path, cannot_tell(run)};
+ReleaseLaunch release_launch(const Launch& run, const Tree& tree) {
+  return {run.exit_status,   run.os.starts,    run.os.boxes, run.os.tested_path,
+          run.os.found_path, cannot_tell(run), &tree};
 }
 
 // The launch on every release, each run once per set of releases that
-// share it.
+// share it; the chosen release's run, already made on `chosen_tree`, is
+// one of them.
 std::vector<ReleaseLaunch> launches_by_release(const std::string& locale,
-                                               const CheckOptions& options, const TreeOf& tree_of) {
+                                               const CheckOptions& options, const TreeOf& tree_of,
+                                               Tree& chosen_tree, const Launch& chosen_run) {
   std::vector<ReleaseLaunch> by_release(kReleaseCount);
   std::vector<SharedRun> runs;
+  const Release& chosen = *options.release;
+  const bool made = &tree_of(chosen) == &chosen_tree;
+  if (made) {
+    ReleaseLaunch& slot = by_release[release_index(chosen)];
+    slot = release_launch(chosen_run, chosen_tree);
+    runs.push_back({&chosen_tree, language_source(chosen, options), chosen.profile, &slot});
+  }
   for (size_t i = 0; i < kReleaseCount; ++i) {
     const Release& release = kReleases[i];
+    if (made && &release == &chosen) continue;
     Tree& tree = tree_of(release);
     const LanguageSource source = language_source(release, options);
     const auto shared = std::find_if(runs.begin(), runs.end(), [&](const SharedRun& r) {
@@ -75,7 +85,7 @@ std::vector<ReleaseLaunch> launches_by_release(const std::string& locale,
       by_release[i] = *shared->launch;
       continue;
     }
-    by_release[i] = release_launch(launch(tree, locale, release, marks_of(release), options));
+    by_release[i] = release_launch(launch(tree, locale, release, marks_of(release), options), tree);
     runs.push_back({&tree, source, release.profile, &by_release[i]});
   }
   return by_release;
@@ -137,7 +147,7 @@ LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::s
   check.starts = run.os.starts;
   check.boxes = run.os.boxes;
   check.cannot_tell = cannot_tell(run);
-  check.by_release = launches_by_release(locale, options, tree_of);
+  check.by_release = launches_by_release(locale, options, tree_of, tree, run);
   if (check.cannot_tell && knows_nothing(*check.cannot_tell)) {
     // Without the launcher or its profile nothing the launch did is the
     // tree's: only what language was asked for is known.

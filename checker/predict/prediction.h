@@ -28,6 +28,7 @@ struct ReleaseLaunch {
   std::string found_path;  // what it found ("" when nothing)
   // What the launch needed but could not read: its outcome is unknown.
   std::optional<std::string> cannot_tell;
+  const Tree* tree = nullptr;  // the tree it was made on
 };
 
 // One launch, as the launcher would make it for one locale.

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The launcher authors
 // SPDX-License-Identifier: BSL-1.0
+#include "checker/names/code_page.h"
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
 #include "checker/report/report.h"

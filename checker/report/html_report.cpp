@@ -46,14 +46,14 @@ std::string summary(const TreeCheck& check, const std::string& version) {
   const auto row = [&rows](const std::string& name, const std::string& value) {
     rows += "<dt>" + name + "</dt><dd>" + value + "</dd>\n";
   };
-  row(check.medium == "folder" ? "Tree" : "Disc image",
+  row(check.medium == Medium::kFolder ? "Tree" : "Disc image",
       html_text(check.tree) + " as " + html_text(place_text(check)));
   if (check.room) {
     row("Room", "from a folder or a share of up to " + std::to_string(check.room->characters) +
                     " characters (" + html_text(check.room->language) + "'s found path " +
                     html_ansi(check.room->found_path) + " decides)");
   }
-  row("Medium", html_text(check.medium));
+  row("Medium", html_text(medium_name(check.medium)));
   row("Windows", html_text(std::string(check.release->title) + " (--windows " +
                            check.release->name + "), and every other release beside it"));
   if (!check.disc_readings.empty()) row("File systems", html_text(file_systems(check)));

@@ -127,7 +127,7 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
                quoted(language_source_name(check.language_source.at(w)));
   }
   out += "  \"language_source\": " + sources + "},\n";
-  out += "  \"medium\": " + quoted(check.medium) + ",\n";
+  out += "  \"medium\": " + quoted(medium_name(check.medium)) + ",\n";
   out += "  \"place\": " + quoted(check.place) + ",\n";
   out += "  \"room\": " + room_json(check) + ",\n";
   if (!check.disc_readings.empty()) {

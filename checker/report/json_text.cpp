@@ -8,8 +8,6 @@
 
 namespace checker {
 
-std::string ansi_to_utf8(const std::string& text) { return encode_utf8(decode_ansi(text)); }
-
 std::string quoted(const std::string& ansi) {
   std::string out = "\"";
   for (const char32_t c : decode_ansi(ansi)) {

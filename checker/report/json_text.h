@@ -10,8 +10,6 @@ namespace checker {
 
 // ANSI text as a JSON string.
 std::string quoted(const std::string& ansi);
-// ANSI text as UTF-8, for a terminal or a JSON document.
-std::string ansi_to_utf8(const std::string& text);
 
 // UTF-8 text as a JSON string: as it is, where valid; a byte that is no
 // part of UTF-8 as the text \xNN, never decoded as ANSI.

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The launcher authors
 // SPDX-License-Identifier: BSL-1.0
+#include "checker/names/code_page.h"
 #include "checker/report/locations.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ std::vector<std::pair<std::string, const Finding*>> all_findings(const TreeCheck
 }
 
 std::string editor_path(const TreeCheck& check, const std::string& d_path) {
-  if (check.medium != "folder") return check.tree + ":" + ansi_to_utf8(d_path);
+  if (check.medium != Medium::kFolder) return check.tree + ":" + ansi_to_utf8(d_path);
   const auto found = check.host_files.find(d_path);
   if (found != check.host_files.end()) return found->second;
   std::string tree = check.tree;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "checker/rules/check.h"
+#include "checker/rules/tree_check.h"
 
 namespace checker {
 

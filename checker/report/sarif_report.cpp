@@ -59,7 +59,7 @@ std::string rules_json() {
 }
 
 std::string location_json(const TreeCheck& check, const Finding& f) {
-  const bool in_image = check.medium != "folder" && !f.file.empty();
+  const bool in_image = check.medium != Medium::kFolder && !f.file.empty();
   // A file the tree lacks has no place to show: the tree stands for it.
   const auto found = check.host_files.find(f.file);
   const bool on_host = !in_image && found != check.host_files.end();

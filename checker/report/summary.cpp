@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The launcher authors
 // SPDX-License-Identifier: BSL-1.0
+#include "checker/names/code_page.h"
 #include "checker/report/summary.h"
 
 #include "checker/report/json_text.h"
@@ -32,7 +33,8 @@ std::string language_sources(const TreeCheck& check) {
 std::string profile_state(const TreeCheck& check) {
   if (check.profile_found)
     return "found (" + std::string(profile_text_name(check.profile_text)) + ")";
-  if (check.medium == "none") return "not read: this Windows reads no file system of the image";
+  if (check.medium == Medium::kNothing)
+    return "not read: this Windows reads no file system of the image";
   if (check.profile_unreadable) {
     return "listed but cannot be read: what the launcher does is unknown for every language";
   }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "checker/rules/check.h"
+#include "checker/rules/tree_check.h"
 
 namespace checker {
 

@@ -55,12 +55,14 @@ std::string line_of(const Finding& f) {
 // What was checked: the tree or image, the release, the profile, where the
 // language comes from and, for an image, what each Windows reads.
 std::string heading(const TreeCheck& check) {
-  const std::string read_as = check.medium == "none" ? ", with no file system this Windows reads,"
-                                                     : ", its " + check.medium + " file system,";
+  const std::string read_as =
+      check.medium == Medium::kNothing
+          ? ", with no file system this Windows reads,"
+          : ", its " + std::string(medium_name(check.medium)) + " file system,";
   std::string out =
-      (check.medium == "folder" ? "Tree " + check.tree : "Image " + check.tree + read_as) + " as " +
-      place_text(check) + ", on " + check.release->title + " (--windows " + check.release->name +
-      ")\n";
+      (check.medium == Medium::kFolder ? "Tree " + check.tree : "Image " + check.tree + read_as) +
+      " as " + place_text(check) + ", on " + check.release->title + " (--windows " +
+      check.release->name + ")\n";
   out += "Profile " + kProfileDPath + ": " + profile_state(check) + "\n";
   out += "Language: " + language_sources(check) + "\n";
   if (!check.disc_readings.empty()) out += "File systems: " + file_systems(check) + "\n";

@@ -5,46 +5,33 @@
 #include <algorithm>
 #include <set>
 
+#include "checker/names/path_rules.h"
 #include "checker/predict/launch.h"
 #include "checker/rules/disc_rules.h"
 #include "checker/rules/icon_tool_rules.h"
 #include "checker/rules/profile_rules.h"
 #include "checker/rules/setup_rules.h"
-#include "checker/names/path_rules.h"
 
 namespace checker {
 
+const RuleGroup kRuleGroups[5] = {check_profile, check_icon_tool, check_encoding, check_setup,
+                                  check_disc};
+
 namespace {
 
-LanguageCheck judged_launch(const TreeFacts& facts, const std::string& locale) {
-  LanguageCheck check{
-      predict_language(facts.tree, facts.profile, locale, facts.options, facts.tree_of), {}};
-  // Without the launcher or its profile there is nothing of the language's
-  // to judge: the tree's finding says why.
-  const bool unknown = check.cannot_tell && knows_nothing(*check.cannot_tell);
-  if (!check.language.empty() && !unknown) check_language(facts, check);
-  return check;
-}
-
-// Each language's launch, predicted and judged by the setup rules; then
-// what a locale with no row gets.
-void check_languages(const TreeFacts& facts, TreeCheck& result) {
+// Each language's launch, then what a locale with no row gets: the facts
+// the rule groups judge, made once.
+void launch_languages(const TreeFacts& facts, TreeCheck& result) {
   for (const std::string& locale : checked_locales(facts.options)) {
-    result.languages.push_back(judged_launch(facts, locale));
+    result.languages.push_back(
+        {predict_language(facts.tree, facts.profile, locale, facts.options, facts.tree_of), {}});
   }
-  if (!facts.options.locale) result.unmatched = judged_launch(facts, kUnmatchedLocale);
+  if (!facts.options.locale) {
+    result.unmatched = LanguageCheck{
+        predict_language(facts.tree, facts.profile, kUnmatchedLocale, facts.options, facts.tree_of),
+        {}};
+  }
 }
-
-// A disc's own rules (autorun.inf, the launcher at the root, lost names),
-// after the launches whose paths they look for.
-void check_disc_group(const TreeFacts& facts, TreeCheck& result) {
-  if (facts.disc != nullptr) check_disc(*facts.disc, result);
-}
-
-// The rule groups, in the order a report lists their findings.
-using RuleGroup = void (*)(const TreeFacts&, TreeCheck&);
-constexpr RuleGroup kRuleGroups[] = {check_profile, check_icon_tool, check_encoding,
-                                     check_languages, check_disc_group};
 
 // The host file of each file a finding is about, as the tree found it, and
 // the text of the client.ini lines they are about.
@@ -59,38 +46,10 @@ void find_places(Tree& tree, const std::optional<std::string>& profile, TreeChec
   if (profile) result.profile_lines = profile_lines(*profile, marks_of(*result.release), lines);
 }
 
-}  // namespace
-
-Finding unreadable(const Tree& tree, const std::string& d_path) {
-  const auto full = full_path(d_path);
-  const std::string file = full ? full->text : d_path;
-  return finding_about(Code::kFileUnreadable,
-                       "Cannot tell what the launcher does: " + file + " is " + tree.where() +
-                           " but cannot be read. Check the medium, or master it again.",
-                       file);
-}
-
-std::vector<std::pair<std::string, const Finding*>> TreeCheck::each_finding() const {
-  std::vector<std::pair<std::string, const Finding*>> all;
-  for (const Finding& f : findings) all.emplace_back("", &f);
-  for (const LanguageCheck& l : languages) {
-    for (const Finding& f : l.findings) all.emplace_back(l.language, &f);
-  }
-  return all;
-}
-
-bool TreeCheck::all_start() const {
-  return !languages.empty() &&
-         std::all_of(languages.begin(), languages.end(),
-                     [](const LanguageCheck& l) { return l.exit_status == 0 && !l.cannot_tell; });
-}
-
 // From a folder, the launcher needs the tree's profile to take the folder
 // as its root, and every found path grows by the folder's length beyond
 // the two characters of "D:" (the file test's 127 characters); the icon
 // tool's path must still fit the launcher's 259.
-namespace {
-
 std::optional<Room> room_of(const TreeCheck& check) {
   if (!check.profile_found || check.place_given) return std::nullopt;
   std::optional<Room> room;
@@ -105,10 +64,10 @@ std::optional<Room> room_of(const TreeCheck& check) {
   return room;
 }
 
-}  // namespace
-
-TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options,
-                     DiscTree* disc, const TreeOf& tree_of) {
+// What the check knows before any launch: where it is started from, where
+// each release has the language, and what client.ini's bytes are.
+TreeCheck check_of(Tree& tree, const std::string& root, const CheckOptions& options,
+                   const std::optional<std::string>& bytes) {
   TreeCheck result;
   result.tree = root;
   result.place = options.place();
@@ -119,26 +78,52 @@ TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& op
     result.language_source[w] = language_source(representative_release(w), options);
   }
   for (const Release& r : kReleases) result.release_language.push_back(language_source(r, options));
+  result.profile_found = bytes.has_value();
+  if (bytes) result.profile_text = profile_text(*bytes);
+  result.profile_unreadable = !bytes && tree.entry_at(kProfileDPath) == Tree::Entry::kUnreadable;
+  return result;
+}
+
+TreeCheck run_check(Tree& tree, const std::string& root, const CheckOptions& options,
+                    DiscTree* disc, const TreeOf& tree_of, const RuleGroup* first,
+                    const RuleGroup* last) {
   const std::optional<std::string> bytes = tree.read_file(kProfileDPath, Tree::kWholeFile);
   std::optional<Profile> profile;
   if (bytes) profile.emplace(*bytes, marks_of(*options.release));
-  result.profile_found = bytes.has_value();
-  if (bytes) result.profile_text = profile_text(*bytes);
-
+  TreeCheck result = check_of(tree, root, options, bytes);
   const TreeOf same_tree = [&tree](const Release&) -> Tree& { return tree; };
-  const TreeFacts facts{tree,    bytes, profile ? &*profile : nullptr,
-                        options, disc,  tree_of ? tree_of : same_tree};
-  result.profile_unreadable = !bytes && tree.entry_at(kProfileDPath) == Tree::Entry::kUnreadable;
+  const TreeFacts facts{tree,
+                        *options.release,
+                        bytes,
+                        profile ? &*profile : nullptr,
+                        options,
+                        disc,
+                        tree_of ? tree_of : same_tree};
+  launch_languages(facts, result);
   // A disc this release reads nothing of: the disc's own finding says so,
-  // and no rule of the tree holds.
-  if (tree.medium() == "none") {
-    check_languages(facts, result);
+  // and no rule of the tree holds but the launches'.
+  if (tree.medium() == Medium::kNothing) {
+    check_setup(facts, result);
     return result;
   }
-  for (const RuleGroup group : kRuleGroups) group(facts, result);
+  for (const RuleGroup* group = first; group != last; ++group) (*group)(facts, result);
   find_places(tree, bytes, result);
   result.room = room_of(result);
   return result;
+}
+
+}  // namespace
+
+TreeCheck check_tree(Tree& tree, const std::string& root, const CheckOptions& options,
+                     DiscTree* disc, const TreeOf& tree_of) {
+  return run_check(tree, root, options, disc, tree_of, std::begin(kRuleGroups),
+                   std::end(kRuleGroups));
+}
+
+TreeCheck check_tree_with(Tree& tree, const std::string& root, const CheckOptions& options,
+                          DiscTree* disc, const std::vector<RuleGroup>& groups) {
+  return run_check(tree, root, options, disc, nullptr, groups.data(),
+                   groups.data() + groups.size());
 }
 
 }  // namespace checker

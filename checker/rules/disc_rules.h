@@ -5,12 +5,12 @@
 // the tree needs that the image does not hold as Windows reads it.
 #pragma once
 
-#include "checker/rules/check.h"
-#include "checker/source/disc/image_tree.h"
+#include "checker/rules/tree_check.h"
 
 namespace checker {
 
-// Adds the disc's findings to `result`, a check run against `tree`.
-void check_disc(DiscTree& tree, TreeCheck& result);
+// Adds the disc's findings to `result`; nothing where the tree is not a
+// disc's (facts.disc).
+void check_disc(const TreeFacts& facts, TreeCheck& result);
 
 }  // namespace checker

@@ -9,8 +9,10 @@ namespace checker {
 namespace {
 
 // The icon tool as the shell starts it on each release.
-void check_icon_tool_start(Tree& tree, const Release& chosen, std::vector<Finding>& findings) {
-  const ReleaseStarts spread = release_starts(tree, kIconToolDPath, nullptr);
+void check_icon_tool_start(const TreeFacts& facts, const TreeCheck& result,
+                           std::vector<Finding>& findings) {
+  Tree& tree = facts.tree;
+  const ReleaseStarts spread = release_starts(result, tree, kIconToolDPath, nullptr);
   std::string fails;
   for (const StartOn& refusal : spread.refusals) {
     if (refusal.start.kind == StartKind::kUnreadable) {
@@ -18,7 +20,8 @@ void check_icon_tool_start(Tree& tree, const Release& chosen, std::vector<Findin
       return;
     }
     fails += (fails.empty() ? "" : "; ") + releases_prose(refusal.on) +
-             (refusal.on[release_index(chosen)] ? " (predicted)" : "") + ": " + refusal.start.note;
+             (refusal.on[release_index(facts.release)] ? " (predicted)" : "") + ": " +
+             refusal.start.note;
   }
   if (!fails.empty()) {
     findings.push_back(finding_about(Code::kIconToolDoesNotStart,
@@ -56,9 +59,7 @@ void check_icon_tool(const TreeFacts& facts, TreeCheck& result) {
                             "there.",
                         kIconToolDPath));
       break;
-    case Tree::Entry::kFile:
-      check_icon_tool_start(facts.tree, *facts.options.release, result.findings);
-      break;
+    case Tree::Entry::kFile: check_icon_tool_start(facts, result, result.findings); break;
   }
 }
 

@@ -5,10 +5,11 @@
 // setup still starts.
 #pragma once
 
-#include "checker/rules/check.h"
+#include "checker/rules/tree_check.h"
 
 namespace checker {
 
+// Adds the findings about the icon tool to `result`.
 void check_icon_tool(const TreeFacts& facts, TreeCheck& result);
 
 }  // namespace checker

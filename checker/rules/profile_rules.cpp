@@ -122,7 +122,7 @@ void check_encoding(const TreeFacts& facts, TreeCheck& result) {
     changed[i] = judged[key];
   }
   if (count_of(changed) == 0) return;
-  const bool here = changed[release_index(*result.release)];
+  const bool here = changed[release_index(facts.release)];
   const std::string what =
       text == ProfileText::kUtf16Le
           ? "client.ini is UTF-16 text with a byte-order mark: Windows NT decodes it, but "

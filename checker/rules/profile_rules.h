@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "checker/rules/check.h"
+#include "checker/rules/tree_check.h"
 
 namespace checker {
 

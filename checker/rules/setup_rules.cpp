@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "checker/names/path_rules.h"
+#include "checker/predict/launch.h"
 #include "checker/rules/release_starts.h"
 #include "launcher/icon_registration.h"
 #include "launcher/tree_root.h"
@@ -25,9 +26,9 @@ std::optional<int> key_line(const Profile* profile, const char* key) {
 // its reason, with the launcher's exit status there ("Windows 95 to ME: a
 // 64-bit program, ... (the launcher ends with 11 there)"); the releases
 // that do start it go to `start`.
-std::string refusals_elsewhere(Tree& tree, const std::string& file, const Release& chosen,
-                               std::vector<bool>* start) {
-  const ReleaseStarts spread = release_starts(tree, file, &chosen);
+std::string refusals_elsewhere(const TreeFacts& facts, const TreeCheck& result,
+                               const std::string& file, std::vector<bool>* start) {
+  const ReleaseStarts spread = release_starts(result, facts.tree, file, &facts.release);
   *start = spread.starts;
   std::string refusals;
   for (const StartOn& refusal : spread.refusals) {
@@ -38,8 +39,11 @@ std::string refusals_elsewhere(Tree& tree, const std::string& file, const Releas
   return refusals;
 }
 
-void check_setup_start(const LanguageCheck& check, Tree& tree, const Release& chosen,
-                       std::vector<Finding>& findings, std::optional<int> line) {
+void check_setup_start(const TreeFacts& facts, const TreeCheck& result, LanguageCheck& check,
+                       std::optional<int> line) {
+  Tree& tree = facts.tree;
+  const Release& chosen = facts.release;
+  std::vector<Finding>& findings = check.findings;
   if (check.starts.size() < 2) return;
   const ProgramStart& setup = check.starts[1];
   if (setup.kind == StartKind::kUnreadable) {
@@ -47,7 +51,7 @@ void check_setup_start(const LanguageCheck& check, Tree& tree, const Release& ch
     return;
   }
   std::vector<bool> start;
-  const std::string refusals = refusals_elsewhere(tree, setup.file, chosen, &start);
+  const std::string refusals = refusals_elsewhere(facts, result, setup.file, &start);
   const std::string elsewhere =
       count_of(start) == 0 ? "" : " It starts on " + releases_prose(start) + ".";
   const std::string ends_with = " the launcher ends with " +
@@ -200,20 +204,30 @@ void check_setup_found(Tree& tree, LanguageCheck& check, std::optional<int> setu
   }
 }
 
-}  // namespace
-
-void check_language(const TreeFacts& facts, LanguageCheck& check) {
-  Tree& tree = facts.tree;
-  const Profile* profile = facts.profile;
+// The findings of one language's launch.
+void check_language(const TreeFacts& facts, const TreeCheck& result, LanguageCheck& check) {
   const CheckOptions& options = facts.options;
-  const auto setup_line = key_line(profile, check.setup_key.c_str());
+  const auto setup_line = key_line(facts.profile, check.setup_key.c_str());
   const bool provided =
       !options.languages || std::find(options.languages->begin(), options.languages->end(),
                                       check.setup_key) != options.languages->end();
   check_setup_value(check, provided, setup_line);
-  check_group(check, provided, key_line(profile, check.group_key.c_str()));
-  check_setup_found(tree, check, setup_line, options.place());
-  check_setup_start(check, tree, *options.release, check.findings, setup_line);
+  check_group(check, provided, key_line(facts.profile, check.group_key.c_str()));
+  check_setup_found(facts.tree, check, setup_line, options.place());
+  check_setup_start(facts, result, check, setup_line);
+}
+
+}  // namespace
+
+void check_setup(const TreeFacts& facts, TreeCheck& result) {
+  // Without the launcher or its profile there is nothing of a language's to
+  // judge: the tree's finding says why.
+  const auto judge = [&](LanguageCheck& l) {
+    const bool unknown = l.cannot_tell && knows_nothing(*l.cannot_tell);
+    if (!l.language.empty() && !unknown) check_language(facts, result, l);
+  };
+  for (LanguageCheck& l : result.languages) judge(l);
+  if (result.unmatched) judge(*result.unmatched);
 }
 
 }  // namespace checker

@@ -5,11 +5,12 @@
 // each release of Windows starts it.
 #pragma once
 
-#include "checker/rules/check.h"
+#include "checker/rules/tree_check.h"
 
 namespace checker {
 
-// Adds the findings about the language's setup program and group to `check`.
-void check_language(const TreeFacts& facts, LanguageCheck& check);
+// Adds to each language's launch the findings about its setup program and
+// group.
+void check_setup(const TreeFacts& facts, TreeCheck& result);
 
 }  // namespace checker

@@ -6,6 +6,17 @@
 
 namespace checker {
 
+const char* medium_name(Medium medium) {
+  switch (medium) {
+    case Medium::kFolder: return "folder";
+    case Medium::kIso9660: return "iso9660";
+    case Medium::kJoliet: return "joliet";
+    case Medium::kUdf: return "udf";
+    case Medium::kNothing: break;
+  }
+  return "none";
+}
+
 Tree::Entry Tree::entry_at(const std::string& d_path) {
   const auto full = full_path(d_path);
   if (!full || full->unusable) return Entry::kMissing;

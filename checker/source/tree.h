@@ -16,6 +16,13 @@
 
 namespace checker {
 
+// What a tree is read from: a folder of this machine, one file system of a
+// disc image, or nothing (a disc image a release reads no file system of).
+enum class Medium { kFolder, kIso9660, kJoliet, kUdf, kNothing };
+
+// "folder", "iso9660", "joliet", "udf", "none": the JSON report's names.
+const char* medium_name(Medium medium);
+
 class Tree {
  public:
   // kUnreadable: listed, but it, or a folder on its way, cannot be read.
@@ -29,8 +36,7 @@ class Tree {
   // cannot be read.
   virtual std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) = 0;
 
-  // What the tree is read from: "folder", or a disc image's file system.
-  virtual std::string medium() const { return "folder"; }
+  virtual Medium medium() const { return Medium::kFolder; }
   virtual bool on_disc() const { return false; }
   // The host's own path of the file the components name (UTF-8), where the
   // tree is a folder of this machine.

@@ -17,7 +17,7 @@ namespace {
 void list(checker::DiscTree& tree, std::vector<std::string>& parts, const std::string& shown) {
   const auto names = tree.names(parts);
   if (!names) {
-    std::printf("%s\t!\t%s\n", tree.medium().c_str(), shown.c_str());
+    std::printf("%s\t!\t%s\n", medium_name(tree.medium()), shown.c_str());
     return;
   }
   for (const checker::DiscName& entry : *names) {
@@ -29,7 +29,7 @@ void list(checker::DiscTree& tree, std::vector<std::string>& parts, const std::s
     const auto found = by_ansi ? tree.entry(parts) : checker::Tree::Entry::kMissing;
     const bool kind_agrees = !by_ansi || found == (entry.folder ? checker::Tree::Entry::kFolder
                                                                 : checker::Tree::Entry::kFile);
-    std::printf("%s\t%s\t%s\n", tree.medium().c_str(),
+    std::printf("%s\t%s\t%s\n", medium_name(tree.medium()),
                 !kind_agrees   ? "?"
                 : entry.folder ? "d"
                                : "f",

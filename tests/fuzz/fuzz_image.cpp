@@ -17,7 +17,7 @@
 
 #include "checker/rules/check.h"
 #include "checker/names/code_page.h"
-#include "checker/rules/disc_check.h"
+#include "checker/rules/image_check.h"
 #include "checker/rules/disc_rules.h"
 #include "checker/source/disc/image_tree.h"
 #include "checker/source/disc/library_log.h"

@@ -25,15 +25,18 @@ namespace checker {
 
 enum class DiscFileSystem { kIso9660, kJoliet, kUdf };
 
-// "iso9660", "joliet", "udf".
-constexpr const char* file_system_name(DiscFileSystem fs) {
+// The medium a tree read from the file system is.
+constexpr Medium medium_of(DiscFileSystem fs) {
   switch (fs) {
-    case DiscFileSystem::kIso9660: return "iso9660";
-    case DiscFileSystem::kJoliet: return "joliet";
+    case DiscFileSystem::kIso9660: return Medium::kIso9660;
+    case DiscFileSystem::kJoliet: return Medium::kJoliet;
     case DiscFileSystem::kUdf: break;
   }
-  return "udf";
+  return Medium::kUdf;
 }
+
+// "iso9660", "joliet", "udf".
+inline const char* file_system_name(DiscFileSystem fs) { return medium_name(medium_of(fs)); }
 
 struct DiscImage {
   bool iso9660 = true;  // false for a disc with UDF alone
@@ -69,7 +72,7 @@ class DiscTree : public Tree {
   // folder, or one that cannot be read.
   virtual std::optional<std::vector<DiscName>> names(const std::vector<std::string>& parts) = 0;
   virtual DiscFileSystem file_system() const = 0;
-  std::string medium() const override { return file_system_name(file_system()); }
+  Medium medium() const override { return medium_of(file_system()); }
   bool on_disc() const override { return true; }
 };
 

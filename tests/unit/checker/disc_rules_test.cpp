@@ -6,7 +6,9 @@
 
 #include <set>
 
+#include "checker/rules/check.h"
 #include "checker/rules/disc_rules.h"
+#include "checker/rules/lost_names.h"
 #include "checker/source/disc/listed_tree.h"
 #include "tests/unit/checker/memory_tree.h"
 
@@ -23,20 +25,21 @@ std::set<std::string> codes_of(const TreeCheck& check, std::string* messages = n
   return codes;
 }
 
+// The disc group's findings on a disc as `release` reads it; with
+// `setup_path`, only what the image lost of that path.
 std::set<std::string> disc_findings(std::map<std::string, std::string> files, const char* release,
                                     DiscFileSystem fs = DiscFileSystem::kJoliet,
                                     const std::string& setup_path = "",
                                     std::string* messages = nullptr) {
   MemoryTree tree(std::move(files), fs);
-  TreeCheck check;
-  check.release = *release_named(release);
   if (!setup_path.empty()) {
-    check.languages.emplace_back();
-    check.languages.back().language = "ENGLISH";
-    check.languages.back().setup_path = setup_path;
+    TreeCheck check;
+    check_lost_name(tree, setup_path, "ENGLISH's setup program", check);
+    return codes_of(check, messages);
   }
-  check_disc(tree, check);
-  return codes_of(check, messages);
+  CheckOptions options;
+  options.release = *release_named(release);
+  return codes_of(check_tree_with(tree, "t", options, &tree, {check_disc}), messages);
 }
 
 // Text as UTF-16LE with its byte-order mark.

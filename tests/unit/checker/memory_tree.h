@@ -18,6 +18,10 @@ namespace checker::testing {
 
 using Files = std::map<std::string, std::string>;
 
+// A file's content that stands for a file listed but unreadable (a bad
+// sector, data past the end of an image).
+inline const std::string kUnreadable = std::string("\0unreadable", 11);
+
 class MemoryTree final : public DiscTree {
  public:
   explicit MemoryTree(std::map<std::string, std::string> files,
@@ -29,7 +33,8 @@ class MemoryTree final : public DiscTree {
     for (const auto& [path, content] : files_) {
       const std::vector<std::string> names = split(path);
       if (!starts_with(names, parts)) continue;
-      return names.size() == parts.size() ? Entry::kFile : Entry::kFolder;
+      if (names.size() > parts.size()) return Entry::kFolder;
+      return content == kUnreadable ? Entry::kUnreadable : Entry::kFile;
     }
     return Entry::kMissing;
   }
@@ -37,8 +42,10 @@ class MemoryTree final : public DiscTree {
   std::optional<std::string> read(const std::vector<std::string>& parts, size_t limit) override {
     for (const auto& [path, content] : files_) {
       const std::vector<std::string> names = split(path);
-      if (names.size() == parts.size() && starts_with(names, parts))
+      if (names.size() == parts.size() && starts_with(names, parts)) {
+        if (content == kUnreadable) return std::nullopt;
         return content.substr(0, limit);
+      }
     }
     return std::nullopt;
   }
@@ -58,7 +65,7 @@ class MemoryTree final : public DiscTree {
   }
 
   DiscFileSystem file_system() const override { return disc_.value_or(DiscFileSystem::kUdf); }
-  std::string medium() const override { return disc_ ? file_system_name(*disc_) : "folder"; }
+  Medium medium() const override { return disc_ ? medium_of(*disc_) : Medium::kFolder; }
   bool on_disc() const override { return disc_.has_value(); }
 
  private:

@@ -50,7 +50,7 @@ TEST(CommandLine, OptionsAndWhatEndsTheRunAtOnce) {
   EXPECT_EQ(parse_arguments({"-h", "--bad"}).answer, "--help");
 }
 
-TreeCheck one_finding(const std::string& medium, Finding f) {
+TreeCheck one_finding(Medium medium, Finding f) {
   TreeCheck check;
   check.tree = "u.iso";
   check.medium = medium;
@@ -60,18 +60,18 @@ TreeCheck one_finding(const std::string& medium, Finding f) {
 
 TEST(Reports, WhereAFindingIs) {
   struct Row {
-    std::string medium;
+    Medium medium;
     Finding finding;
     std::string location;
   };
   const std::string profile = "D:\\install\\quv\\win\\client.ini";
   const Row rows[] = {
-      {"joliet", finding(Code::kUnknownKey, "m", 3), "u.iso:" + profile + ":3"},
-      {"udf", finding(Code::kProfileMissing, "m"), "u.iso"},
-      {"udf", finding_about(Code::kLauncherMissing, "m", "D:\\launcher.exe"),
+      {Medium::kJoliet, finding(Code::kUnknownKey, "m", 3), "u.iso:" + profile + ":3"},
+      {Medium::kUdf, finding(Code::kProfileMissing, "m"), "u.iso"},
+      {Medium::kUdf, finding_about(Code::kLauncherMissing, "m", "D:\\launcher.exe"),
        "u.iso:D:\\launcher.exe"},
-      {"folder", finding(Code::kUnknownKey, "m", 2), "u.iso/install/quv/win/client.ini:2"},
-      {"folder", finding_about(Code::kIconToolMissing, "m", "D:\\caf\xe9.exe"),
+      {Medium::kFolder, finding(Code::kUnknownKey, "m", 2), "u.iso/install/quv/win/client.ini:2"},
+      {Medium::kFolder, finding_about(Code::kIconToolMissing, "m", "D:\\caf\xe9.exe"),
        "u.iso/caf\xc3\xa9.exe"},
   };
   for (const Row& row : rows) {
@@ -80,7 +80,7 @@ TEST(Reports, WhereAFindingIs) {
     EXPECT_EQ(gcc_report(check).substr(0, row.location.size() + 2), row.location + ": ");
   }
   // In a folder, the host file the check found, as the host spells it.
-  TreeCheck found = one_finding("folder", finding(Code::kUnknownKey, "m", 2));
+  TreeCheck found = one_finding(Medium::kFolder, finding(Code::kUnknownKey, "m", 2));
   found.host_files[profile] = "up/INSTALL/QUV/WIN/CLIENT.INI";
   EXPECT_EQ(editor_location(found, found.findings[0]), "up/INSTALL/QUV/WIN/CLIENT.INI:2");
 }

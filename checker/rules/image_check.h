@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "checker/rules/check.h"
+#include "checker/rules/tree_check.h"
 #include "checker/source/disc/image_tree.h"
 
 namespace checker {

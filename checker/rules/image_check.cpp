@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The launcher authors
 // SPDX-License-Identifier: BSL-1.0
-#include "checker/rules/disc_check.h"
+#include "checker/rules/image_check.h"
 
 #include <map>
 #include <memory>
 
 #include "checker/predict/launch.h"
+#include "checker/rules/check.h"
 #include "checker/windows/disc_readers.h"
 
 namespace checker {
@@ -22,7 +23,7 @@ class NothingRead final : public Tree {
   std::optional<std::string> read(const std::vector<std::string>&, size_t) override {
     return std::nullopt;
   }
-  std::string medium() const override { return "none"; }
+  Medium medium() const override { return Medium::kNothing; }
   bool on_disc() const override { return true; }
 };
 
