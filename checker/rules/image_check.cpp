@@ -40,14 +40,14 @@ std::string shown_file_system(const DiscImage& image, std::optional<DiscFileSyst
 // The image's trees, each opened once.
 class DiscTrees {
  public:
-  explicit DiscTrees(const std::string& path) : path_(path) {}
+  explicit DiscTrees(const OpenDiscTree& open) : open_(open) {}
 
   // The tree of `fs` (none: the disc as nothing read); nullptr with `error`
   // set when the image says it has that file system but it cannot be read.
   Tree* tree(std::optional<DiscFileSystem> fs, std::string* error) {
     if (!fs) return &nothing_;
     auto& slot = trees_[*fs];
-    if (!slot) slot = open_disc_tree(path_, *fs, error);
+    if (!slot) slot = open_(*fs, error);
     return slot.get();
   }
 
@@ -60,7 +60,7 @@ class DiscTrees {
   }
 
  private:
-  std::string path_;
+  const OpenDiscTree& open_;
   NothingRead nothing_;
   std::map<DiscFileSystem, std::unique_ptr<DiscTree>> trees_;
 };
@@ -125,7 +125,16 @@ void report_not_read(const DiscReader& reader, const DiscImage& image, bool chos
 
 std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& image,
                                      const CheckOptions& options, std::string* error) {
-  DiscTrees trees(path);
+  const OpenDiscTree open = [&path](DiscFileSystem fs, std::string* why) {
+    return open_disc_tree(path, fs, why);
+  };
+  return check_image_trees(path, image, open, options, error);
+}
+
+std::optional<TreeCheck> check_image_trees(const std::string& path, const DiscImage& image,
+                                           const OpenDiscTree& open, const CheckOptions& options,
+                                           std::string* error) {
+  DiscTrees trees(open);
   const uint16_t chosen_udf = options.release->newest_udf;
   const auto chosen_fs = image.read_by(chosen_udf);
   Tree* chosen = trees.tree(chosen_fs, error);

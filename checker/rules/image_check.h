@@ -5,6 +5,8 @@
 // Joliet, else ISO 9660); the others may read another, or none.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,5 +21,14 @@ namespace checker {
 // image says it has cannot be read.
 std::optional<TreeCheck> check_image(const std::string& path, const DiscImage& image,
                                      const CheckOptions& options, std::string* error);
+
+// The same, on the trees `open` gives for the image's file systems (a
+// test's trees held in memory); nullptr with `error` set: one that cannot
+// be read.
+using OpenDiscTree =
+    std::function<std::unique_ptr<DiscTree>(DiscFileSystem fs, std::string* error)>;
+std::optional<TreeCheck> check_image_trees(const std::string& path, const DiscImage& image,
+                                           const OpenDiscTree& open, const CheckOptions& options,
+                                           std::string* error);
 
 }  // namespace checker

@@ -10,6 +10,7 @@
 #include "checker/rules/disc_rules.h"
 #include "checker/rules/lost_names.h"
 #include "checker/source/disc/listed_tree.h"
+#include "tests/unit/checker/rule_cases.h"
 #include "tests/unit/checker/memory_tree.h"
 
 namespace checker::testing {
@@ -48,6 +49,74 @@ std::string utf16le(const std::string& ascii) {
   for (const char c : ascii) out += std::string{c, '\0'};
   return out;
 }
+
+constexpr auto kJoliet = DiscFileSystem::kJoliet;
+const std::string kAutorun = "[autorun]\r\nopen=launcher.exe\r\nicon=launcher.exe\r\n";
+
+// A disc's cases, each against the good tree as a Joliet image (the
+// release predicted: 64-bit Windows 10, unless a case says).
+const std::vector<RuleCase> kCases = {
+    {"no autorun.inf", good_tree_with({{"autorun.inf", kGone}}), "autorun-missing", true,
+     "The disc has no autorun.inf at its root", "10", kJoliet},
+    {"autorun.inf there", good_tree(), "autorun-missing", false, "", "10", kJoliet},
+    {"no open=", good_tree_with({{"autorun.inf", "[autorun]\r\nicon=launcher.exe\r\n"}}),
+     "autorun-open-missing", true, "Inserting the disc starts nothing on every Windows", "10",
+     kJoliet},
+    {"open=launcher.exe", good_tree(), "autorun-open-missing", false, "", "10", kJoliet},
+    {"open= another program",
+     good_tree_with({{"autorun.inf", "[autorun]\r\nopen=setup.exe\r\n"}, {"setup.exe", program()}}),
+     "autorun-not-launcher", true, "autorun.inf starts D:\\setup.exe, not the launcher", "10",
+     kJoliet},
+    {"open=LAUNCHER.EXE", good_tree_with({{"autorun.inf", "[autorun]\r\nopen=LAUNCHER.EXE\r\n"}}),
+     "autorun-not-launcher", false, "", "10", kJoliet},
+    // A program autorun.inf starts that cannot be read is said.
+    {"open= a program unreadable",
+     good_tree_with(
+         {{"autorun.inf", "[autorun]\r\nopen=setup.exe\r\n"}, {"setup.exe", kUnreadable}}),
+     "file-unreadable", true, "D:\\setup.exe is on the disc but cannot be read", "10", kJoliet},
+    {"the launcher unreadable", good_tree_with({{"launcher.exe", kUnreadable}}), "file-unreadable",
+     true, "D:\\launcher.exe is on the disc but cannot be read", "10", kJoliet},
+    {"everything readable", good_tree(), "file-unreadable", false, "", "10", kJoliet},
+    {"icon= a file not there",
+     good_tree_with({{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\nicon=gone.ico\r\n"}}),
+     "autorun-icon-missing", true, "shows the icon of gone.ico", "10", kJoliet},
+    // 64-bit Windows reads the icon of [AutoRun.Amd64]; 32-bit Windows
+    // that of [AutoRun].
+    {"[AutoRun.Amd64]'s icon, 64-bit",
+     good_tree_with(
+         {{"autorun.inf", kAutorun + "[autorun.amd64]\r\nopen=launcher.exe\r\nicon=gone.ico\r\n"}}),
+     "autorun-icon-missing", true, "gone.ico", "10", kJoliet},
+    {"[AutoRun.Amd64]'s icon, 32-bit",
+     good_tree_with(
+         {{"autorun.inf", kAutorun + "[autorun.amd64]\r\nopen=launcher.exe\r\nicon=gone.ico\r\n"}}),
+     "autorun-icon-missing", false, "", "10-32", kJoliet},
+    {"icon=launcher.exe,0",
+     good_tree_with({{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\nicon=launcher.exe,0\r\n"}}),
+     "autorun-icon-missing", false, "", "10", kJoliet},
+    {"no launcher", good_tree_with({{"launcher.exe", kGone}}), "launcher-missing", true,
+     "The launcher D:\\launcher.exe is not at the root of the disc", "10", kJoliet},
+    {"the launcher there", good_tree(), "launcher-missing", false, "", "10", kJoliet},
+    {"autorun.inf in UTF-8 without a mark",
+     good_tree_with({{"autorun.inf", kAutorun + "label=D\xC3\xA9marrage\r\n"}}), "profile-encoding",
+     true, "autorun.inf is UTF-8 text without a byte-order mark", "10", kJoliet},
+    {"autorun.inf in ANSI", good_tree_with({{"autorun.inf", kAutorun + "label=D\xE9marrage\r\n"}}),
+     "profile-encoding", false, "", "10", kJoliet},
+    // Without Joliet, Windows sees only ISO 9660's 8.3 names.
+    {"a long name without Joliet",
+     good_tree_with({{"install/quv/win/client.ini",
+                      profile_with({"ENGLISH=D:\\products\\enu\\setup-english.exe"})}}),
+     "disc-name-lost", true,
+     "ENGLISH's setup program D:\\products\\enu\\setup-english.exe is not on the disc as Windows "
+     "reads it",
+     "10", DiscFileSystem::kIso9660},
+    {"a long name with Joliet",
+     good_tree_with({{"install/quv/win/client.ini",
+                      profile_with({"ENGLISH=D:\\products\\enu\\setup-english.exe"})}}),
+     "disc-name-lost", false, "", "10", kJoliet},
+};
+const bool kRegistered = register_cases(kCases);
+
+TEST(DiscRules, TheDiscsCases) { expect_cases(check_disc, kCases); }
 
 TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
   const std::string launcher = program();

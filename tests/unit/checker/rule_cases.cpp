@@ -51,8 +51,9 @@ void expect_cases(RuleGroup group, const std::vector<RuleCase>& cases) {
 
 namespace {
 
-// Each language's setup program, by its setup key.
-const std::vector<std::pair<std::string, std::string>> kPrograms = {
+// Each language's setup program, by its setup key: constant, so that the
+// other files' tables, made at static initialisation, find it made.
+constexpr std::pair<const char*, const char*> kPrograms[] = {
     {"PORTUGESE", "products/ptb/setup.exe"}, {"ENGLISH", "products/enu/setup.exe"},
     {"FRENCH", "products/fra/setup.exe"},    {"ITALIAN", "products/ita/setup.exe"},
     {"GERMAN", "products/deu/setup.exe"},    {"SPANISH", "products/esp/setup.exe"}};
@@ -77,9 +78,10 @@ std::string profile_with(const std::vector<std::string>& lines) {
     }
     return otherwise;
   };
-  for (const auto& [key, path] : kPrograms) {
+  for (const auto& [name, path] : kPrograms) {
+    const std::string key = name;
     text += line_for(key, key + "=" + d_path(path)) + "\r\n";
-    text += line_for(key + "_STARTUP", key + "_STARTUP=Product " + key) + "\r\n";
+    text += line_for(key + "_STARTUP", key + "_STARTUP=Quv " + key.substr(0, 3)) + "\r\n";
   }
   for (const std::string& line : added) text += line + "\r\n";
   return text;

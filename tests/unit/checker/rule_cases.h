@@ -19,10 +19,10 @@ namespace checker::testing {
 struct RuleCase {
   const char* name;
   Files files;
-  const char* code;           // the finding looked for
-  bool raised;                // whether the tree raises it
-  const char* said = "";      // a part of its message, where raised
-  const char* release = "10";  // the release predicted
+  const char* code;                                   // the finding looked for
+  bool raised;                                        // whether the tree raises it
+  const char* said = "";                              // a part of its message, where raised
+  const char* release = "10";                         // the release predicted
   std::optional<DiscFileSystem> disc = std::nullopt;  // none: a folder
   std::optional<std::string> locale = std::nullopt;   // --locale
   std::optional<std::vector<std::string>> languages = std::nullopt;  // --languages
