@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "checker/names/code_page.h"
+#include "checker/source/disc/image_end.h"
 #include "checker/source/disc/image_file.h"
 #include "checker/source/disc/listed_tree.h"
 
@@ -44,7 +45,7 @@ class IsoTree final : public ListedTree {
 
  protected:
   bool opens(const DiscEntry& file, const RawPath&) override {
-    return file.block + (file.size + kBlock - 1) / kBlock <= image_blocks_;
+    return extent_inside(file.block, file.size, image_blocks_);
   }
 
   std::optional<std::string> read_entry(const DiscEntry& file, const RawPath&,
@@ -154,7 +155,7 @@ bool has_joliet_tree(const std::string& path) {
 std::unique_ptr<DiscTree> open_iso_tree(const std::string& path, bool joliet) {
   const ImageFile image(path);
   if (!image.is_open()) return nullptr;
-  const uint64_t blocks = image.size() / kBlock;
+  const uint64_t blocks = whole_blocks(image.size());
   iso9660_t* iso = iso9660_open_ext(path.c_str(), ISO_EXTENSION_NONE);
   if (iso == nullptr) return nullptr;
   std::optional<DiscEntry> root;

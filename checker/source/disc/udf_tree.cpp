@@ -6,6 +6,7 @@
 #include <udfread.h>
 
 #include "checker/names/code_page.h"
+#include "checker/source/disc/image_end.h"
 #include "checker/source/disc/image_file.h"
 #include "checker/source/disc/listed_tree.h"
 
@@ -88,8 +89,8 @@ class UdfTree final : public ListedTree {
   bool opens(const DiscEntry&, const RawPath& path) override {
     UDFFILE* opened = open_file(path);
     if (opened == nullptr) return false;
-    const bool inside =
-        udfread_file_size(opened) >= 0 && udfread_file_last_lba(opened) < image_blocks_;
+    const bool inside = udfread_file_size(opened) >= 0 &&
+                        last_block_inside(udfread_file_last_lba(opened), image_blocks_);
     udfread_file_close(opened);
     return inside;
   }
@@ -167,7 +168,7 @@ std::optional<std::string> descriptor(const ImageFile& in, uint64_t block, uint3
 std::unique_ptr<DiscTree> open_udf_tree(const std::string& path) {
   const ImageFile in(path);
   if (!in.is_open()) return nullptr;
-  const uint64_t image_blocks = in.size() / kBlock;
+  const uint64_t image_blocks = whole_blocks(in.size());
   udfread* udf = udfread_init();
   if (udf == nullptr) return nullptr;
   if (udfread_open(udf, path.c_str()) < 0) {

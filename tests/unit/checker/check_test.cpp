@@ -43,15 +43,15 @@ std::vector<std::string> findings_of(const TreeCheck& check) {
 }
 
 TEST(RuleGroups, RunInAnyOrder) {
-  MemoryTree tree(
-      good_tree_with({{"install/quv/win/client.ini",
-                       profile_with({"ENGLISH=\\products\\enu\\setup.exe", "ENGLSH=x",
-                                     "GERMAN_STARTUP=Caf\xC3\xA9", "FRENCH=D:\\products\\fra\\setup-french.exe"})},
-                      {"install/quv/win/addiconw.exe", program(0x8664, 0x20B, 5, 2)},
-                      {"products/ita/setup.exe", program(0x14C, 0x10B, 6, 0)},
-                      {"autorun.inf", "[autorun]\r\nicon=gone.ico\r\n"},
-                      {"launcher.exe", kGone}}),
-      DiscFileSystem::kIso9660);
+  MemoryTree tree(good_tree_with({{"install/quv/win/client.ini",
+                                   profile_with({"ENGLISH=\\products\\enu\\setup.exe", "ENGLSH=x",
+                                                 "GERMAN_STARTUP=Caf\xC3\xA9",
+                                                 "FRENCH=D:\\products\\fra\\setup-french.exe"})},
+                                  {"install/quv/win/addiconw.exe", program(0x8664, 0x20B, 5, 2)},
+                                  {"products/ita/setup.exe", program(0x14C, 0x10B, 6, 0)},
+                                  {"autorun.inf", "[autorun]\r\nicon=gone.ico\r\n"},
+                                  {"launcher.exe", kGone}}),
+                  DiscFileSystem::kIso9660);
   CheckOptions options;
   std::vector<RuleGroup> groups(std::begin(kRuleGroups), std::end(kRuleGroups));
   const TreeCheck forward = check_tree_with(tree, "t", options, &tree, groups);

@@ -238,7 +238,10 @@ TEST(DiscRules, NamesAFileSystemLost) {
       {"launcher.exe", program()},
       {"p/other.txt", "x"},
       {"p/" + std::string(64, 'j'), "cut to 64"},
-      {"QUV_ITA/SETUP.EXE", "x"}};
+      {"QUV_ITA/SETUP.EXE", "x"},
+      {"p/SETUP_EN.EXE", "x"},
+      {"a/b/c/d/e/f/g/h/x.txt", "x"},
+      {"RR_MOVED/i/setup.exe", "x"}};
   struct Row {
     DiscFileSystem fs;
     std::string setup;     // missing from the disc
@@ -261,7 +264,16 @@ TEST(DiscRules, NamesAFileSystemLost) {
        "\"QUV_ITA\""},
       {DiscFileSystem::kIso9660, "D:\\quv-italian\\setup.exe", true,
        "letters, digits and _ only (upper case), and a name of up to 8"},
-      {DiscFileSystem::kIso9660, "D:\\p\\A.B.C", true},
+      // Split at the first dot: "B.C" is no extension.
+      {DiscFileSystem::kIso9660, "D:\\p\\A.B.C", true,
+       "and a name of up to 8 characters with an extension of up to 3"},
+      // The name a mastering tool writes keeps 8 characters of the base.
+      {DiscFileSystem::kIso9660, "D:\\p\\setup-english.exe", true, "Windows lists \"SETUP_EN.EXE\""},
+      // The ninth level of folders is moved to RR_MOVED; the eighth is not.
+      {DiscFileSystem::kIso9660, "D:\\a\\b\\c\\d\\e\\f\\g\\h\\i\\setup.exe", true,
+       "ISO 9660 allows 8 levels of folders, and the mastering tool moved the deeper ones to "
+       "\\RR_MOVED"},
+      {DiscFileSystem::kIso9660, "D:\\a\\b\\c\\d\\e\\f\\g\\i\\setup.exe", false},
       {DiscFileSystem::kIso9660, "D:\\p\\.EXE", true},
       {DiscFileSystem::kIso9660, "D:\\p\\setup.exe", false},  // upper case on the disc
       // Joliet names hold 64 characters, its paths 120.
@@ -285,19 +297,6 @@ TEST(DiscRules, UdfRevisionsAreNamedByTheirBinaryCodedDigits) {
                                                         {0x0200, "2.00"}, {0x0201, "2.01"},
                                                         {0x0250, "2.50"}, {0x0260, "2.60"}};
   for (const auto& [revision, name] : revisions) EXPECT_EQ(udf_revision_name(revision), name);
-}
-
-TEST(DiscRules, IsoNamesAsWindowsShowsThem) {
-  const std::pair<std::u32string, std::u32string> rows[] = {
-      {U"SETUP.EXE;1", U"SETUP.EXE"},
-      {U"README.;1", U"README"},
-      {U"FOLDER.", U"FOLDER"},
-      {U"A..", U"A."},
-      {U"NAME;X", U"NAME;X"},
-      {U"", U""},
-      {U"\u00c9T\u00c9;12", U"\u00c9T\u00c9"},
-  };
-  for (const auto& [raw, shown] : rows) EXPECT_EQ(shown_iso_name(raw), shown);
 }
 
 }  // namespace

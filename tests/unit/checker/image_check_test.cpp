@@ -69,16 +69,34 @@ struct ImageCase {
 
 const std::vector<ImageCase>& cases() {
   static const std::vector<ImageCase> all = {
-      {"UDF 2.50 alone on XP", {image(false, 0x0250, false), {{kUdf, good_tree()}}}, "xp",
-       "disc-not-read", true, "Windows XP reads no file system of this image"},
-      {"UDF 2.50 alone on 10", {image(false, 0x0250, false), {{kUdf, good_tree()}}}, "10",
-       "disc-not-read", false},
-      {"UDF 2.50 alone, elsewhere", {image(false, 0x0250, false), {{kUdf, good_tree()}}}, "10",
-       "disc-not-read-elsewhere", true, "Windows 95/NT 4.0 reads no file system"},
-      {"a bridge, elsewhere", {image(true, 0x0102), {{kJoliet, good_tree()}, {kUdf, good_tree()}}},
-       "10", "disc-not-read-elsewhere", false},
-      {"Joliet damaged", {image(true, 0x0102), {{kUdf, good_tree()}}}, "10",
-       "disc-not-read-elsewhere", true, "damaged"},
+      {"UDF 2.50 alone on XP",
+       {image(false, 0x0250, false), {{kUdf, good_tree()}}},
+       "xp",
+       "disc-not-read",
+       true,
+       "Windows XP reads no file system of this image"},
+      {"UDF 2.50 alone on 10",
+       {image(false, 0x0250, false), {{kUdf, good_tree()}}},
+       "10",
+       "disc-not-read",
+       false},
+      {"UDF 2.50 alone, elsewhere",
+       {image(false, 0x0250, false), {{kUdf, good_tree()}}},
+       "10",
+       "disc-not-read-elsewhere",
+       true,
+       "Windows 95/NT 4.0 reads no file system"},
+      {"a bridge, elsewhere",
+       {image(true, 0x0102), {{kJoliet, good_tree()}, {kUdf, good_tree()}}},
+       "10",
+       "disc-not-read-elsewhere",
+       false},
+      {"Joliet damaged",
+       {image(true, 0x0102), {{kUdf, good_tree()}}},
+       "10",
+       "disc-not-read-elsewhere",
+       true,
+       "damaged"},
       {"cut short",
        {[] {
           DiscImage cut = image(true, std::nullopt);
@@ -86,17 +104,28 @@ const std::vector<ImageCase>& cases() {
           return cut;
         }(),
         {{kJoliet, good_tree()}}},
-       "10", "disc-image-short", true, "The image is cut short"},
-      {"whole", {image(true, std::nullopt), {{kJoliet, good_tree()}}}, "10", "disc-image-short",
+       "10",
+       "disc-image-short",
+       true,
+       "The image is cut short"},
+      {"whole",
+       {image(true, std::nullopt), {{kJoliet, good_tree()}}},
+       "10",
+       "disc-image-short",
        false},
       {"trees that start another program",
        {image(true, 0x0102),
         {{kJoliet, good_tree_with({{"products/enu/setup.exe", kGone}})}, {kUdf, good_tree()}}},
-       "10", "disc-two-trees", true,
+       "10",
+       "disc-two-trees",
+       true,
        "Windows 95/NT 4.0 reads the image's Joliet tree, not the UDF 1.02 tree of this report, and "
        "the launch changes there: ENGLISH ends with -1 there (0 here)"},
-      {"trees alike", {image(true, 0x0102), {{kJoliet, good_tree()}, {kUdf, good_tree()}}}, "10",
-       "disc-two-trees", false},
+      {"trees alike",
+       {image(true, 0x0102), {{kJoliet, good_tree()}, {kUdf, good_tree()}}},
+       "10",
+       "disc-two-trees",
+       false},
   };
   return all;
 }
@@ -135,7 +164,7 @@ TEST(ImageCheck, EachReleaseLaunchesOnTheTreeItReads) {
     const ReleaseLaunch& run = english.by_release[release_index(r)];
     ASSERT_EQ(run.starts.size(), 2u) << r.name;
     EXPECT_EQ(run.starts[1].file, r.newest_udf >= 0x0102 ? "D:\\products\\enu\\setup.exe"
-                                                          : "D:\\products\\other\\setup.exe")
+                                                         : "D:\\products\\other\\setup.exe")
         << r.name;
   }
 }

@@ -26,7 +26,8 @@ const std::vector<RuleCase> kProfileCases = {
     {"client.ini unreadable", good_tree_with({{kProfile, kUnreadable}}), "file-unreadable", true,
      "D:\\install\\quv\\win\\client.ini is in the tree but cannot be read"},
     {"client.ini readable", good_tree(), "file-unreadable", false},
-    {"another section", good_tree_with({{kProfile, "[96]\r\nENGLISH=D:\\products\\enu\\setup.exe\r\n"}}),
+    {"another section",
+     good_tree_with({{kProfile, "[96]\r\nENGLISH=D:\\products\\enu\\setup.exe\r\n"}}),
      "section-missing", true, "client.ini has no [95] section"},
     {"[95] in any case", good_tree_with({{kProfile, "[95]\r\n"}}), "section-missing", false},
     {"a typo of a key", good_tree_with({{kProfile, profile_with({"ENGLSH=D:\\x.exe"})}}),
@@ -47,22 +48,29 @@ const std::vector<RuleCase> kEncodingCases = {
      "profile-encoding-changes-launch", true,
      "UTF-8 byte-order mark, which Windows does not decode (Wine does): every Windows reads"},
     // NT decodes UTF-16 by its mark; 95/98/ME read the bytes.
-    {"UTF-16 with its mark, NT predicted", good_tree_with({{kProfile, utf16le(profile_with({}), true)}}),
+    {"UTF-16 with its mark, NT predicted",
+     good_tree_with({{kProfile, utf16le(profile_with({}), true)}}),
      "profile-encoding-changes-launch", false},
     {"UTF-16 with its mark, on 9x", good_tree_with({{kProfile, utf16le(profile_with({}), true)}}),
      "profile-encoding", true, "Windows NT decodes it, but Windows 95 to ME read the raw bytes"},
     {"UTF-16 with its mark, 98 predicted",
-     good_tree_with({{kProfile, utf16le(profile_with({}), true)}}), "profile-encoding-changes-launch",
-     true, "Windows 95 to ME read the raw bytes", "98"},
+     good_tree_with({{kProfile, utf16le(profile_with({}), true)}}),
+     "profile-encoding-changes-launch", true, "Windows 95 to ME read the raw bytes", "98"},
     {"UTF-8 without a mark",
-     good_tree_with({{kProfile, profile_with({"ENGLISH_STARTUP=Caf\xC3\xA9"})}}), "profile-encoding",
-     true, "UTF-8"},
+     good_tree_with({{kProfile, profile_with({"ENGLISH_STARTUP=Caf\xC3\xA9"})}}),
+     "profile-encoding", true, "UTF-8"},
     {"ANSI beyond ASCII", good_tree_with({{kProfile, profile_with({"ENGLISH_STARTUP=Caf\xE9"})}}),
+     "profile-encoding", false},
+    // C0 and C1 lead only overlong forms: "\xC0\xA9" is Windows-1252's "À©".
+    {"ANSI with the bytes of an overlong form",
+     good_tree_with({{kProfile, profile_with({"ENGLISH_STARTUP=\xC0\xA9 \xC1\xA9"})}}),
      "profile-encoding", false},
 };
 const bool kEncodingRegistered = register_cases(kEncodingCases);
 
-TEST(ProfileRules, EncodingsAsEachWindowsReadsThem) { expect_cases(check_encoding, kEncodingCases); }
+TEST(ProfileRules, EncodingsAsEachWindowsReadsThem) {
+  expect_cases(check_encoding, kEncodingCases);
+}
 
 TEST(ProfileRules, TheNearestKnownKeyOfATypo) {
   EXPECT_EQ(nearest_known_key("ENGLSH"), "ENGLISH");

@@ -3,6 +3,8 @@
 // launcher-check's command line, and where its reports say a finding is.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "checker/command_line.h"
 #include "checker/report/html_text.h"
 #include "checker/report/json_text.h"
@@ -107,6 +109,18 @@ TEST(Reports, ReleasesGroupedIntoColumns) {
       "D:\\p\\setup.exe";
   EXPECT_EQ(release_columns(check)[0].label, "Windows 95");
   EXPECT_EQ(release_columns(check)[1].label, "95 OSR2");
+  // Starts that differ only in what they say are two columns.
+  const auto start_noting = [](const char* note) {
+    return ProgramStart{"D:\\p\\setup.exe", "", 1, 42, note, StartKind::kProgram};
+  };
+  check.languages[0].by_release[release_index(**release_named("xp"))].starts = {start_noting("a")};
+  check.languages[0].by_release[release_index(**release_named("xp-x64"))].starts = {
+      start_noting("b")};
+  labels.clear();
+  for (const ReleaseColumn& c : release_columns(check)) labels.push_back(c.label);
+  const auto xp = std::find(labels.begin(), labels.end(), "XP");
+  ASSERT_NE(xp, labels.end());
+  EXPECT_EQ(*(xp + 1), "XP x64");
 }
 
 TEST(Reports, TextInHtml) {
