@@ -43,7 +43,7 @@ TEST(DiscReaders, WhereACutImageEndsForAFile) {
   for (const Extent& e : extents) {
     EXPECT_EQ(extent_inside(e.first, e.bytes, blocks), e.inside) << e.first << "+" << e.bytes;
   }
-  EXPECT_TRUE(last_block_inside(9, blocks));  // UDF: the last block of the image
+  EXPECT_TRUE(last_block_inside(9, blocks));    // UDF: the last block of the image
   EXPECT_FALSE(last_block_inside(10, blocks));  // the first past it
 }
 

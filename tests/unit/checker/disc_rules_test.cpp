@@ -268,7 +268,8 @@ TEST(DiscRules, NamesAFileSystemLost) {
       {DiscFileSystem::kIso9660, "D:\\p\\A.B.C", true,
        "and a name of up to 8 characters with an extension of up to 3"},
       // The name a mastering tool writes keeps 8 characters of the base.
-      {DiscFileSystem::kIso9660, "D:\\p\\setup-english.exe", true, "Windows lists \"SETUP_EN.EXE\""},
+      {DiscFileSystem::kIso9660, "D:\\p\\setup-english.exe", true,
+       "Windows lists \"SETUP_EN.EXE\""},
       // The ninth level of folders is moved to RR_MOVED; the eighth is not.
       {DiscFileSystem::kIso9660, "D:\\a\\b\\c\\d\\e\\f\\g\\h\\i\\setup.exe", true,
        "ISO 9660 allows 8 levels of folders, and the mastering tool moved the deeper ones to "
