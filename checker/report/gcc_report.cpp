@@ -3,7 +3,7 @@
 #include "checker/names/code_page.h"
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
-#include "checker/report/report.h"
+#include "checker/report/gcc_report.h"
 
 namespace checker {
 

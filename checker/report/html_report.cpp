@@ -10,7 +10,7 @@
 #include "checker/report/locations.h"
 #include "checker/report/outcome.h"
 #include "checker/report/release_columns.h"
-#include "checker/report/report.h"
+#include "checker/report/html_report.h"
 #include "checker/report/summary.h"
 
 namespace checker {

@@ -6,7 +6,7 @@
 #include "checker/report/locations.h"
 #include "checker/report/outcome.h"
 #include "checker/report/release_columns.h"
-#include "checker/report/report.h"
+#include "checker/report/json_report.h"
 
 namespace checker {
 

@@ -3,7 +3,7 @@
 // The release table as --list-releases prints it: Markdown, one row a
 // release, the same table the README shows.
 #include "checker/names/udf_revision.h"
-#include "checker/report/report.h"
+#include "checker/report/release_table.h"
 #include "checker/windows/releases.h"
 
 namespace checker {

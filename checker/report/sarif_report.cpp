@@ -8,7 +8,7 @@
 
 #include "checker/report/json_text.h"
 #include "checker/report/locations.h"
-#include "checker/report/report.h"
+#include "checker/report/sarif_report.h"
 
 namespace checker {
 

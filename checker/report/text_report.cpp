@@ -7,7 +7,7 @@
 #include "checker/report/outcome.h"
 #include "checker/report/release_columns.h"
 #include "checker/report/summary.h"
-#include "checker/report/report.h"
+#include "checker/report/text_report.h"
 #include "checker/names/code_page.h"
 
 namespace checker {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "checker/rules/tree_check.h"
-#include "checker/source/disc/image_tree.h"
+#include "checker/source/disc/disc_image.h"
 
 namespace checker {
 

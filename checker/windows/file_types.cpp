@@ -4,10 +4,10 @@
 // starts a file by its default verb: each type with the fact of the release
 // table it rests on (none: every release opens it alike), and what happens
 // where the release has it and where it has not.
+#include "checker/windows/file_types.h"
+
 #include <algorithm>
 #include <string_view>
-
-#include "checker/windows/program_start.h"
 
 namespace checker {
 

@@ -3,6 +3,7 @@
 #include "checker/windows/program_start.h"
 
 #include "checker/names/path_rules.h"
+#include "checker/windows/file_types.h"
 #include "checker/windows/releases.h"
 
 namespace checker {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "checker/names/code_page.h"
-#include "checker/source/disc/image_tree.h"
+#include "checker/source/disc/disc_image.h"
 #include "checker/source/disc/library_log.h"
 
 namespace {

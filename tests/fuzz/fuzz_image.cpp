@@ -19,7 +19,7 @@
 #include "checker/names/code_page.h"
 #include "checker/rules/image_check.h"
 #include "checker/rules/disc_rules.h"
-#include "checker/source/disc/image_tree.h"
+#include "checker/source/disc/disc_image.h"
 #include "checker/source/disc/library_log.h"
 #include "tests/fuzz/fuzz_check.h"
 

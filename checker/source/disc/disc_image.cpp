@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The launcher authors
 // SPDX-License-Identifier: BSL-1.0
 // What a disc image holds, and its trees opened by file system.
+#include "checker/source/disc/disc_image.h"
+
 #include <algorithm>
 #include <cstring>
 
 #include "checker/source/disc/image_file.h"
 #include "checker/source/disc/library_log.h"
+#include "checker/source/disc/iso_tree.h"
 #include "checker/source/disc/listed_tree.h"
+#include "checker/source/disc/udf_tree.h"
 
 namespace checker {
 

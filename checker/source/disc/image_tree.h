@@ -38,28 +38,6 @@ constexpr Medium medium_of(DiscFileSystem fs) {
 // "iso9660", "joliet", "udf".
 inline const char* file_system_name(DiscFileSystem fs) { return medium_name(medium_of(fs)); }
 
-struct DiscImage {
-  bool iso9660 = true;  // false for a disc with UDF alone
-  bool joliet = false;
-  // The UDF revision the volume is written to (0x0102 for 1.02, 0x0201 for
-  // 2.01), where the image has a UDF file system.
-  std::optional<uint16_t> udf;
-  // The image's length, and the length its volumes say they have (the ISO
-  // 9660 volume space, the end of the UDF partition): an image cut short, as
-  // a burn or a download that stopped leaves it, is shorter.
-  uint64_t image_bytes = 0;
-  uint64_t volume_bytes = 0;
-
-  // The file system a Windows reads that reads UDF up to `newest_udf` (0:
-  // none): UDF where it can, else Joliet, else ISO 9660; none when the
-  // image holds nothing it reads.
-  std::optional<DiscFileSystem> read_by(uint16_t newest_udf) const;
-};
-
-// What the file at `path` holds: none when it is no disc image (`error`
-// empty) or cannot be read as one (`error` says why).
-std::optional<DiscImage> probe_image(const std::string& path, std::string* error);
-
 struct DiscName {
   std::string name;  // UTF-8, as Windows shows it
   bool folder = false;
@@ -75,8 +53,5 @@ class DiscTree : public Tree {
   Medium medium() const override { return medium_of(file_system()); }
   bool on_disc() const override { return true; }
 };
-
-std::unique_ptr<DiscTree> open_disc_tree(const std::string& path, DiscFileSystem fs,
-                                         std::string* error);
 
 }  // namespace checker

@@ -4,6 +4,7 @@
 // layouts and block reads. The library's own folder listing is not used: it
 // prefers Rock Ridge names, which Windows never reads, keeps Joliet names'
 // versions, and cuts some non-ASCII Joliet names short.
+#include "checker/source/disc/iso_tree.h"
 #include <cdio/bytesex.h>
 #include <cdio/iso9660.h>
 

@@ -67,20 +67,4 @@ class ListedTree : public DiscTree {
   std::map<RawPath, std::optional<std::vector<DiscEntry>>> listings_;
 };
 
-// Whether the ISO 9660 volume at `path` has a Joliet volume descriptor.
-bool has_joliet_tree(const std::string& path);
-// The two trees of the ISO 9660 volume; nullptr when the image holds no
-// such tree or its root cannot be read.
-std::unique_ptr<DiscTree> open_iso_tree(const std::string& path, bool joliet);
-// The UDF tree, read with libudfread; nullptr when the image has none.
-std::unique_ptr<DiscTree> open_udf_tree(const std::string& path);
-// The image's UDF volume: the revision of its logical volume and the
-// block its partition ends at; none without UDF.
-struct UdfVolume {
-  uint16_t revision = 0;
-  uint64_t end_block = 0;  // 0 for write-once media, which end where written
-  bool write_once = false;
-};
-std::optional<UdfVolume> udf_volume(const std::string& path);
-
 }  // namespace checker

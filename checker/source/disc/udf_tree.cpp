@@ -3,6 +3,7 @@
 // The UDF tree of a disc image, read with libudfread: every revision to
 // 2.60, metadata partitions, and small files stored inside their ICB, as
 // UDF writers store client.ini and autorun.inf.
+#include "checker/source/disc/udf_tree.h"
 #include <udfread.h>
 
 #include "checker/names/code_page.h"
