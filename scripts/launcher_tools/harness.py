@@ -10,26 +10,27 @@ Stand-in programs in the tree record how they were started.
 """
 
 import atexit
-import hashlib
 import os
 import re
 import shutil
 import subprocess
 import tempfile
-from dataclasses import dataclass, field
+from dataclasses import dataclass
 from pathlib import Path
 
-from launcher_tools import REPO, example_trees, wine_prefix
+from launcher_tools import REPO, wine_prefix
 # What the suites and scripts take from here too.
 from launcher_tools.wine_run import (WINE, WINESERVER, end_cleanly_on_signals, missing_tools,  # noqa: F401
                                      require_tools, start_under_wine)
 from launcher_tools.example_trees import ICON_TOOL
 from launcher_tools.i386_support import how_i386_runs
 from launcher_tools.pe_file import PeFile
+from launcher_tools.launch_record import Box, Result, Start, result_of  # noqa: F401
+from launcher_tools.wine_trees import (TWIN, example_tree, launcher_exe, place_launcher,  # noqa: F401
+                                       place_program, snapshot, write_profile)
 
 SERVER_LINGERS = 60  # seconds
 SHIPPED = REPO / "build/win32/launcher.exe"
-TWIN = REPO / "build/win64/launcher.exe"
 I386_PROBE = REPO / "build/win32/tests/e2e/wine_probe.exe"
 PROBE_STATUS = 0x95
 I386 = 0x14C
@@ -61,10 +62,6 @@ def smoke_rows(rows):
     32-bit programs are emulated and each launch takes about a minute)."""
     rows = list(rows.items()) if isinstance(rows, dict) else list(rows)
     return rows[:1] if os.environ.get("E2E_SMOKE") == "1" else rows
-
-
-def launcher_exe():
-    return Path(os.environ.get("LAUNCHER_EXE", TWIN)).resolve()
 
 
 def is_32bit(exe):
@@ -100,47 +97,6 @@ def use_shipped_where_possible(wine):
 
 def helpers_dir():
     return Path(os.environ.get("E2E_HELPERS", REPO / "build/win64/tests/e2e")).resolve()
-
-
-@dataclass
-class Start:
-    """One program the launcher started, as the stand-in recorded it."""
-    module: str
-    flags: int
-    show: int
-    command_line: bytes
-
-    @property
-    def parameters(self):
-        """The parameter text: the command line less the quoted program name
-        and the one blank the shell puts after it."""
-        line = self.command_line
-        if line.startswith(b'"'):
-            end = line.find(b'"', 1)
-            rest = line[end + 1:]
-        else:
-            rest = line.split(b" ", 1)[1] if b" " in line else b""
-        return rest[1:] if rest.startswith(b" ") else rest
-
-
-@dataclass
-class Box:
-    text: bytes
-    caption: bytes
-    buttons: str
-    icon: bool
-
-
-@dataclass
-class Result:
-    exit_code: int  # as a signed 32-bit value
-    starts: list = field(default_factory=list)  # Start, in start order
-    boxes: list = field(default_factory=list)
-    processes: int = 0  # every process in the launcher's job, itself included
-
-    @property
-    def started_modules(self):
-        return [s.module for s in self.starts]
 
 
 class Wine:
@@ -273,7 +229,7 @@ class Wine:
                                                 before_retry=lambda: record.unlink(missing_ok=True))
         if code != 0:
             raise RuntimeError(f"run_launcher failed ({code}): {errors} output: {output!r}")
-        return self._result(output, record)
+        return result_of(output, record)
 
     def relay_calls(self, exe):
         """The Windows API calls the program at `exe` makes itself, in order,
@@ -299,30 +255,6 @@ class Wine:
                     calls.append((match.group(2), match.group(3)))
         return calls
 
-    @staticmethod
-    def _result(output, record):
-        fields, boxes = {}, []
-        for line in output.splitlines():
-            if line.startswith("box="):
-                parts = dict(p.split("=", 1) for p in line.split(" "))
-                boxes.append(Box(bytes.fromhex(parts["box"]), bytes.fromhex(parts["caption"]),
-                                 parts["buttons"], parts["icon"] == "1"))
-            elif "=" in line:
-                key, value = line.split("=", 1)
-                fields[key] = value
-        by_pid = {}
-        if record.exists():
-            for line in record.read_text(encoding="latin-1").splitlines():
-                parts = dict(p.split("=", 1) for p in line.split("|"))
-                by_pid[parts["pid"]] = Start(parts["module"], int(parts["flags"]),
-                                             int(parts["show"]), bytes.fromhex(parts["cmdline"]))
-        order = [p for p in fields.get("started", "").split(",") if p]
-        starts = [by_pid.pop(p) for p in order if p in by_pid]
-        if by_pid:  # recorded but not seen starting in the job
-            raise RuntimeError(f"stand-ins outside the launcher's job: {by_pid}")
-        code = int(fields["exit"])
-        return Result(code - (1 << 32) if code >= 1 << 31 else code, starts, boxes, len(order))
-
 
 BEST_FIT_DUMP = REPO / "build/win64/tests/e2e/best_fit_dump.exe"
 
@@ -345,45 +277,3 @@ def shared_wine():
         _shared = Wine()
         atexit.register(_shared.close)
     return _shared
-
-
-def write_profile(tree, text):
-    path = Path(tree) / "install/quv/win/client.ini"
-    path.parent.mkdir(parents=True, exist_ok=True)
-    path.write_bytes(text.encode("latin-1") if isinstance(text, str) else text)
-
-
-def place_program(wine, tree, relative):
-    """Puts a stand-in program at `relative` inside the tree."""
-    path = Path(tree) / relative
-    path.parent.mkdir(parents=True, exist_ok=True)
-    shutil.copy(wine.stand_in(), path)
-    return path
-
-
-def place_launcher(tree, relative="launcher.exe", exe=None):
-    path = Path(tree) / relative
-    path.parent.mkdir(parents=True, exist_ok=True)
-    shutil.copy(exe or launcher_exe(), path)
-    return path
-
-
-def snapshot(tree):
-    """Every file and folder of the tree with its size, time and content hash."""
-    state = {}
-    for path in sorted(Path(tree).rglob("*")):
-        info = path.lstat()
-        digest = hashlib.sha256(path.read_bytes()).hexdigest() if path.is_file() else "dir"
-        state[str(path.relative_to(tree))] = (info.st_size, info.st_mtime_ns, digest)
-    return state
-
-
-def example_tree(wine, drive="E", name="cd", exe=None):
-    """A copy of examples/<name> with the launcher (`exe`, else the one under
-    test) at its root and a stand-in at its program paths, mapped as
-    `drive`. Returns the tree and its setup keys."""
-    tree = Path(tempfile.mkdtemp(dir=wine.root, prefix=f"{name}-"))
-    keys = example_trees.stage(name, tree, wine.stand_in())
-    place_launcher(tree, exe=exe)
-    wine.map_drive(drive, tree)
-    return tree, keys

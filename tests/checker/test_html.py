@@ -16,7 +16,7 @@ from selenium.webdriver.common.by import By
 
 from launcher_tools import REPO, example_trees
 from launcher_tools.browser import headless_chromium, requested_urls, screenshot, scrolls_sideways
-from test_cli import CHECKER, SCRATCH, make_reference_tree, program, reference_trees, tree_with
+from checker_support import CHECKER, SCRATCH, make_reference_tree, program, reference_trees, tree_with
 
 SCRIPT = b"<script>alert(1)</script>"
 ATTRIBUTE = b'"><img src=x onerror=alert(1)>'

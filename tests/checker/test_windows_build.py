@@ -20,8 +20,8 @@ import unittest
 from concurrent.futures import ThreadPoolExecutor
 
 from launcher_tools import harness
-from test_cli import PROFILE, SCRATCH, master, program, run, tree_with, udf_only
-from test_disc_names import genisoimage
+from checker_support import PROFILE, SCRATCH, master, program, run, tree_with, udf_only
+from disc_images import genisoimage
 
 CHECKERS = {"64-bit": harness.REPO / "build/win64/launcher-check.exe",
             "32-bit": harness.REPO / "build/win32/launcher-check.exe"}

@@ -17,7 +17,7 @@ import unittest
 from pathlib import Path
 
 from launcher_tools import example_trees, harness
-from test_agreement import Agreement
+from agreement import Agreement
 
 MAKE_ISO = harness.REPO / "scripts/make-iso"
 LONG = "release candidate of the english edition"

@@ -9,7 +9,7 @@ import random
 import unittest
 
 from launcher_tools import harness
-from test_launcher import ICON_PREFIX, LauncherCase
+from launcher_case import ICON_PREFIX, LauncherCase
 
 ENGLISH = "ENGLISH=D:\\products\\enu\\setup.exe"
 DEFINED_STATUSES = {0, -1, 8} | set(range(1, 33))
