@@ -1,6 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The launcher authors
 # SPDX-License-Identifier: BSL-1.0
-"""The documentation's examples and tables, held to what the checker prints."""
+"""The checker's manual (docs/checker.md): its example report, findings
+table, release table and list of release names, held to what the checker
+prints."""
 
 import re
 import subprocess
@@ -9,9 +11,12 @@ import unittest
 from checker_support import REPO, SCRATCH, run, main
 
 
-class Readme(unittest.TestCase):
-    def test_the_readmes_example_report_is_what_make_check_tree_prints(self):
-        readme = (REPO / "README.md").read_text()
+MANUAL = REPO / "docs/checker.md"
+
+
+class Docs(unittest.TestCase):
+    def test_the_example_report_is_what_make_check_tree_prints(self):
+        readme = MANUAL.read_text()
         command = "$ make check-tree TREE=examples/cd\n"
         shown = readme[readme.index(command) + len(command):]
         shown = shown[:shown.index("```")]
@@ -25,9 +30,8 @@ class Readme(unittest.TestCase):
         self.assertEqual(printed[printed.index("examples/cd is a bundled example"):-len(told)], shown)
         self.assertTrue(page.read_text().startswith("<!DOCTYPE html>"))
 
-
-    def test_the_readmes_findings_table_is_the_checkers(self):
-        readme = (REPO / "README.md").read_text()
+    def test_the_findings_table_is_the_checkers(self):
+        readme = MANUAL.read_text()
         rows = [line.split(" | ") for line in readme.splitlines()
                 if line.startswith("| error | `") or line.startswith("| warning | `")]
         documented = [(r[0][2:], r[1].strip("`"), r[2][:-2]) for r in rows]
@@ -35,12 +39,18 @@ class Readme(unittest.TestCase):
                   for line in run("--list-findings").stdout.decode().splitlines()]
         self.assertEqual(documented, listed)
 
-
-    def test_the_readmes_release_table_is_the_checkers(self):
-        readme = (REPO / "README.md").read_text()
+    def test_the_release_table_is_the_checkers(self):
+        readme = MANUAL.read_text()
         listed = run("--list-releases").stdout.decode()
         self.assertTrue(listed.startswith("| name | release |"), listed)
         self.assertIn("\n" + listed + "\n", readme)
+
+    def test_the_windows_option_names_every_release(self):
+        listed = re.findall(r"^\| `([^`]+)` \|", run("--list-releases").stdout.decode(), re.M)
+        said = " ".join(MANUAL.read_text().split())
+        names = said[said.index("a release (") + len("a release ("):]
+        names = names[:names.index(")")]
+        self.assertEqual(re.findall(r"`([^`]+)`", names), listed)
 
 
 if __name__ == "__main__":
