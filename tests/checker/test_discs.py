@@ -13,93 +13,104 @@ from pathlib import Path
 from checker_support import (REPO, PROFILE, SCRATCH, run, tree_with, program, master, udf_only,
                              unreadable_folder, unreadable_profile, main)
 
+DEEP = "a/b/c/d/e/f/g/h/i"
+LONG_NAME = "x" * 70
+PROFILE_TEXT = (b"[95]\r\nENGLISH=D:\\" + DEEP.replace("/", "\\").encode() + b"\\setup.exe\r\n"
+                b"GERMAN=D:\\products\\" + LONG_NAME.encode() + b"\\setup.exe\r\n"
+                b"FRENCH=D:\\products\\fra\\setup.exe\r\n")
+FILES = [(DEEP + "/setup.exe", program()), (f"products/{LONG_NAME}/setup.exe", program()),
+         ("products/fra/setup.exe", program()), (PROFILE.replace("client.ini", "addiconw.exe"), program())]
+AUTORUN = [("autorun.inf", b"[autorun]\r\nopen=other.exe /x\r\nicon=missing.ico\r\n"),
+           ("other.exe", program())]
+
+
+def genisoimage(tree, *options):
+    iso = tree.with_suffix(".g.iso")
+    subprocess.run(["genisoimage", "-quiet", *options, "-o", str(iso), str(tree)], check=True,
+                   capture_output=True)
+    return iso.read_bytes()
+
+
+def disc_cases():
+    """name: (image, medium, {language: exit}, the tree's finding codes). make
+    iso writes an autorun.inf that opens launcher.exe, which these trees lack."""
+    no_launcher = {"autorun-open-missing", "autorun-icon-missing", "launcher-missing"}
+    return {
+        "Joliet, as make iso masters it": (
+            lambda t: master(t), "joliet", {"ENGLISH": 0, "GERMAN": -1, "FRENCH": 0},
+            {"disc-name-lost"} | no_launcher),
+        "ISO 9660 names only": (
+            lambda t: master(t, joliet=False), "iso9660", {"ENGLISH": 0, "GERMAN": -1, "FRENCH": 0},
+            {"disc-name-lost"} | no_launcher),
+        "deep folders moved, no autorun": (
+            lambda t: genisoimage(t, "-r"), "iso9660", {"ENGLISH": -1, "FRENCH": 0},
+            {"disc-name-lost", "autorun-missing", "launcher-missing"}),
+        "another program in autorun": (
+            lambda t: genisoimage(t, "-J"), "joliet", {"FRENCH": 0},
+            {"autorun-not-launcher", "autorun-icon-missing", "disc-name-lost"}),
+        "UDF bridge": (
+            lambda t: genisoimage(t, "-J", "-udf"), "udf", {"FRENCH": 0},
+            {"autorun-missing", "launcher-missing"}),
+        # Windows 95 reads the ISO 9660 names of a bridge without Joliet.
+        "UDF bridge without Joliet": (
+            lambda t: genisoimage(t, "-r", "-udf"), "udf", {"GERMAN": 0, "FRENCH": 0},
+            {"disc-two-trees", "autorun-missing", "launcher-missing"}),
+        # Small files inside their ICB, read; 95 to 2000 read nothing.
+        "UDF 2.01 alone": (udf_only, "udf", {"FRENCH": 0},
+                           {"disc-not-read-elsewhere", "autorun-missing", "launcher-missing"}),
+        # A folder on the way that cannot be read is not a missing one.
+        "a folder on the way, its data past the end": (
+            unreadable_folder, "joliet", {"FRENCH": None, "ENGLISH": 0}, {"disc-name-lost"} | no_launcher),
+        "client.ini listed, its data past the end": (
+            unreadable_profile, "joliet", {"FRENCH": None}, {"file-unreadable"} | no_launcher),
+    }
+
+
+def checked_image(name, make):
+    """The image `make` masters of the test tree, and its JSON report."""
+    tree = tree_with(PROFILE_TEXT, FILES + (AUTORUN if name.startswith("another") else []))
+    image = SCRATCH / "disc.iso"
+    image.write_bytes(make(tree))
+    done = run("--json", image)
+    assert done.returncode in (0, 1), done.stderr
+    return image, json.loads(done.stdout)
+
 
 class Discs(unittest.TestCase):
     """What a disc image holds as Windows reads it, and the disc findings."""
 
     def test_images(self):
-        deep = "a/b/c/d/e/f/g/h/i"
-        long_name = "x" * 70
-        profile = (b"[95]\r\nENGLISH=D:\\" + deep.replace("/", "\\").encode() + b"\\setup.exe\r\n"
-                   b"GERMAN=D:\\products\\" + long_name.encode() + b"\\setup.exe\r\n"
-                   b"FRENCH=D:\\products\\fra\\setup.exe\r\n")
-        files = [(deep + "/setup.exe", program()), (f"products/{long_name}/setup.exe", program()),
-                 ("products/fra/setup.exe", program()), (PROFILE.replace("client.ini", "addiconw.exe"), program())]
-        autorun = [("autorun.inf", b"[autorun]\r\nopen=other.exe /x\r\nicon=missing.ico\r\n"),
-                   ("other.exe", program())]
-
-        def genisoimage(tree, *options):
-            iso = tree.with_suffix(".g.iso")
-            subprocess.run(["genisoimage", "-quiet", *options, "-o", str(iso), str(tree)], check=True,
-                           capture_output=True)
-            return iso.read_bytes()
-
-        # name: (image, medium, {language: exit}, the tree's finding codes). make iso
-        # writes an autorun.inf that opens launcher.exe, which these trees lack.
-        no_launcher = {"autorun-open-missing", "autorun-icon-missing", "launcher-missing"}
-        cases = {
-            "Joliet, as make iso masters it": (
-                lambda t: master(t), "joliet", {"ENGLISH": 0, "GERMAN": -1, "FRENCH": 0},
-                {"disc-name-lost"} | no_launcher),
-            "ISO 9660 names only": (
-                lambda t: master(t, joliet=False), "iso9660", {"ENGLISH": 0, "GERMAN": -1, "FRENCH": 0},
-                {"disc-name-lost"} | no_launcher),
-            "deep folders moved, no autorun": (
-                lambda t: genisoimage(t, "-r"), "iso9660", {"ENGLISH": -1, "FRENCH": 0},
-                {"disc-name-lost", "autorun-missing", "launcher-missing"}),
-            "another program in autorun": (
-                lambda t: genisoimage(t, "-J"), "joliet", {"FRENCH": 0},
-                {"autorun-not-launcher", "autorun-icon-missing", "disc-name-lost"}),
-            "UDF bridge": (
-                lambda t: genisoimage(t, "-J", "-udf"), "udf", {"FRENCH": 0},
-                {"autorun-missing", "launcher-missing"}),
-            # Windows 95 reads the ISO 9660 names of a bridge without Joliet.
-            "UDF bridge without Joliet": (
-                lambda t: genisoimage(t, "-r", "-udf"), "udf", {"GERMAN": 0, "FRENCH": 0},
-                {"disc-two-trees", "autorun-missing", "launcher-missing"}),
-            # Small files inside their ICB, read; 95 to 2000 read nothing.
-            "UDF 2.01 alone": (udf_only, "udf", {"FRENCH": 0},
-                               {"disc-not-read-elsewhere", "autorun-missing", "launcher-missing"}),
-            # A folder on the way that cannot be read is not a missing one.
-            "a folder on the way, its data past the end": (
-                unreadable_folder, "joliet", {"FRENCH": None, "ENGLISH": 0}, {"disc-name-lost"} | no_launcher),
-            "client.ini listed, its data past the end": (
-                unreadable_profile, "joliet", {"FRENCH": None}, {"file-unreadable"} | no_launcher),
-        }
-        for name, (make, medium, exits, codes) in cases.items():
+        for name, (make, medium, exits, codes) in disc_cases().items():
             with self.subTest(name):
-                tree = tree_with(profile, files + (autorun if name.startswith("another") else []))
-                image = SCRATCH / "disc.iso"
-                image.write_bytes(make(tree))
-                done = run("--json", image)
-                self.assertIn(done.returncode, (0, 1), done.stderr)
-                report = json.loads(done.stdout)
+                image, report = checked_image(name, make)
                 self.assertEqual(report["medium"], medium)
                 by_language = {l["language"]: l["exit_status"] for l in report["languages"]}
                 self.assertEqual({k: by_language[k] for k in exits}, exits)
-                found = {f["code"] for f in report["findings"]}
-                self.assertEqual(found, codes)
+                self.assertEqual({f["code"] for f in report["findings"]}, codes)
                 # A finding's line counts in the file it names.
                 for f in (f for f in report["findings"] if f["code"].startswith("autorun-")):
                     if name.startswith("another"):
-                        self.assertEqual((f["file"], f["line"]), ("D:\\autorun.inf", 3 if f["code"] == "autorun-icon-missing" else 2))
-                if name == "UDF 2.01 alone":
-                    self.assertEqual(report["file_systems"], {"95": None, "98-me": None, "2000": None,
-                                                              "xp": "udf", "vista-and-later": "udf"})
-                    self.assertIn("File systems: Windows 95/NT 4.0 reads nothing; Windows 98/ME nothing; Windows "
-                                  "2000 nothing; Windows XP UDF 2.01; Windows Vista and later UDF 2.01\n",
-                                  run(image).stdout.decode())
-                    # Each release launches from what it reads: nothing up to 2000.
-                    self.assertEqual({r: report["releases"][r]["exit_status"]["0000040C"]
-                                      for r in ("me", "nt4", "2000", "xp", "10")},
-                                     {"me": None, "nt4": None, "2000": None, "xp": 0, "10": 0})
-                    on_9x = json.loads(run("--json", "--windows", "9x", image).stdout)
-                    # Unread is not missing: no key advice, nothing predicted.
-                    self.assertEqual({f["code"] for f in on_9x["findings"]},
-                                     {"disc-not-read", "disc-not-read-elsewhere"})
-                    self.assertEqual({(l["outcome"], l["exit_status"], l["setup_path"], len(l["findings"]))
-                                      for l in on_9x["languages"] + [on_9x["unmatched_locale"]]},
-                                     {("cannot-tell", None, None, 0)})
+                        self.assertEqual((f["file"], f["line"]),
+                                         ("D:\\autorun.inf", 3 if f["code"] == "autorun-icon-missing" else 2))
+
+    def test_udf_alone_as_each_release_reads_it(self):
+        image, report = checked_image("UDF 2.01 alone", udf_only)
+        self.assertEqual(report["file_systems"], {"95": None, "98-me": None, "2000": None,
+                                                  "xp": "udf", "vista-and-later": "udf"})
+        self.assertIn("File systems: Windows 95/NT 4.0 reads nothing; Windows 98/ME nothing; Windows "
+                      "2000 nothing; Windows XP UDF 2.01; Windows Vista and later UDF 2.01\n",
+                      run(image).stdout.decode())
+        # Each release launches from what it reads: nothing up to 2000.
+        self.assertEqual({r: report["releases"][r]["exit_status"]["0000040C"]
+                          for r in ("me", "nt4", "2000", "xp", "10")},
+                         {"me": None, "nt4": None, "2000": None, "xp": 0, "10": 0})
+        on_9x = json.loads(run("--json", "--windows", "9x", image).stdout)
+        # Unread is not missing: no key advice, nothing predicted.
+        self.assertEqual({f["code"] for f in on_9x["findings"]},
+                         {"disc-not-read", "disc-not-read-elsewhere"})
+        self.assertEqual({(l["outcome"], l["exit_status"], l["setup_path"], len(l["findings"]))
+                          for l in on_9x["languages"] + [on_9x["unmatched_locale"]]},
+                         {("cannot-tell", None, None, 0)})
 
     def test_a_crash_of_xorriso_is_mastered_once_more(self):
         # xorriso now and then dies of a SIGSEGV on a tree it masters the
