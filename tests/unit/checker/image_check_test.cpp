@@ -137,17 +137,7 @@ const bool kRegistered = [] {
 
 TEST(ImageCheck, WhatEachReleaseReadsOfTheImage) {
   for (const ImageCase& c : cases()) {
-    const TreeCheck checked = check(c.disc, c.release);
-    std::string messages;
-    bool raised = false, said = false;
-    for (const auto& [language, f] : checked.each_finding()) {
-      messages += std::string(f->name()) + ": " + f->message + "\n";
-      if (f->name() != std::string(c.code)) continue;
-      raised = true;
-      said = said || f->message.find(c.said) != std::string::npos;
-    }
-    EXPECT_EQ(raised, c.raised) << c.name << "\n" << messages;
-    EXPECT_TRUE(!c.raised || said) << c.name << ": \"" << c.said << "\" not in\n" << messages;
+    expect_finding(check(c.disc, c.release), c.code, c.raised, c.said, c.name);
   }
 }
 

@@ -33,20 +33,23 @@ TreeCheck run_case(RuleGroup group, const RuleCase& c) {
   return check_tree_with(tree, "t", options, c.disc ? &tree : nullptr, {group});
 }
 
-void expect_cases(RuleGroup group, const std::vector<RuleCase>& cases) {
-  for (const RuleCase& c : cases) {
-    const TreeCheck check = run_case(group, c);
-    std::string messages;
-    bool raised = false, said = false;
-    for (const auto& [language, f] : check.each_finding()) {
-      messages += std::string(f->name()) + ": " + f->message + "\n";
-      if (f->name() != std::string(c.code)) continue;
-      raised = true;
-      said = said || f->message.find(c.said) != std::string::npos;
-    }
-    EXPECT_EQ(raised, c.raised) << c.name << " (" << c.code << ")\n" << messages;
-    EXPECT_TRUE(!c.raised || said) << c.name << ": \"" << c.said << "\" not in\n" << messages;
+void expect_finding(const TreeCheck& check, const std::string& code, bool raised,
+                    const std::string& said, const std::string& name) {
+  std::string messages;
+  bool found = false, says = false;
+  for (const auto& [language, f] : check.each_finding()) {
+    messages += std::string(f->name()) + ": " + f->message + "\n";
+    if (f->name() != code) continue;
+    found = true;
+    says = says || f->message.find(said) != std::string::npos;
   }
+  EXPECT_EQ(found, raised) << name << " (" << code << ")\n" << messages;
+  EXPECT_TRUE(!raised || says) << name << ": \"" << said << "\" not in\n" << messages;
+}
+
+void expect_cases(RuleGroup group, const std::vector<RuleCase>& cases) {
+  for (const RuleCase& c : cases)
+    expect_finding(run_case(group, c), c.code, c.raised, c.said, c.name);
 }
 
 namespace {

@@ -44,6 +44,11 @@ bool register_case(const std::string& code, bool raised, const std::string& name
 // The check of `files` with only `group` run, as a case sets it up.
 TreeCheck run_case(RuleGroup group, const RuleCase& c);
 
+// Whether `check` raises `code`, and where it does, that a message of it
+// says `said`; `name` names the case in a failure.
+void expect_finding(const TreeCheck& check, const std::string& code, bool raised,
+                    const std::string& said, const std::string& name);
+
 // Runs every case of a table: the code raised or not, and what it says.
 void expect_cases(RuleGroup group, const std::vector<RuleCase>& cases);
 
