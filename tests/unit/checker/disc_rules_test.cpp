@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The launcher authors
 // SPDX-License-Identifier: BSL-1.0
 // The rules of a disc: autorun.inf as each release reads it, the launcher at
-// the root, and the names a file system lost.
+// the root, and (through lost_names_test) the names a file system lost.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "checker/rules/check.h"
 #include "checker/rules/disc_rules.h"
-#include "checker/rules/lost_names.h"
 #include "checker/source/disc/listed_tree.h"
 #include "tests/unit/checker/rule_cases.h"
 #include "tests/unit/checker/memory_tree.h"
@@ -26,18 +25,11 @@ std::set<std::string> codes_of(const TreeCheck& check, std::string* messages = n
   return codes;
 }
 
-// The disc group's findings on a disc as `release` reads it; with
-// `setup_path`, only what the image lost of that path.
+// The disc group's findings on a disc as `release` reads it.
 std::set<std::string> disc_findings(std::map<std::string, std::string> files, const char* release,
                                     DiscFileSystem fs = DiscFileSystem::kJoliet,
-                                    const std::string& setup_path = "",
                                     std::string* messages = nullptr) {
   MemoryTree tree(std::move(files), fs);
-  if (!setup_path.empty()) {
-    TreeCheck check;
-    check_lost_name(tree, setup_path, "ENGLISH's setup program", check);
-    return codes_of(check, messages);
-  }
   CheckOptions options;
   options.release = *release_named(release);
   return codes_of(check_tree_with(tree, "t", options, &tree, {check_disc}), messages);
@@ -225,79 +217,10 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
   };
   for (const Row& row : rows) {
     std::string messages;
-    EXPECT_EQ(disc_findings(row.files, row.release, DiscFileSystem::kJoliet, "", &messages),
-              row.codes)
+    EXPECT_EQ(disc_findings(row.files, row.release, DiscFileSystem::kJoliet, &messages), row.codes)
         << row.name;
     EXPECT_NE(messages.find(row.why), std::string::npos) << row.name << ": " << messages;
   }
-}
-
-TEST(DiscRules, NamesAFileSystemLost) {
-  const std::map<std::string, std::string> root = {
-      {"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\n"},
-      {"launcher.exe", program()},
-      {"p/other.txt", "x"},
-      {"p/" + std::string(64, 'j'), "cut to 64"},
-      {"QUV_ITA/SETUP.EXE", "x"},
-      {"p/SETUP_EN.EXE", "x"},
-      {"a/b/c/d/e/f/g/h/x.txt", "x"},
-      {"RR_MOVED/i/setup.exe", "x"}};
-  struct Row {
-    DiscFileSystem fs;
-    std::string setup;     // missing from the disc
-    bool lost;             // told why: a name the file system cannot hold
-    const char* why = "";  // a part of the reason told
-  };
-  const Row rows[] = {
-      // Without Joliet, Windows sees 8.3 names of A-Z, 0-9 and _ only.
-      {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGH.EXE", false},
-      {DiscFileSystem::kIso9660, "D:\\p\\SETUP", false},
-      {DiscFileSystem::kIso9660, "D:\\p\\SET_UP1.ABC", false},
-      {DiscFileSystem::kIso9660, "D:\\p\\ABCDEFGHI.EXE", true,
-       "which hold a name of up to 8 characters"},
-      {DiscFileSystem::kIso9660, "D:\\p\\SETUP.EXEC", true},
-      {DiscFileSystem::kIso9660, "D:\\p\\SET-UP.EXE", true,
-       "which hold letters, digits and _ only (upper case), and"},
-      // The character set apart from the length, with the name Windows lists.
-      {DiscFileSystem::kIso9660, "D:\\quv-ita\\setup.exe", true,
-       "letters, digits and _ only (upper case), and \"quv-ita\" is not one: Windows lists "
-       "\"QUV_ITA\""},
-      {DiscFileSystem::kIso9660, "D:\\quv-italian\\setup.exe", true,
-       "letters, digits and _ only (upper case), and a name of up to 8"},
-      // Split at the first dot: "B.C" is no extension.
-      {DiscFileSystem::kIso9660, "D:\\p\\A.B.C", true,
-       "and a name of up to 8 characters with an extension of up to 3"},
-      // The name a mastering tool writes keeps 8 characters of the base.
-      {DiscFileSystem::kIso9660, "D:\\p\\setup-english.exe", true,
-       "Windows lists \"SETUP_EN.EXE\""},
-      // The ninth level of folders is moved to RR_MOVED; the eighth is not.
-      {DiscFileSystem::kIso9660, "D:\\a\\b\\c\\d\\e\\f\\g\\h\\i\\setup.exe", true,
-       "ISO 9660 allows 8 levels of folders, and the mastering tool moved the deeper ones to "
-       "\\RR_MOVED"},
-      {DiscFileSystem::kIso9660, "D:\\a\\b\\c\\d\\e\\f\\g\\i\\setup.exe", false},
-      {DiscFileSystem::kIso9660, "D:\\p\\.EXE", true},
-      {DiscFileSystem::kIso9660, "D:\\p\\setup.exe", false},  // upper case on the disc
-      // Joliet names hold 64 characters, its paths 120.
-      {DiscFileSystem::kJoliet, "D:\\p\\" + std::string(65, 'j'), true},
-      {DiscFileSystem::kJoliet, "D:\\p\\" + std::string(65, 'k'), false},
-      {DiscFileSystem::kJoliet, "D:\\p\\" + std::string(118, 'l'), true},
-      {DiscFileSystem::kJoliet, "D:\\p\\" + std::string(117, 'l'), false},
-      {DiscFileSystem::kUdf, "D:\\p\\" + std::string(130, 'u'), false},
-  };
-  for (const Row& row : rows) {
-    std::string messages;
-    const auto codes = disc_findings(root, "10", row.fs, row.setup, &messages);
-    EXPECT_EQ(codes.count("disc-name-lost"), row.lost ? 1u : 0u)
-        << file_system_name(row.fs) << " " << row.setup;
-    EXPECT_NE(messages.find(row.why), std::string::npos) << messages;
-  }
-}
-
-TEST(DiscRules, UdfRevisionsAreNamedByTheirBinaryCodedDigits) {
-  const std::pair<uint16_t, const char*> revisions[] = {{0x0102, "1.02"}, {0x0150, "1.50"},
-                                                        {0x0200, "2.00"}, {0x0201, "2.01"},
-                                                        {0x0250, "2.50"}, {0x0260, "2.60"}};
-  for (const auto& [revision, name] : revisions) EXPECT_EQ(udf_revision_name(revision), name);
 }
 
 }  // namespace
