@@ -9,6 +9,8 @@ from launcher_tools import project_version
 from launcher_tools.pe_file import RT_MANIFEST, RT_VERSION
 
 # Every function the launcher calls; all of them exported by Windows 95's DLLs.
+# GetUserDefaultLangID is NT 4.0's language, the user's locale: the system's
+# (GetSystemDefaultLangID) is another user's choice and fails this list.
 EXPECTED_IMPORTS = {
     "KERNEL32.DLL": {"GetCommandLineA", "GetStartupInfoA", "GetModuleHandleA",
                      "GetModuleFileNameA", "ExitProcess", "GetACP", "GetCPInfo",
