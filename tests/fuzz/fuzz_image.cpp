@@ -18,7 +18,6 @@
 #include "checker/rules/check.h"
 #include "checker/names/code_page.h"
 #include "checker/rules/image_check.h"
-#include "checker/rules/disc_rules.h"
 #include "checker/source/disc/disc_image.h"
 #include "checker/source/disc/library_log.h"
 #include "tests/fuzz/fuzz_check.h"
@@ -87,9 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(!head || head->size() <= 7);
     std::vector<std::string> parts;
     check_names(*tree, parts, 0);
-    checker::TreeCheck check = checker::check_tree(*tree, path, checker::CheckOptions{});
-    checker::check_disc(*tree, check);
-    FUZZ_CHECK(check.medium == checker::file_system_name(fs));
+    // Every rule group, the disc's included, as for a tree of a disc.
+    checker::TreeCheck check =
+        checker::check_tree(*tree, path, checker::CheckOptions{}, tree.get());
+    FUZZ_CHECK(check.medium == checker::medium_of(fs));
     FUZZ_CHECK(check.languages.size() == 6 && check.unmatched);
     for (const checker::LanguageCheck& l : check.languages) {
       FUZZ_CHECK(possible_exit(l.exit_status));
