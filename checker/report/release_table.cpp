@@ -67,7 +67,7 @@ std::string release_table() {
            (r.newest_udf == 0 ? "-" : "up to " + udf_revision_name(r.newest_udf)) + " | " +
            "up to " + subsystem_name(r.newest_subsystem) + " | " + width_name(r.width) + " | " +
            dos_name(r) + " | " + opens(r) + " | " + autorun(r) + " | " +
-           (r.profile == ProfileReaderKind::k9x ? "9x" : "NT") + " |\n";
+           (r.profile == ProfileReaderKind::kBytes ? "bytes" : "UTF-16 by its mark") + " |\n";
   }
   return out;
 }

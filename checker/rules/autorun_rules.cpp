@@ -30,9 +30,11 @@ Finding autorun_finding(Code code, std::string message, const ProfileKey* key) {
 }
 
 // The section a release reads: 64-bit Windows takes [AutoRun.Amd64] where
-// there is one, and then ignores [AutoRun].
-std::string autorun_section(const Profile& autorun, const Release& release) {
-  if (release.autorun_amd64 && autorun.find_section("autorun.amd64") != nullptr) {
+// there is one, and then ignores [AutoRun]; `as_32_bit`: a 32-bit edition
+// of a release that came in both widths, which reads [AutoRun] alone.
+std::string autorun_section(const Profile& autorun, const Release& release,
+                            bool as_32_bit = false) {
+  if (release.autorun_amd64 && !as_32_bit && autorun.find_section("autorun.amd64") != nullptr) {
     return "autorun.amd64";
   }
   return "autorun";
@@ -47,17 +49,31 @@ struct AutorunStart {
   bool unreadable = false;  // the program is listed but cannot be read
 };
 
+// The first release of each line (9x, NT) that honours shellexecute=:
+// "ME and 2000", from the release table.
+std::string first_with_shellexecute() {
+  std::string out;
+  bool nine_x_done = false, nt_done = false;
+  for (const Release& r : kReleases) {
+    bool& done = r.family == Windows::k9x ? nine_x_done : nt_done;
+    if (done || !r.shellexecute) continue;
+    done = true;
+    out += (out.empty() ? "" : " and ") + std::string(r.short_title);
+  }
+  return out;
+}
+
 // Why a release finds no command: no line in the section it reads, and
 // what else the file holds that it does not read.
 std::string no_command(const Profile& autorun, const std::string& section, const Release& release,
                        ProfileText text) {
   std::string why = "autorun.inf has no [" + section + "] open= line";
   if (!release.shellexecute && autorun.find_key(section, "shellexecute") != nullptr) {
-    why += ", and shellexecute= is read only from Windows XP SP2 on";
+    why += ", and shellexecute= is read only from Windows " + first_with_shellexecute() + " on";
   }
   const bool utf16 = text == ProfileText::kUtf16Le || text == ProfileText::kUtf16Be;
-  if (utf16 && release.profile == ProfileReaderKind::k9x) {
-    why = "autorun.inf is UTF-16 text, which Windows 95, 98 and ME read as raw bytes";
+  if (utf16 && release.profile == ProfileReaderKind::kBytes) {
+    why = "autorun.inf is UTF-16 text, read there as raw bytes";
   }
   return why;
 }
@@ -65,9 +81,10 @@ std::string no_command(const Profile& autorun, const std::string& section, const
 // shellexecute= (the shell's start, any file type) where the release
 // honours it and the line is there, else open= (a process: a program file
 // only).
-AutorunStart autorun_start(DiscTree& tree, const std::string& bytes, const Release& release) {
+AutorunStart edition_start(DiscTree& tree, const std::string& bytes, const Release& release,
+                           bool as_32_bit) {
   const Profile autorun(bytes, marks_of(release));
-  const std::string section = autorun_section(autorun, release);
+  const std::string section = autorun_section(autorun, release, as_32_bit);
   const ProfileKey* shell =
       release.shellexecute ? autorun.find_key(section, "shellexecute") : nullptr;
   const bool by_shell = shell && shell->value && !program_of(*shell->value).empty();
@@ -93,6 +110,20 @@ AutorunStart autorun_start(DiscTree& tree, const std::string& bytes, const Relea
     out.started = named ? named->text : path;
   }
   return out;
+}
+
+// A release that came in 32-bit and 64-bit editions (Vista, 7, 8) reads
+// [AutoRun] on the one and [AutoRun.Amd64] on the other: it starts what
+// both start, and where one edition starts nothing, so does the release
+// (the prediction that warns).
+AutorunStart autorun_start(DiscTree& tree, const std::string& bytes, const Release& release) {
+  const AutorunStart start = edition_start(tree, bytes, release, false);
+  if (release.width != Width::kBoth) return start;
+  AutorunStart on_32 = edition_start(tree, bytes, release, true);
+  const bool differ = on_32.started != start.started || on_32.why != start.why;
+  if (!differ || start.started.empty() || !on_32.started.empty()) return start;
+  on_32.why += " (on its 32-bit editions, which read [AutoRun] alone)";
+  return on_32;
 }
 
 // Every release's start, once: where inserting the disc starts nothing,

@@ -125,7 +125,8 @@ void check_encoding(const TreeFacts& facts, TreeCheck& result) {
   const bool here = changed[release_index(facts.release)];
   const std::string what =
       text == ProfileText::kUtf16Le
-          ? "client.ini is UTF-16 text with a byte-order mark: Windows NT decodes it, but "
+          ? "client.ini is UTF-16 text with a byte-order mark: Windows 2000 and later decode it, "
+            "but "
           : std::string("client.ini starts with a ") +
                 (text == ProfileText::kUtf8 ? "UTF-8" : "UTF-16BE") +
                 " byte-order mark, which Windows does not decode (Wine does): ";

@@ -91,13 +91,15 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, const
   const uint32_t magic = little(image, pe + 24, 2);
   const uint32_t major = little(image, pe + 24 + 48, 2);
   const uint32_t minor = little(image, pe + 24 + 50, 2);
-  if (magic == kPe32Plus && machine == kAmd64) {
-    if (release.width == Width::k64) return {kStarted, ""};
+  // A 64-bit program is held to the loader's subsystem version as a
+  // 32-bit one is: XP x64 loads up to 5.2.
+  const bool amd64 = magic == kPe32Plus && machine == kAmd64;
+  if (amd64 && release.width != Width::k64) {
     return {kBadFormat, release.width == Width::kBoth
                             ? "a 64-bit program, which only a 64-bit edition of this Windows runs"
                             : "a 64-bit program, which runs only on 64-bit Windows"};
   }
-  if (magic != kPe32 || machine != kI386) {
+  if (!amd64 && (magic != kPe32 || machine != kI386)) {
     return {kBadFormat,
             "a program for another processor (machine " + std::to_string(machine) + ")"};
   }

@@ -31,9 +31,9 @@ enum class DosPrograms {
   kNone,      // 64-bit Windows: not at all
 };
 
-// Which profile reader the release has: 95/98/ME read the bytes as they
-// are; NT decodes a UTF-16 file by its byte-order mark.
-enum class ProfileReaderKind { k9x, kNt };
+// Which profile reader the release has: one that reads the bytes as they
+// are, or one that decodes a UTF-16 file by its byte-order mark.
+enum class ProfileReaderKind { kBytes, kByMark };
 
 struct Release {
   const char* name;         // "98se": the name of --windows and of the JSON report

@@ -58,13 +58,17 @@ inline constexpr char kWinHelp[] =
 inline constexpr char kInstaller[] =
     "\"Released Versions of Windows Installer\": 1.1 with 2000, 1.2 with ME, 2.0 with XP; 95, 98 "
     "and NT 4.0 need its redistributable";
-// The XP row is XP as it shipped, which reads only open=: the choice that warns.
-inline constexpr char kShellExecute[] = "\"Autorun.inf Entries\": shellexecute= from XP SP2 on";
+// Shell32 5.0 came with Windows 2000 and ME, and with every release since.
+inline constexpr char kShellExecute[] =
+    "\"Autorun.inf Entries\": shellexecute= is marked Version 5.0 (Shell32 5.0: Windows 2000 "
+    "and ME)";
 inline constexpr char kAmd64[] =
     "\"Creating an AutoRun-enabled Application\": 64-bit Windows reads [AutoRun.Amd64] first";
+// NT 4.0 is not said to decode one: published tables of the profile API's
+// behaviour have Windows 2000 as the first that does (the fact that warns).
 inline constexpr char kProfile[] =
-    "\"WritePrivateProfileString\": NT decodes a Unicode profile by its byte-order mark; 95/98/ME "
-    "read its bytes";
+    "\"WritePrivateProfileString\": a Unicode profile is decoded by its byte-order mark from "
+    "Windows 2000 on; 95/98/ME, and NT 4.0 as the published tables have it, read its bytes";
 }  // namespace source
 
 // The facts every release of a line shares, written once a line.
@@ -78,8 +82,8 @@ inline constexpr Fact<Width> kBothWidths{Width::kBoth, source::kEditions};
 inline constexpr Fact<L> kRegistry{L::kRegistry, source::kLanguage};
 inline constexpr Fact<L> kUserLocale{L::kUserLocale, source::kLanguage};
 inline constexpr Fact<L> kDisplayLanguage{L::kDisplayLanguage, source::kLanguage};
-inline constexpr Fact<P> k9xProfile{P::k9x, source::kProfile};
-inline constexpr Fact<P> kNtProfile{P::kNt, source::kProfile};
+inline constexpr Fact<P> kBytesProfile{P::kBytes, source::kProfile};
+inline constexpr Fact<P> kByMarkProfile{P::kByMark, source::kProfile};
 constexpr Fact<uint16_t> udf(uint16_t revision) { return {revision, source::kUdf}; }
 constexpr Fact<uint16_t> subsystem(uint16_t version) { return {version, source::kSubsystem}; }
 constexpr Fact<D> dos(D how) {
@@ -106,7 +110,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(false), .html_help = row::html_help(false),
      .winhelp = row::winhelp(true), .installer = row::installer(false),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
-     .profile = row::k9xProfile},
+     .profile = row::kBytesProfile},
     {.name = "95osr2", .title = "Windows 95 OSR2", .short_title = "95 OSR2", .family = Windows::k9x,
      .width = row::k32Bit, .language = row::kRegistry, .newest_udf = row::udf(0),
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNative),
@@ -114,7 +118,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(false), .html_help = row::html_help(false),
      .winhelp = row::winhelp(true), .installer = row::installer(false),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
-     .profile = row::k9xProfile},
+     .profile = row::kBytesProfile},
     {.name = "98", .title = "Windows 98", .short_title = "98", .family = Windows::k9x,
      .width = row::k32Bit, .language = row::kRegistry, .newest_udf = row::udf(0x0102),
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNative),
@@ -122,7 +126,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(true), .installer = row::installer(false),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
-     .profile = row::k9xProfile},
+     .profile = row::kBytesProfile},
     {.name = "98se", .title = "Windows 98 Second Edition", .short_title = "98 SE",
      .family = Windows::k9x,
      .width = row::k32Bit, .language = row::kRegistry, .newest_udf = row::udf(0x0102),
@@ -131,15 +135,15 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(true), .installer = row::installer(false),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
-     .profile = row::k9xProfile},
+     .profile = row::kBytesProfile},
     {.name = "me", .title = "Windows ME", .short_title = "ME", .family = Windows::k9x,
      .width = row::k32Bit, .language = row::kRegistry, .newest_udf = row::udf(0x0102),
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNative),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(true), .installer = row::installer(true),
-     .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
-     .profile = row::k9xProfile},
+     .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
+     .profile = row::kBytesProfile},
     {.name = "nt4", .title = "Windows NT 4.0", .short_title = "NT 4.0", .family = Windows::kNt32,
      .width = row::k32Bit, .language = row::kUserLocale, .newest_udf = row::udf(0),
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNtvdm),
@@ -147,23 +151,23 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(false), .html_help = row::html_help(false),
      .winhelp = row::winhelp(true), .installer = row::installer(false),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
-     .profile = row::kNtProfile},
+     .profile = row::kBytesProfile},
     {.name = "2000", .title = "Windows 2000", .short_title = "2000", .family = Windows::kNt32,
      .width = row::k32Bit, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0150),
      .newest_subsystem = row::subsystem(500), .dos = row::dos(DosPrograms::kNtvdm),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(true), .installer = row::installer(true),
-     .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
-     .profile = row::kNtProfile},
+     .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
+     .profile = row::kByMarkProfile},
     {.name = "xp", .title = "Windows XP", .short_title = "XP", .family = Windows::kNt32,
      .width = row::k32Bit, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0201),
      .newest_subsystem = row::subsystem(501), .dos = row::dos(DosPrograms::kNtvdm),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(true), .installer = row::installer(true),
-     .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
-     .profile = row::kNtProfile},
+     .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
+     .profile = row::kByMarkProfile},
     {.name = "xp-x64", .title = "Windows XP x64", .short_title = "XP x64", .family = Windows::kNt64,
      .width = row::k64Bit, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0201),
      .newest_subsystem = row::subsystem(502), .dos = row::dos(DosPrograms::kNone),
@@ -171,7 +175,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(true), .installer = row::installer(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
-     .profile = row::kNtProfile},
+     .profile = row::kByMarkProfile},
     {.name = "vista", .title = "Windows Vista", .short_title = "Vista", .family = Windows::kNt64,
      .width = row::kBothWidths, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0260),
      .newest_subsystem = row::subsystem(600), .dos = row::dos(DosPrograms::kNtvdm),
@@ -179,7 +183,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(false), .installer = row::installer(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
-     .profile = row::kNtProfile},
+     .profile = row::kByMarkProfile},
     {.name = "7", .title = "Windows 7", .short_title = "7", .family = Windows::kNt64,
      .width = row::kBothWidths, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0260),
      .newest_subsystem = row::subsystem(601), .dos = row::dos(DosPrograms::kNtvdm),
@@ -187,7 +191,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(false), .installer = row::installer(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
-     .profile = row::kNtProfile},
+     .profile = row::kByMarkProfile},
     {.name = "8", .title = "Windows 8/8.1", .short_title = "8/8.1", .family = Windows::kNt64,
      .width = row::kBothWidths, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0260),
      .newest_subsystem = row::subsystem(602), .dos = row::dos(DosPrograms::kOnDemand),
@@ -195,7 +199,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(false), .installer = row::installer(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
-     .profile = row::kNtProfile},
+     .profile = row::kByMarkProfile},
     {.name = "10-32", .title = "32-bit Windows 10", .short_title = "10 (32-bit)",
      .family = Windows::kNt32,
      .width = row::k32Bit, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0260),
@@ -204,7 +208,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(false), .installer = row::installer(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
-     .profile = row::kNtProfile},
+     .profile = row::kByMarkProfile},
     {.name = "10", .title = "64-bit Windows 10", .short_title = "10 (64-bit)",
      .family = Windows::kNt64,
      .width = row::k64Bit, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0260),
@@ -213,7 +217,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(false), .installer = row::installer(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
-     .profile = row::kNtProfile},
+     .profile = row::kByMarkProfile},
     {.name = "11", .title = "Windows 11", .short_title = "11", .family = Windows::kNt64,
      .width = row::k64Bit, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0260),
      .newest_subsystem = row::subsystem(1000), .dos = row::dos(DosPrograms::kNone),
@@ -221,7 +225,7 @@ inline constexpr Release kReleases[] = {
      .script_host = row::script_host(true), .html_help = row::html_help(true),
      .winhelp = row::winhelp(false), .installer = row::installer(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
-     .profile = row::kNtProfile},
+     .profile = row::kByMarkProfile},
 };
 // clang-format on
 

@@ -15,7 +15,7 @@ constexpr long kMoreData = 234;  // ERROR_MORE_DATA
 }  // namespace
 
 ProfileMarks marks_of(const Release& release) {
-  return release.profile == ProfileReaderKind::k9x ? kWindows9xMarks : kWindowsNtMarks;
+  return release.profile == ProfileReaderKind::kBytes ? kWindows9xMarks : kWindowsNtMarks;
 }
 
 void TreePlatform::startup_info(uint32_t* flags, uint16_t* show_window) {

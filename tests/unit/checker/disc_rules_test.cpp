@@ -166,14 +166,23 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
        {"autorun-open-missing"},
        "starts nothing on Windows XP x64 to 8/8.1 and 10 (64-bit) to 11: autorun.inf's open= names "
        "gone.exe"},
-      // shellexecute= is honoured by Windows NT, and opens any file type.
+      // Vista, 7 and 8 came in both widths: where only [AutoRun.Amd64] has
+      // the launcher, their 32-bit editions start nothing.
+      {"amd64 section alone, Vista",
+       {{"autorun.inf", "[autorun.amd64]\r\nopen=launcher.exe\r\n"}, {"launcher.exe", launcher}},
+       "vista",
+       {"autorun-open-missing"},
+       "; Windows Vista to 8/8.1: autorun.inf has no [autorun] open= line (on its 32-bit "
+       "editions, which read [AutoRun] alone)"},
+      // shellexecute= is honoured from ME and 2000 on, and opens any file type.
       {"shellexecute on NT",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
        "10-32",
        {"autorun-open-missing"},
-       "starts nothing on Windows 95 to ME and NT 4.0 to XP: autorun.inf's open= names gone.exe"},
-      {"shellexecute on XP as it shipped",
+       "starts nothing on Windows 95 to 98 SE and NT 4.0: autorun.inf's open= names gone.exe"},
+      // Shell32 5.0 (2000, ME) reads it: XP as it shipped too.
+      {"shellexecute on XP",
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\nopen=gone.exe\r\n"},
         {"launcher.exe", launcher}},
        "xp",
@@ -183,13 +192,14 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
         {"launcher.exe", launcher}},
        "xp-x64",
        {"autorun-open-missing"}},
-      // NT decodes a UTF-16 file by its mark, 95/98/ME read its bytes; no
-      // Windows decodes a UTF-8 mark.
+      // 2000 and later decode a UTF-16 file by its mark, 95/98/ME and NT 4.0
+      // read its bytes; no Windows decodes a UTF-8 mark.
       {"UTF-16 on NT",
        {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}},
        "10",
        {"autorun-open-missing"},
-       "starts nothing on Windows 95 to ME: autorun.inf is UTF-16 text"},
+       "starts nothing on Windows 95 to ME and NT 4.0: autorun.inf is UTF-16 text, read there as "
+       "raw bytes"},
       {"UTF-16 on 9x",
        {{"autorun.inf", utf16le(autorun)}, {"launcher.exe", launcher}},
        "98se",
@@ -212,8 +222,8 @@ TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
        {{"autorun.inf", "[autorun]\r\nshellexecute=launcher.exe\r\n"}, {"launcher.exe", launcher}},
        "10",
        {"autorun-open-missing"},
-       "on Windows 95 to ME and NT 4.0 to XP: autorun.inf has no [autorun] open= line, and "
-       "shellexecute= is read"},
+       "on Windows 95 to 98 SE and NT 4.0: autorun.inf has no [autorun] open= line, and "
+       "shellexecute= is read only from Windows ME and 2000 on"},
   };
   for (const Row& row : rows) {
     std::string messages;

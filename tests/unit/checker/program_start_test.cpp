@@ -76,7 +76,10 @@ TEST(ProgramStart, ProgramsByTheirHeaderOnEachRelease) {
        "8"},
       {"s10.exe", program(0x14C, 0x10B, 10, 0), "xxxxx|xxxx|xxxRRR", "needs Windows 10 or later"},
       // XP x64 and the 64-bit releases; Vista to 8 came in both widths.
-      {"x64.exe", program(0x8664, 0x20B, 6, 0), "xxxxx|xxxR|xxxxRR", "64-bit edition", "vista"},
+      {"x64.exe", program(0x8664, 0x20B, 5, 2), "xxxxx|xxxR|xxxxRR", "64-bit edition", "vista"},
+      // ... held to the loader's subsystem version like a 32-bit program.
+      {"x64_6_0.exe", program(0x8664, 0x20B, 6, 0), "xxxxx|xxxx|xxxxRR",
+       "needs Windows Vista or later", "xp-x64"},
       {"arm.exe", program(0x1C0, 0x10B), "xxxxx|xxxx|xxxxxx", "another processor"},
       // NTVDM: on in 32-bit NT 4.0 to XP, a feature in 32-bit 10, never on
       // 64-bit Windows.
