@@ -38,9 +38,10 @@ std::string dos_name(const Release& r) {
 
 std::string opens(const Release& r) {
   std::string out;
-  const std::pair<bool, const char*> types[] = {
-      {r.web_browser, ".htm .url"}, {r.mshta, ".hta"},   {r.script_host, ".vbs .js"},
-      {r.html_help, ".chm"},        {r.winhelp, ".hlp"}, {r.installer, ".msi"}};
+  const std::pair<bool, const char*> types[] = {{r.web_browser, ".htm .url"}, {r.mshta, ".hta"},
+                                                {r.script_host, ".vbs .js"},  {r.html_help, ".chm"},
+                                                {r.winhelp, ".hlp"},          {r.installer, ".msi"},
+                                                {r.wordpad, ".rtf"}};
   for (const auto& [has, names] : types) {
     if (!has) continue;
     if (!out.empty()) out += ' ';

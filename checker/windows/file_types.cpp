@@ -27,6 +27,7 @@ bool has_script_host(const Release& r) { return r.script_host; }
 bool has_html_help(const Release& r) { return r.html_help; }
 bool has_winhelp(const Release& r) { return r.winhelp; }
 bool has_installer(const Release& r) { return r.installer; }
+bool has_wordpad(const Release& r) { return r.wordpad; }
 
 struct FileType {
   std::string_view extensions;  // blank-separated, lower case, with the dot
@@ -80,11 +81,10 @@ constexpr FileType kFileTypes[] = {
      {kStarted, StartKind::kDocument,
       "a registration file: Registry Editor asks to merge it, and nothing is installed"},
      kEvery},
-    // WordPad is part of every Windows from 95 on.
     {".rtf .wri",
-     nullptr,
+     has_wordpad,
      {kStarted, StartKind::kDocument, "a document: it opens in WordPad, and nothing is installed"},
-     kEvery},
+     {kNoAssociation, StartKind::kProgram, "this Windows has no WordPad"}},
     {".chm",
      has_html_help,
      {kStarted, StartKind::kDocument,

@@ -52,6 +52,7 @@ struct Release {
   Fact<bool> html_help;    // .chm
   Fact<bool> winhelp;      // .hlp: Windows Help (WinHlp32)
   Fact<bool> installer;    // .msi: Windows Installer
+  Fact<bool> wordpad;      // .rtf, .wri: WordPad
   // autorun.inf.
   Fact<bool> shellexecute;   // honours shellexecute=
   Fact<bool> autorun_amd64;  // reads [AutoRun.Amd64] before [AutoRun]

@@ -58,6 +58,11 @@ inline constexpr char kWinHelp[] =
 inline constexpr char kInstaller[] =
     "\"Released Versions of Windows Installer\": 1.1 with 2000, 1.2 with ME, 2.0 with XP; 95, 98 "
     "and NT 4.0 need its redistributable";
+// WordPad came with every Windows from 95 on and was removed from Windows 11
+// in version 24H2: the 11 row, for every version of 11, has none (the fact
+// that warns).
+inline constexpr char kWordPad[] =
+    "\"Deprecated features for Windows client\": WordPad removed from Windows 11, version 24H2";
 // Shell32 5.0 came with Windows 2000 and ME, and with every release since.
 inline constexpr char kShellExecute[] =
     "\"Autorun.inf Entries\": shellexecute= is marked Version 5.0 (Shell32 5.0: Windows 2000 "
@@ -97,6 +102,7 @@ constexpr Fact<bool> script_host(bool has) { return {has, source::kScriptHost}; 
 constexpr Fact<bool> html_help(bool has) { return {has, source::kHtmlHelp}; }
 constexpr Fact<bool> winhelp(bool has) { return {has, source::kWinHelp}; }
 constexpr Fact<bool> installer(bool has) { return {has, source::kInstaller}; }
+constexpr Fact<bool> wordpad(bool has) { return {has, source::kWordPad}; }
 constexpr Fact<bool> shellexecute(bool has) { return {has, source::kShellExecute}; }
 constexpr Fact<bool> amd64(bool has) { return {has, source::kAmd64}; }
 }  // namespace row
@@ -108,7 +114,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNative),
      .web_browser = row::browser(false), .mshta = row::hta(false),
      .script_host = row::script_host(false), .html_help = row::html_help(false),
-     .winhelp = row::winhelp(true), .installer = row::installer(false),
+     .winhelp = row::winhelp(true), .installer = row::installer(false), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
      .profile = row::kBytesProfile},
     {.name = "95osr2", .title = "Windows 95 OSR2", .short_title = "95 OSR2", .family = Windows::k9x,
@@ -116,7 +122,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNative),
      .web_browser = row::browser(true), .mshta = row::hta(false),
      .script_host = row::script_host(false), .html_help = row::html_help(false),
-     .winhelp = row::winhelp(true), .installer = row::installer(false),
+     .winhelp = row::winhelp(true), .installer = row::installer(false), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
      .profile = row::kBytesProfile},
     {.name = "98", .title = "Windows 98", .short_title = "98", .family = Windows::k9x,
@@ -124,7 +130,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNative),
      .web_browser = row::browser(true), .mshta = row::hta(false),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(true), .installer = row::installer(false),
+     .winhelp = row::winhelp(true), .installer = row::installer(false), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
      .profile = row::kBytesProfile},
     {.name = "98se", .title = "Windows 98 Second Edition", .short_title = "98 SE",
@@ -133,7 +139,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNative),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(true), .installer = row::installer(false),
+     .winhelp = row::winhelp(true), .installer = row::installer(false), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
      .profile = row::kBytesProfile},
     {.name = "me", .title = "Windows ME", .short_title = "ME", .family = Windows::k9x,
@@ -141,7 +147,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNative),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(true), .installer = row::installer(true),
+     .winhelp = row::winhelp(true), .installer = row::installer(true), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
      .profile = row::kBytesProfile},
     {.name = "nt4", .title = "Windows NT 4.0", .short_title = "NT 4.0", .family = Windows::kNt32,
@@ -149,7 +155,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(499), .dos = row::dos(DosPrograms::kNtvdm),
      .web_browser = row::browser(true), .mshta = row::hta(false),
      .script_host = row::script_host(false), .html_help = row::html_help(false),
-     .winhelp = row::winhelp(true), .installer = row::installer(false),
+     .winhelp = row::winhelp(true), .installer = row::installer(false), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(false), .autorun_amd64 = row::amd64(false),
      .profile = row::kBytesProfile},
     {.name = "2000", .title = "Windows 2000", .short_title = "2000", .family = Windows::kNt32,
@@ -157,7 +163,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(500), .dos = row::dos(DosPrograms::kNtvdm),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(true), .installer = row::installer(true),
+     .winhelp = row::winhelp(true), .installer = row::installer(true), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
      .profile = row::kByMarkProfile},
     {.name = "xp", .title = "Windows XP", .short_title = "XP", .family = Windows::kNt32,
@@ -165,7 +171,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(501), .dos = row::dos(DosPrograms::kNtvdm),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(true), .installer = row::installer(true),
+     .winhelp = row::winhelp(true), .installer = row::installer(true), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
      .profile = row::kByMarkProfile},
     {.name = "xp-x64", .title = "Windows XP x64", .short_title = "XP x64", .family = Windows::kNt64,
@@ -173,7 +179,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(502), .dos = row::dos(DosPrograms::kNone),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(true), .installer = row::installer(true),
+     .winhelp = row::winhelp(true), .installer = row::installer(true), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
      .profile = row::kByMarkProfile},
     {.name = "vista", .title = "Windows Vista", .short_title = "Vista", .family = Windows::kNt64,
@@ -181,7 +187,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(600), .dos = row::dos(DosPrograms::kNtvdm),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(false), .installer = row::installer(true),
+     .winhelp = row::winhelp(false), .installer = row::installer(true), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
      .profile = row::kByMarkProfile},
     {.name = "7", .title = "Windows 7", .short_title = "7", .family = Windows::kNt64,
@@ -189,7 +195,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(601), .dos = row::dos(DosPrograms::kNtvdm),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(false), .installer = row::installer(true),
+     .winhelp = row::winhelp(false), .installer = row::installer(true), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
      .profile = row::kByMarkProfile},
     {.name = "8", .title = "Windows 8/8.1", .short_title = "8/8.1", .family = Windows::kNt64,
@@ -197,7 +203,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(602), .dos = row::dos(DosPrograms::kOnDemand),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(false), .installer = row::installer(true),
+     .winhelp = row::winhelp(false), .installer = row::installer(true), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
      .profile = row::kByMarkProfile},
     {.name = "10-32", .title = "32-bit Windows 10", .short_title = "10 (32-bit)",
@@ -206,7 +212,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(1000), .dos = row::dos(DosPrograms::kOnDemand),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(false), .installer = row::installer(true),
+     .winhelp = row::winhelp(false), .installer = row::installer(true), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
      .profile = row::kByMarkProfile},
     {.name = "10", .title = "64-bit Windows 10", .short_title = "10 (64-bit)",
@@ -215,7 +221,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(1000), .dos = row::dos(DosPrograms::kNone),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(false), .installer = row::installer(true),
+     .winhelp = row::winhelp(false), .installer = row::installer(true), .wordpad = row::wordpad(true),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
      .profile = row::kByMarkProfile},
     {.name = "11", .title = "Windows 11", .short_title = "11", .family = Windows::kNt64,
@@ -223,7 +229,7 @@ inline constexpr Release kReleases[] = {
      .newest_subsystem = row::subsystem(1000), .dos = row::dos(DosPrograms::kNone),
      .web_browser = row::browser(true), .mshta = row::hta(true),
      .script_host = row::script_host(true), .html_help = row::html_help(true),
-     .winhelp = row::winhelp(false), .installer = row::installer(true),
+     .winhelp = row::winhelp(false), .installer = row::installer(true), .wordpad = row::wordpad(false),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
      .profile = row::kByMarkProfile},
 };

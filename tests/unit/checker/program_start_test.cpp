@@ -107,7 +107,9 @@ TEST(ProgramStart, OtherFilesByTheTypeEachReleaseAssociates) {
       {"setup.hta", "<p>", "---RR|-RRR|RRRRRR", "Internet Explorer 5"},
       {"setup.vbs", "x", "--RRR|-RRR|RRRRRR", "Windows Script Host", "nt4"},
       {"setup.reg", "x", "ooooo|oooo|oooooo", "Registry Editor"},
-      {"readme.wri", "x", "ooooo|oooo|oooooo", "WordPad"},
+      // WordPad is gone from Windows 11 (24H2 on).
+      {"readme.wri", "x", "ooooo|oooo|ooooo-", "WordPad"},
+      {"readme.rtf", "x", "ooooo|oooo|ooooo-", "no WordPad", "11"},
       {"help.chm", "x", "--ooo|-ooo|oooooo", "HTML Help"},
       {"help.hlp", "x", "ooooo|oooo|oooooo", "opens in Windows Help", "xp"},
       {"help2.hlp", "x", "ooooo|oooo|oooooo", "no longer includes Windows Help", "vista"},

@@ -47,8 +47,8 @@ TEST(Releases, EveryFactHasASource) {
     for (const char* source :
          {r.width.source, r.language.source, r.newest_udf.source, r.newest_subsystem.source,
           r.dos.source, r.web_browser.source, r.mshta.source, r.script_host.source,
-          r.html_help.source, r.winhelp.source, r.installer.source, r.shellexecute.source,
-          r.autorun_amd64.source, r.profile.source}) {
+          r.html_help.source, r.winhelp.source, r.installer.source, r.wordpad.source,
+          r.shellexecute.source, r.autorun_amd64.source, r.profile.source}) {
       EXPECT_TRUE(source != nullptr && source[0] != '\0');
     }
   }
