@@ -31,7 +31,8 @@ std::string quoted_utf8(const std::string& utf8) {
     size_t length = utf8_sequence_at(utf8, i);
     if (length == 0) {
       char escape[8];
-      std::snprintf(escape, sizeof(escape), "\\x%02X", static_cast<unsigned char>(utf8[i]));
+      // The text \xNN: its backslash escaped, as JSON asks.
+      std::snprintf(escape, sizeof(escape), "\\\\x%02X", static_cast<unsigned char>(utf8[i]));
       text += escape;
       length = 1;
     } else if (utf8[i] == '"' || utf8[i] == '\\') {

@@ -12,7 +12,7 @@ namespace checker {
 std::string quoted(const std::string& ansi);
 
 // UTF-8 text as a JSON string: as it is, where valid; a byte that is no
-// part of UTF-8 as the text \xNN, never decoded as ANSI.
+// part of UTF-8 as the text \xNN (written "\\xNN"), never decoded as ANSI.
 std::string quoted_utf8(const std::string& utf8);
 
 }  // namespace checker

@@ -59,6 +59,19 @@ class HostileTrees(unittest.TestCase):
             self.assertEqual((language["found_path"], language["exit_status"]), (None, -1))
         self.assertEqual(report["languages"][3]["exit_status"], 11)
 
+    def test_every_format_stays_valid_whatever_bytes_the_trees_path_holds(self):
+        tree = tree_with(b"[95]\r\nENGLISH=D:\\p\\setup.exe\r\n", [("p/setup.exe", program())])
+        latin1 = tree.with_name(os.fsdecode(b"caf\xe9 disc"))
+        tree.rename(latin1)
+        # The byte as the text \xE9 in JSON, percent-encoded in SARIF's URIs.
+        report = json.loads(run("--json", latin1).stdout)  # valid JSON, whatever the bytes
+        self.assertTrue(report["tree"].endswith("caf\\xE9 disc"), report["tree"])
+        log = json.loads(run("--format", "sarif", latin1).stdout)
+        self.assertIn("caf%E9%20disc", json.dumps(log))
+        page = run("--format", "html", latin1).stdout
+        page.decode("utf-8")  # valid UTF-8 throughout
+        self.assertIn(b"caf\\xE9 disc", page)
+
     def test_file_types_as_each_release_opens_them(self):
         # extension: (the exit status on each release, one letter a release in
         # --list-releases order: 0, X for 31, and a finding on 64-bit Windows 10)

@@ -140,7 +140,9 @@ TEST(Reports, TextInHtml) {
 TEST(Reports, TextInJson) {
   const std::pair<std::string, std::string> utf8[] = {
       {"jos\xc3\xa9", "\"jos\xc3\xa9\""},  // valid UTF-8 as it is
-      {"a\xe9z", "\"a\\xE9z\""},           // never re-decoded as code page 1252
+      // A byte no part of UTF-8: the text \xE9, its backslash escaped, so that
+      // the document stays valid JSON; never re-decoded as code page 1252.
+      {"a\xe9z", "\"a\\\\xE9z\""},
       {"q\"b\\", "\"q\\\"b\\\\\""},
       {std::string("\x01", 1), "\"\\u0001\""},
   };
