@@ -164,7 +164,9 @@ void check_autorun_icon(DiscTree& tree, const Profile& autorun, const Release& r
   const size_t comma = file.rfind(',');
   if (comma != std::string::npos) file.resize(comma);
   file = program_of(file);
-  if (tree.entry_at("D:\\" + file) != Tree::Entry::kFile) {
+  // One that is there but cannot be read is said once, as unreadable.
+  const Tree::Entry entry = tree.entry_at("D:\\" + file);
+  if (entry != Tree::Entry::kFile && entry != Tree::Entry::kUnreadable) {
     result.findings.push_back(
         autorun_finding(Code::kAutorunIconMissing,
                         "autorun.inf shows the icon of " + file +

@@ -4,6 +4,7 @@
 // the root, and (through lost_names_test) the names a file system lost.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "checker/rules/check.h"
@@ -69,6 +70,10 @@ const std::vector<RuleCase> kCases = {
     {"the launcher unreadable", good_tree_with({{"launcher.exe", kUnreadable}}), "file-unreadable",
      true, "D:\\launcher.exe is on the disc but cannot be read", "10", kJoliet},
     {"everything readable", good_tree(), "file-unreadable", false, "", "10", kJoliet},
+    // A launcher past the image's end is on the disc, unreadable: its icon
+    // is not missing.
+    {"the launcher unreadable, its icon", good_tree_with({{"launcher.exe", kUnreadable}}),
+     "autorun-icon-missing", false, "", "10", kJoliet},
     {"icon= a file not there",
      good_tree_with({{"autorun.inf", "[autorun]\r\nopen=launcher.exe\r\nicon=gone.ico\r\n"}}),
      "autorun-icon-missing", true, "shows the icon of gone.ico", "10", kJoliet},
@@ -109,6 +114,15 @@ const std::vector<RuleCase> kCases = {
 const bool kRegistered = register_cases(kCases);
 
 TEST(DiscRules, TheDiscsCases) { expect_cases(check_disc, kCases); }
+
+TEST(DiscRules, AFileThatCannotBeReadIsSaidOnce) {
+  const RuleCase c{"",     good_tree_with({{"launcher.exe", kUnreadable}}), "", false, "", "10",
+                   kJoliet};
+  const TreeCheck check = run_case(check_disc, c);
+  EXPECT_EQ(std::count_if(check.findings.begin(), check.findings.end(),
+                          [](const Finding& f) { return f.code == Code::kFileUnreadable; }),
+            1);
+}
 
 TEST(DiscRules, AutorunAsEachReleaseReadsIt) {
   const std::string launcher = program();
