@@ -20,8 +20,9 @@ void check_lost_name(DiscTree& tree, const std::string& d_path, const std::strin
 // An ISO 9660 name: a base of up to 8 and an extension of up to 3 of
 // letters, digits and _, one dot between them.
 bool is_8_3(const std::string& name);
-// The name as a mastering tool writes it for ISO 9660: upper case, each
-// other character as _, the base cut to 8 and the extension to 3.
+// The name as a mastering tool writes it for ISO 9660: split at its last
+// dot, upper case, each other character (other dots too) as _, the base
+// cut to 8 and the extension to 3.
 std::string iso_written(const std::string& name);
 
 }  // namespace checker

@@ -37,6 +37,7 @@ TEST(LostNames, NamesAFileSystemLost) {
       {"p/" + std::string(64, 'j'), "cut to 64"},
       {"QUV_ITA/SETUP.EXE", "x"},
       {"p/SETUP_EN.EXE", "x"},
+      {"p/SETUP_V2.EXE", "x"},
       {"a/b/c/d/e/f/g/h/x.txt", "x"},
       {"RR_MOVED/i/setup.exe", "x"}};
   struct Row {
@@ -64,6 +65,8 @@ TEST(LostNames, NamesAFileSystemLost) {
       // Split at the first dot: "B.C" is no extension.
       {DiscFileSystem::kIso9660, "D:\\p\\A.B.C", true,
        "and a name of up to 8 characters with an extension of up to 3"},
+      // A name of several dots is written split at its last.
+      {DiscFileSystem::kIso9660, "D:\\p\\setup.v2.exe", true, "Windows lists \"SETUP_V2.EXE\""},
       // The name a mastering tool writes keeps 8 characters of the base.
       {DiscFileSystem::kIso9660, "D:\\p\\setup-english.exe", true,
        "Windows lists \"SETUP_EN.EXE\""},
@@ -101,6 +104,8 @@ TEST(LostNames, TheNameAMasteringToolWrites) {
   EXPECT_EQ(iso_written("setup-english.exe"), "SETUP_EN.EXE");
   EXPECT_EQ(iso_written("read me.txt"), "READ_ME.TXT");
   EXPECT_EQ(iso_written("setup.exec"), "SETUP.EXE");
+  EXPECT_EQ(iso_written("a.b.c"), "A_B.C");  // as xorriso and genisoimage write it
+  EXPECT_EQ(iso_written("setup.v2.exe"), "SETUP_V2.EXE");
   EXPECT_TRUE(is_8_3("SETUP.EXE"));
   EXPECT_FALSE(is_8_3("A.B.C"));
   EXPECT_FALSE(is_8_3(".EXE"));
