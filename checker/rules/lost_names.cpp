@@ -45,7 +45,11 @@ bool is_8_3(const std::string& name) {
 }
 
 std::string iso_written(const std::string& name) {
-  const NameParts p = parts_of(name);
+  // Mastering tools (xorriso, genisoimage) split at the last dot: "a.b.c"
+  // is written "A_B.C".
+  const size_t dot = name.rfind('.');
+  const NameParts p{name.substr(0, dot), dot == std::string::npos ? "" : name.substr(dot + 1),
+                    true};
   const auto written = [](std::string part, size_t most) {
     for (char& c : part) {
       if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');

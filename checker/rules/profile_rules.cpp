@@ -73,9 +73,14 @@ void check_profile(const TreeFacts& facts, TreeCheck& result) {
     return;
   }
   if (facts.profile == nullptr) {
-    result.findings.push_back(finding(
-        Code::kProfileMissing,
-        "No profile at " + kProfileDPath + ": " + default_launch() + ". Put client.ini there."));
+    const bool folder = entry == Tree::Entry::kFolder;
+    result.findings.push_back(
+        finding(Code::kProfileMissing,
+                (folder ? kProfileDPath + " is a folder, not a file, so there is no profile: "
+                        : "No profile at " + kProfileDPath + ": ") +
+                    default_launch() +
+                    (folder ? ". Put client.ini there in place of the folder."
+                            : ". Put client.ini there.")));
     return;
   }
   if (result.profile_text == ProfileText::kUtf16WithoutMark) {
