@@ -33,6 +33,10 @@ bool agree(const TreeCheck& check, size_t a, size_t b) {
 }  // namespace
 
 std::string run_label(size_t first, size_t last) {
+  if (first == 0 && last + 1 == kReleaseCount) {
+    return "Every Windows (" + std::string(kReleases[first].short_title) + " to " +
+           kReleases[last].short_title + ")";
+  }
   for (const ReleaseGroup& group : kReleaseGroups) {
     if (first_index(group) == first && last_index(group) == last) return group.label;
   }
@@ -40,6 +44,10 @@ std::string run_label(size_t first, size_t last) {
 }
 
 std::vector<ReleaseColumn> release_columns(const TreeCheck& check) {
+  // Where every release does the same for every language: one column.
+  bool every = true;
+  for (size_t i = 1; i < kReleaseCount && every; ++i) every = agree(check, 0, i);
+  if (every) return {{run_label(0, kReleaseCount - 1), 0, kReleaseCount - 1}};
   std::vector<ReleaseColumn> columns;
   for (const ReleaseGroup& group : kReleaseGroups) {
     const size_t last = last_index(group);

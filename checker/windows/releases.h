@@ -249,8 +249,11 @@ struct ReleaseGroup {
   const char* last;
 };
 inline constexpr ReleaseGroup kReleaseGroups[] = {
-    {"Windows 95", "95", "95osr2"},    {"98 to ME", "98", "me"},       {"NT 4.0", "nt4", "nt4"},
-    {"2000 and XP", "2000", "xp-x64"}, {"Vista to 11", "vista", "11"},
+    {"Windows 95 and OSR2", "95", "95osr2"},
+    {"98 to ME", "98", "me"},
+    {"NT 4.0", "nt4", "nt4"},
+    {"2000 and XP", "2000", "xp-x64"},
+    {"Vista to 11", "vista", "11"},
 };
 // A group's first and last release as kReleases indexes.
 size_t first_index(const ReleaseGroup& group);

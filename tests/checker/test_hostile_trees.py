@@ -79,8 +79,8 @@ class HostileTrees(unittest.TestCase):
                  ".url": ("X0000|0000|000000", "setup-opens-document"),
                  ".hta": ("XXX00|X000|000000", None), ".vbs": ("XX000|X000|000000", None),
                  ".js": ("XX000|X000|000000", None), ".reg": ("00000|0000|000000", "setup-opens-document"),
-                 ".rtf": ("00000|0000|000000", "setup-opens-document"),
-                 ".wri": ("00000|0000|000000", "setup-opens-document"),
+                 ".rtf": ("00000|0000|00000X", "setup-opens-document"),  # no WordPad on 11
+                 ".wri": ("00000|0000|00000X", "setup-opens-document"),
                  ".chm": ("XX000|X000|000000", "setup-opens-document"),
                  ".hlp": ("00000|0000|000000", "setup-opens-document"), ".msi": ("XXXX0|X000|000000", None),
                  ".cmd": ("XXXXX|0000|000000", None),

@@ -103,10 +103,12 @@ TEST(Reports, ReleasesGroupedIntoColumns) {
   check.unmatched = exiting({{"11", 2}});
   std::vector<std::string> labels;
   for (const ReleaseColumn& c : release_columns(check)) labels.push_back(c.label);
-  EXPECT_EQ(labels, (std::vector<std::string>{"Windows 95", "98", "98 SE to ME", "NT 4.0", "2000",
-                                              "XP to XP x64", "Vista to 10 (64-bit)", "11"}));
+  EXPECT_EQ(labels,
+            (std::vector<std::string>{"Windows 95 and OSR2", "98", "98 SE to ME", "NT 4.0", "2000",
+                                      "XP to XP x64", "Vista to 10 (64-bit)", "11"}));
   check.languages[0].by_release[release_index(**release_named("95"))].cannot_tell =
       "D:\\p\\setup.exe";
+  // Windows 95 alone is not the group of 95 and OSR2.
   EXPECT_EQ(release_columns(check)[0].label, "Windows 95");
   EXPECT_EQ(release_columns(check)[1].label, "95 OSR2");
   // Starts that differ only in what they say are two columns.
@@ -121,6 +123,18 @@ TEST(Reports, ReleasesGroupedIntoColumns) {
   const auto xp = std::find(labels.begin(), labels.end(), "XP");
   ASSERT_NE(xp, labels.end());
   EXPECT_EQ(*(xp + 1), "XP x64");
+}
+
+// Where every release does the same for every language, one column says so.
+TEST(Reports, OneColumnWhereEveryWindowsAgrees) {
+  TreeCheck check;
+  LanguageCheck l;
+  l.by_release.resize(kReleaseCount);
+  check.languages = {l};
+  const std::vector<ReleaseColumn> columns = release_columns(check);
+  ASSERT_EQ(columns.size(), 1u);
+  EXPECT_EQ(columns[0].label, "Every Windows (95 to 11)");
+  EXPECT_EQ(columns[0].last, kReleaseCount - 1);
 }
 
 TEST(Reports, TextInHtml) {
