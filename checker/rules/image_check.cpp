@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "checker/rules/image_check.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -70,6 +71,28 @@ std::string exit_shown(const Launch& run) {
   return cannot_tell(run) ? "?" : std::to_string(run.exit_status);
 }
 
+// What a launch starts, as far as a user sees it: the setup program with
+// its parameters, and the group the icon tool gets.
+std::string started(const Launch& run) {
+  if (run.os.starts.size() < 2) return "";
+  const ProgramStart& setup = run.os.starts[1];
+  std::string group = run.os.starts[0].parameters;
+  group = group.substr(std::min(group.size(), size_t{launcher::kGroupSlot}));
+  return setup.file + (setup.parameters.empty() ? "" : " " + setup.parameters) + " with group " +
+         group;
+}
+
+// How the launch of one locale on `release` differs between this report's
+// tree and another: "ends with -1 there (0 here)", "starts ... there (...
+// here)"; "" when it does not.
+std::string one_change(const Launch& here, const Launch& there) {
+  const std::string at_a = exit_shown(here), at_b = exit_shown(there);
+  if (at_a != at_b) return "ends with " + at_b + " there (" + at_a + " here)";
+  const std::string starts_a = started(here), starts_b = started(there);
+  if (starts_a != starts_b) return "starts " + starts_b + " there (" + starts_a + " here)";
+  return "";
+}
+
 // How the launch on `release` differs between this report's tree and
 // another: "ENGLISH ends with -1 there (0 here)"; "" when it does not.
 std::string launch_changes(Tree& here, Tree& there, const Release& release, const TreeCheck& result,
@@ -77,15 +100,13 @@ std::string launch_changes(Tree& here, Tree& there, const Release& release, cons
   std::string differ;
   const std::vector<std::string> locales = checked_locales(options);
   for (size_t i = 0; i < locales.size() && i < result.languages.size(); ++i) {
-    const std::string at_a =
-        exit_shown(launch(here, locales[i], release, marks_of(release), options));
-    const std::string at_b =
-        exit_shown(launch(there, locales[i], release, marks_of(release), options));
-    if (at_a != at_b) {
-      const LanguageCheck& l = result.languages[i];
-      differ += (differ.empty() ? "" : ", ") + (l.language.empty() ? l.locale : l.language) +
-                " ends with " + at_b + " there (" + at_a + " here)";
-    }
+    const std::string change =
+        one_change(launch(here, locales[i], release, marks_of(release), options),
+                   launch(there, locales[i], release, marks_of(release), options));
+    if (change.empty()) continue;
+    const LanguageCheck& l = result.languages[i];
+    differ +=
+        (differ.empty() ? "" : ", ") + (l.language.empty() ? l.locale : l.language) + " " + change;
   }
   return differ;
 }

@@ -126,6 +126,20 @@ const std::vector<ImageCase>& cases() {
        "10",
        "disc-two-trees",
        false},
+      // client.ini hidden from the ISO 9660 side: there every language
+      // starts the default program, with the group STARTUP; the exit
+      // status is the same, what is started is not.
+      {"a bridge with client.ini on one side",
+       {image(false, 0x0102),
+        {{DiscFileSystem::kIso9660,
+          good_tree_with({{"install/quv/win/client.ini", kGone},
+                          {"products/win95/quv_enu/setup.exe", program()}})},
+         {kUdf, good_tree()}}},
+       "10",
+       "disc-two-trees",
+       true,
+       "ENGLISH starts D:\\products\\win95\\quv_enu\\setup.exe with group STARTUP there "
+       "(D:\\products\\enu\\setup.exe with group Quv ENG here)"},
   };
   return all;
 }
