@@ -93,6 +93,22 @@ class Discs(unittest.TestCase):
                         self.assertEqual((f["file"], f["line"]),
                                          ("D:\\autorun.inf", 3 if f["code"] == "autorun-icon-missing" else 2))
 
+    def test_a_bridge_whose_trees_start_different_programs(self):
+        # client.ini on the UDF side only: 95, OSR2 and NT 4.0 read ISO 9660
+        # and start the default program with the group STARTUP for every
+        # language, with the same exit status.
+        tree = tree_with(b"[95]\r\nENGLISH=D:\\p\\setup.exe\r\nENGLISH_STARTUP=Product\r\n",
+                         [("p/setup.exe", program()), ("products/win95/quv_enu/setup.exe", program()),
+                          (PROFILE.replace("client.ini", "addiconw.exe"), program())])
+        image = SCRATCH / "hidden.iso"
+        subprocess.run(["genisoimage", "-quiet", "-r", "-udf", "-hide", "client.ini", "-o", str(image),
+                        str(tree)], check=True, capture_output=True)
+        report = json.loads(run("--json", image).stdout)
+        two = [f["message"] for f in report["findings"] if f["code"] == "disc-two-trees"]
+        self.assertEqual(len(two), 1, report["findings"])
+        self.assertIn("ENGLISH starts D:\\products\\win95\\quv_enu\\setup.exe with group STARTUP "
+                      "there (D:\\p\\setup.exe with group Product here)", two[0])
+
     def test_udf_alone_as_each_release_reads_it(self):
         image, report = checked_image("UDF 2.01 alone", udf_only)
         self.assertEqual(report["file_systems"], {"95": None, "98-me": None, "2000": None,
