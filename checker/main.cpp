@@ -61,6 +61,24 @@ std::string report(const checker::TreeCheck& result, checker::Format format) {
   return checker::text_report(result);
 }
 
+// Why a file is not checked: a raw CD image (or its cue sheet), named so
+// with how to make an image of it, else neither a folder nor an image.
+std::string not_an_image(const std::string& path) {
+  const char* make_iso =
+      ": make an .iso of its data track (bchunk IMAGE.bin IMAGE.cue NAME, or a burning tool's "
+      "save as ISO) and check that";
+  if (checker::is_raw_cd_image(path)) {
+    return std::string(
+               " is a raw CD image (sectors of 2352 bytes, a .bin beside its .cue), "
+               "which the checker does not read") +
+           make_iso;
+  }
+  if (checker::is_cue_sheet(path)) {
+    return std::string(" is a cue sheet: the image is the .bin it names") + make_iso;
+  }
+  return " is neither a folder nor a disc image (ISO 9660, Joliet, UDF)";
+}
+
 // The check of TREE (UTF-8): a disc image read as Windows reads the disc,
 // else a folder; none, with `error` said, when it cannot be read.
 std::optional<checker::TreeCheck> check(const std::string& root,
@@ -68,7 +86,7 @@ std::optional<checker::TreeCheck> check(const std::string& root,
   const auto image = checker::probe_image(root, error);
   if (!error->empty()) return std::nullopt;
   if (!image && checker::is_plain_file(root)) {
-    *error = root + " is neither a folder nor a disc image (ISO 9660, Joliet, UDF)";
+    *error = root + not_an_image(root);
     return std::nullopt;
   }
   if (image) return checker::check_image(root, *image, options, error);

@@ -5,11 +5,29 @@ errors."""
 
 import html
 import json
+import subprocess
 import tempfile
 import unittest
 from pathlib import Path
 
 from checker_support import SCRATCH, run, tree_with, program, main
+
+
+def raw_cd_image(tree):
+    """A .bin and .cue of `tree`: its ISO 9660 image in mode 1 sectors of 2352
+    bytes (sync, header, data, error correction left zero)."""
+    iso = tree.with_suffix(".iso")
+    subprocess.run(["genisoimage", "-quiet", "-o", str(iso), str(tree)], check=True)
+    data = iso.read_bytes()
+    raw = bytearray()
+    for n in range(len(data) // 2048):
+        frame = n + 150
+        msf = bytes(int(str(v), 16) for v in (frame // 4500, frame // 75 % 60, frame % 75))
+        raw += b"\0" + b"\xff" * 10 + b"\0" + msf + b"\x01" + data[n * 2048:(n + 1) * 2048] + bytes(288)
+    binary, cue = tree.with_suffix(".bin"), tree.with_suffix(".cue")
+    binary.write_bytes(raw)
+    cue.write_text(f'FILE "{binary.name}" BINARY\n  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n')
+    return binary, cue
 
 
 class Usage(unittest.TestCase):
@@ -35,7 +53,11 @@ class Usage(unittest.TestCase):
 
     def test_unreadable_trees(self):
         a_file = Path(tempfile.mkstemp(dir=SCRATCH)[1])
-        for tree, said in [("/nonexistent/tree", b"cannot find the tree"), (a_file, b"is neither a folder nor a disc image")]:
+        raw, cue = raw_cd_image(tree_with(b"[95]\r\n"))
+        for tree, said in [("/nonexistent/tree", b"cannot find the tree"),
+                           (a_file, b"is neither a folder nor a disc image"),
+                           (raw, b"is a raw CD image (sectors of 2352 bytes"),
+                           (cue, b"is a cue sheet: the image is the .bin it names")]:
             with self.subTest(tree=tree):
                 done = run(tree)
                 self.assertEqual((done.returncode, done.stdout), (2, b""))

@@ -78,4 +78,31 @@ std::unique_ptr<DiscTree> open_disc_tree(const std::string& path, DiscFileSystem
   return tree;
 }
 
+namespace {
+
+constexpr uint64_t kRawSector = 2352;
+// A mode 1 sector: 12 bytes of sync, a 4-byte header, then 2048 bytes of data.
+constexpr char kSync[] = "\x00\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x00";
+
+}  // namespace
+
+bool is_raw_cd_image(const std::string& path) {
+  const ImageFile in(path);
+  if (!in.is_open() || in.size() % kRawSector != 0 || in.size() < 17 * kRawSector) return false;
+  char sector[24];
+  if (!in.read_at(16 * kRawSector, sector, sizeof(sector))) return false;
+  return std::memcmp(sector, kSync, 12) == 0 && sector[15] == 1 &&
+         std::memcmp(sector + 16,
+                     "\x01"
+                     "CD001",
+                     6) == 0;
+}
+
+bool is_cue_sheet(const std::string& path) {
+  const ImageFile in(path);
+  char head[5] = {};
+  return in.is_open() && in.size() < (1 << 20) && in.read_at(0, head, 4) &&
+         std::memcmp(head, "FILE", 4) == 0;
+}
+
 }  // namespace checker

@@ -36,6 +36,12 @@ struct DiscImage {
 // empty) or cannot be read as one (`error` says why).
 std::optional<DiscImage> probe_image(const std::string& path, std::string* error);
 
+// Whether the file at `path` is a raw CD image (sectors of 2352 bytes, as
+// a .bin beside its .cue), whose mode 1 data track holds an ISO 9660
+// volume; or a cue sheet that names one.
+bool is_raw_cd_image(const std::string& path);
+bool is_cue_sheet(const std::string& path);
+
 // The tree of one of the image's file systems; nullptr with `error` set
 // where it cannot be read.
 std::unique_ptr<DiscTree> open_disc_tree(const std::string& path, DiscFileSystem fs,
