@@ -92,6 +92,30 @@ void check_setup_start(const TreeFacts& facts, const TreeCheck& result, Language
   }
 }
 
+// A setup program in VBScript: a .vbs file, or an HTML application whose
+// scripts are VBScript. VBScript is an optional feature from Windows 11,
+// version 24H2 on, to be off by default and then removed ("VBScript
+// deprecation", Microsoft).
+void check_vbscript(Tree& tree, LanguageCheck& check, std::optional<int> line) {
+  const std::string extension = lower_extension(check.setup_path);
+  bool vbscript = extension == ".vbs" || extension == ".vbe";
+  if (extension == ".hta") {
+    std::string text = tree.read_file(check.setup_path, 1 << 20).value_or("");
+    for (char& c : text) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    vbscript = text.find("vbscript") != std::string::npos;
+  }
+  if (!vbscript || !check.found_path) return;
+  check.findings.push_back(finding(
+      Code::kSetupUsesVbscript,
+      check.setup_path +
+          (extension == ".hta" ? " is an HTML application that runs VBScript"
+                               : " is a VBScript file") +
+          ": VBScript is an optional feature from Windows 11, version 24H2 on, to be turned off "
+          "by default and then removed, so the setup program will stop starting there. Make the "
+          "setup program an .exe.",
+      line));
+}
+
 // The setup key's value: missing or too short (the default program), or a
 // drive the launcher replaces.
 void check_setup_value(LanguageCheck& check, bool provided, std::optional<int> setup_line) {
@@ -215,6 +239,7 @@ void check_language(const TreeFacts& facts, const TreeCheck& result, LanguageChe
   check_group(check, provided, key_line(facts.profile, check.group_key.c_str()));
   check_setup_found(facts.tree, check, setup_line, options.place());
   check_setup_start(facts, result, check, setup_line);
+  check_vbscript(facts.tree, check, setup_line);
 }
 
 }  // namespace

@@ -90,6 +90,18 @@ const std::vector<RuleCase> kCases = {
      english("ENGLISH=D:\\products\\enu\\readme.txt", {{"products/enu/readme.txt", "x"}}),
      "setup-opens-document", true, "readme.txt is"},
     {"a program, no document", good_tree(), "setup-opens-document", false},
+    // VBScript is leaving Windows (an optional feature from 11 24H2 on).
+    {"a .vbs setup",
+     english("ENGLISH=D:\\products\\enu\\setup.vbs", {{"products/enu/setup.vbs", "x"}}),
+     "setup-uses-vbscript", true, "setup.vbs is a VBScript file: VBScript is an optional feature"},
+    {"an .hta in VBScript",
+     english("ENGLISH=D:\\products\\enu\\setup.hta",
+             {{"products/enu/setup.hta", "<script language=\"VBScript\">x</script>"}}),
+     "setup-uses-vbscript", true, "is an HTML application that runs VBScript"},
+    {"an .hta in JScript",
+     english("ENGLISH=D:\\products\\enu\\setup.hta",
+             {{"products/enu/setup.hta", "<script language=\"JScript\">x</script>"}}),
+     "setup-uses-vbscript", false},
 };
 const bool kRegistered = register_cases(kCases);
 
