@@ -34,8 +34,14 @@ bool agree(const TreeCheck& check, size_t a, size_t b) {
 
 std::string run_label(size_t first, size_t last) {
   if (first == 0 && last + 1 == kReleaseCount) {
+    // Named by the first and newest releases; Windows on Arm comes with them.
+    size_t newest = last;
+    while (newest > 0 &&
+           (kReleases[newest].width == Width::kArm || kReleases[newest].width == Width::kArmX64)) {
+      --newest;
+    }
     return "Every Windows (" + std::string(kReleases[first].short_title) + " to " +
-           kReleases[last].short_title + ")";
+           kReleases[newest].short_title + ")";
   }
   for (const ReleaseGroup& group : kReleaseGroups) {
     if (first_index(group) == first && last_index(group) == last) return group.label;

@@ -20,6 +20,8 @@ const char* width_name(Width width) {
   switch (width) {
     case Width::k32: return "32-bit";
     case Width::k64: return "32-bit and 64-bit";
+    case Width::kArm: return "ARM64; x86 by emulation";
+    case Width::kArmX64: return "ARM64; x86 and x64 by emulation";
     case Width::kBoth: break;
   }
   return "32-bit; 64-bit on its 64-bit editions";

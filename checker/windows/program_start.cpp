@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: BSL-1.0
 #include "checker/windows/program_start.h"
 
+#include <optional>
+
 #include "checker/names/path_rules.h"
 #include "checker/windows/file_types.h"
 #include "checker/windows/releases.h"
@@ -12,6 +14,7 @@ namespace {
 
 constexpr uint16_t kI386 = 0x14C;
 constexpr uint16_t kAmd64 = 0x8664;
+constexpr uint16_t kArm64 = 0xAA64;
 constexpr uint16_t kPe32 = 0x10B;
 constexpr uint16_t kPe32Plus = 0x20B;
 
@@ -38,8 +41,10 @@ std::string oldest_nt(uint32_t major, uint32_t minor) {
 
 // A DOS or 16-bit Windows program (`what`) as the release runs it.
 PredictedStart dos_program(const Release& release, const std::string& what) {
+  const bool arm = release.width == Width::kArm || release.width == Width::kArmX64;
   if (release.dos == DosPrograms::kNone) {
-    return {kBadFormat, what + ", which 64-bit Windows does not run"};
+    return {kBadFormat, what + (arm ? ", which Windows on Arm does not run"
+                                    : ", which 64-bit Windows does not run")};
   }
   if (release.width == Width::kBoth) {
     return {kBadFormat, what + ", which only a 32-bit edition of this Windows runs"};
@@ -62,6 +67,23 @@ PredictedStart too_new(const Release& release, uint32_t major, uint32_t minor) {
           std::string(for_nt ? "a program for Windows NT" : "a program for a newer Windows") +
               " (subsystem version " + std::to_string(major) + "." + std::to_string(minor) +
               "): it needs " + oldest_nt(major, minor) + " or later"};
+}
+
+// A 64-bit program the release's processor does not run, where it does not.
+std::optional<PredictedStart> refused_processor(const Release& release, bool amd64, bool arm64) {
+  const Width w = release.width;
+  if (amd64 && w != Width::k64 && w != Width::kArmX64) {
+    return PredictedStart{
+        kBadFormat,
+        w == Width::kBoth  ? "a 64-bit program, which only a 64-bit edition of this Windows runs"
+        : w == Width::kArm ? "an x64 program, which Windows 10 on Arm does not run (it emulates "
+                             "x86 programs only)"
+                           : "a 64-bit program, which runs only on 64-bit Windows"};
+  }
+  if (arm64 && w != Width::kArm && w != Width::kArmX64) {
+    return PredictedStart{kBadFormat, "an ARM64 program, which runs only on Windows on Arm"};
+  }
+  return std::nullopt;
 }
 
 // A program file (.exe, .com) by its header.
@@ -94,12 +116,9 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, const
   // A 64-bit program is held to the loader's subsystem version as a
   // 32-bit one is: XP x64 loads up to 5.2.
   const bool amd64 = magic == kPe32Plus && machine == kAmd64;
-  if (amd64 && release.width != Width::k64) {
-    return {kBadFormat, release.width == Width::kBoth
-                            ? "a 64-bit program, which only a 64-bit edition of this Windows runs"
-                            : "a 64-bit program, which runs only on 64-bit Windows"};
-  }
-  if (!amd64 && (magic != kPe32 || machine != kI386)) {
+  const bool arm64 = magic == kPe32Plus && machine == kArm64;
+  if (const auto refused = refused_processor(release, amd64, arm64)) return *refused;
+  if (!amd64 && !arm64 && (magic != kPe32 || machine != kI386)) {
     return {kBadFormat,
             "a program for another processor (machine " + std::to_string(machine) + ")"};
   }

@@ -19,9 +19,11 @@ struct Fact {
   constexpr operator T() const { return value; }  // NOLINT: a fact reads as its value
 };
 
-// Which programs of which width a release runs: Vista, 7 and 8 came as
-// 32-bit and 64-bit editions alike.
-enum class Width { k32, k64, kBoth };
+// Which programs of which processor a release runs: x86 (32-bit) ones,
+// x64 ones too, or, as Vista, 7 and 8 came, either as its edition has it;
+// on an Arm processor, ARM64 programs and x86 ones by emulation (Windows 10
+// on Arm), and x64 ones by emulation too (Windows 11 on Arm).
+enum class Width { k32, k64, kBoth, kArm, kArmX64 };
 
 // How DOS and 16-bit Windows programs run.
 enum class DosPrograms {

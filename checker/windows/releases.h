@@ -63,6 +63,11 @@ inline constexpr char kInstaller[] =
 // that warns).
 inline constexpr char kWordPad[] =
     "\"Deprecated features for Windows client\": WordPad removed from Windows 11, version 24H2";
+// Windows on Arm runs ARM64 programs, and x86 ones by emulation; Windows 11
+// also x64 ones; neither runs 16-bit programs.
+inline constexpr char kArm[] =
+    "\"How emulation works on Arm\", Microsoft Learn: x86 emulation on Windows 10 and 11 on Arm, "
+    "x64 emulation on Windows 11 only; no 16-bit programs";
 // Shell32 5.0 came with Windows 2000 and ME, and with every release since.
 inline constexpr char kShellExecute[] =
     "\"Autorun.inf Entries\": shellexecute= is marked Version 5.0 (Shell32 5.0: Windows 2000 "
@@ -84,6 +89,8 @@ using P = ProfileReaderKind;
 inline constexpr Fact<Width> k32Bit{Width::k32, source::kArchitecture};
 inline constexpr Fact<Width> k64Bit{Width::k64, source::kArchitecture};
 inline constexpr Fact<Width> kBothWidths{Width::kBoth, source::kEditions};
+inline constexpr Fact<Width> kArm{Width::kArm, source::kArm};
+inline constexpr Fact<Width> kArmX64{Width::kArmX64, source::kArm};
 inline constexpr Fact<L> kRegistry{L::kRegistry, source::kLanguage};
 inline constexpr Fact<L> kUserLocale{L::kUserLocale, source::kLanguage};
 inline constexpr Fact<L> kDisplayLanguage{L::kDisplayLanguage, source::kLanguage};
@@ -96,6 +103,7 @@ constexpr Fact<D> dos(D how) {
                : how == D::kNone ? source::kNo16Bit
                                  : source::kNtvdm};
 }
+inline constexpr Fact<D> kNoDosOnArm{D::kNone, source::kArm};
 constexpr Fact<bool> browser(bool has) { return {has, source::kBrowser}; }
 constexpr Fact<bool> hta(bool has) { return {has, source::kHta}; }
 constexpr Fact<bool> script_host(bool has) { return {has, source::kScriptHost}; }
@@ -232,6 +240,22 @@ inline constexpr Release kReleases[] = {
      .winhelp = row::winhelp(false), .installer = row::installer(true), .wordpad = row::wordpad(false),
      .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(true),
      .profile = row::kByMarkProfile},
+    {.name = "10-arm", .title = "Windows 10 on Arm", .short_title = "10 on Arm", .family = Windows::kNt64,
+     .width = row::kArm, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0260),
+     .newest_subsystem = row::subsystem(1000), .dos = row::kNoDosOnArm,
+     .web_browser = row::browser(true), .mshta = row::hta(true),
+     .script_host = row::script_host(true), .html_help = row::html_help(true),
+     .winhelp = row::winhelp(false), .installer = row::installer(true), .wordpad = row::wordpad(true),
+     .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
+     .profile = row::kByMarkProfile},
+    {.name = "11-arm", .title = "Windows 11 on Arm", .short_title = "11 on Arm", .family = Windows::kNt64,
+     .width = row::kArmX64, .language = row::kDisplayLanguage, .newest_udf = row::udf(0x0260),
+     .newest_subsystem = row::subsystem(1000), .dos = row::kNoDosOnArm,
+     .web_browser = row::browser(true), .mshta = row::hta(true),
+     .script_host = row::script_host(true), .html_help = row::html_help(true),
+     .winhelp = row::winhelp(false), .installer = row::installer(true), .wordpad = row::wordpad(false),
+     .shellexecute = row::shellexecute(true), .autorun_amd64 = row::amd64(false),
+     .profile = row::kByMarkProfile},
 };
 // clang-format on
 
@@ -254,6 +278,7 @@ inline constexpr ReleaseGroup kReleaseGroups[] = {
     {"NT 4.0", "nt4", "nt4"},
     {"2000 and XP", "2000", "xp-x64"},
     {"Vista to 11", "vista", "11"},
+    {"Windows on Arm", "10-arm", "11-arm"},
 };
 // A group's first and last release as kReleases indexes.
 size_t first_index(const ReleaseGroup& group);

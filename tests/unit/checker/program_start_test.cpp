@@ -18,7 +18,8 @@ struct Outcome {
 };
 
 // One letter a release, in kReleases order (the bars only group them:
-// 95 95osr2 98 98se me | nt4 2000 xp xp-x64 | vista 7 8 10-32 10 11).
+// 95 95osr2 98 98se me | nt4 2000 xp xp-x64 | vista 7 8 10-32 10 11 |
+// 10-arm 11-arm).
 Outcome outcome_coded(char code) {
   switch (code) {
     case 'R': return {kStarted, StartKind::kProgram};       // runs
@@ -61,60 +62,73 @@ void expect_starts(const std::vector<Row>& rows) {
 
 TEST(ProgramStart, ProgramsByTheirHeaderOnEachRelease) {
   expect_starts({
-      {"setup.exe", program(), "RRRRR|RRRR|RRRRRR"},
+      {"setup.exe", program(), "RRRRR|RRRR|RRRRRR|RR"},
       // Windows 95/98/ME and NT 4.0 run subsystem 4.x, whatever the minor
       // version; each later version needs the Windows NT of that version.
-      {"s4_99.exe", program(0x14C, 0x10B, 4, 99), "RRRRR|RRRR|RRRRRR"},
-      {"s5_0.exe", program(0x14C, 0x10B, 5, 0), "xxxxx|xRRR|RRRRRR", "needs Windows 2000 or later"},
-      {"s5_1.exe", program(0x14C, 0x10B, 5, 1), "xxxxx|xxRR|RRRRRR", "needs Windows XP or later"},
-      {"s5_2.exe", program(0x14C, 0x10B, 5, 2), "xxxxx|xxxR|RRRRRR",
+      {"s4_99.exe", program(0x14C, 0x10B, 4, 99), "RRRRR|RRRR|RRRRRR|RR"},
+      {"s5_0.exe", program(0x14C, 0x10B, 5, 0), "xxxxx|xRRR|RRRRRR|RR",
+       "needs Windows 2000 or later"},
+      {"s5_1.exe", program(0x14C, 0x10B, 5, 1), "xxxxx|xxRR|RRRRRR|RR",
+       "needs Windows XP or later"},
+      {"s5_2.exe", program(0x14C, 0x10B, 5, 2), "xxxxx|xxxR|RRRRRR|RR",
        "needs Windows XP x64 or Server 2003"},
-      {"s6_0.exe", program(0x14C, 0x10B, 6, 0), "xxxxx|xxxx|RRRRRR", "a newer Windows", "xp"},
-      {"s6_1.exe", program(0x14C, 0x10B, 6, 1), "xxxxx|xxxx|xRRRRR", "needs Windows 7 or later",
+      {"s6_0.exe", program(0x14C, 0x10B, 6, 0), "xxxxx|xxxx|RRRRRR|RR", "a newer Windows", "xp"},
+      {"s6_1.exe", program(0x14C, 0x10B, 6, 1), "xxxxx|xxxx|xRRRRR|RR", "needs Windows 7 or later",
        "vista"},
-      {"s6_3.exe", program(0x14C, 0x10B, 6, 3), "xxxxx|xxxx|xxxRRR", "needs Windows 8.1 or later",
-       "8"},
-      {"s10.exe", program(0x14C, 0x10B, 10, 0), "xxxxx|xxxx|xxxRRR", "needs Windows 10 or later"},
+      {"s6_3.exe", program(0x14C, 0x10B, 6, 3), "xxxxx|xxxx|xxxRRR|RR",
+       "needs Windows 8.1 or later", "8"},
+      {"s10.exe", program(0x14C, 0x10B, 10, 0), "xxxxx|xxxx|xxxRRR|RR",
+       "needs Windows 10 or later"},
       // XP x64 and the 64-bit releases; Vista to 8 came in both widths.
-      {"x64.exe", program(0x8664, 0x20B, 5, 2), "xxxxx|xxxR|xxxxRR", "64-bit edition", "vista"},
+      {"x64.exe", program(0x8664, 0x20B, 5, 2), "xxxxx|xxxR|xxxxRR|xR", "64-bit edition", "vista"},
       // ... held to the loader's subsystem version like a 32-bit program.
-      {"x64_6_0.exe", program(0x8664, 0x20B, 6, 0), "xxxxx|xxxx|xxxxRR",
+      {"x64_6_0.exe", program(0x8664, 0x20B, 6, 0), "xxxxx|xxxx|xxxxRR|xR",
        "needs Windows Vista or later", "xp-x64"},
-      {"arm.exe", program(0x1C0, 0x10B), "xxxxx|xxxx|xxxxxx", "another processor"},
+      {"arm.exe", program(0x1C0, 0x10B), "xxxxx|xxxx|xxxxxx|xx", "another processor"},
+      // ARM64 programs run on Windows on Arm alone, held to its subsystem
+      // version; 10 on Arm emulates x86 programs only, 11 on Arm x64 ones too.
+      {"arm64.exe", program(0xAA64, 0x20B, 10, 0), "xxxxx|xxxx|xxxxxx|RR",
+       "runs only on Windows on Arm", "10"},
+      {"arm64_10_1.exe", program(0xAA64, 0x20B, 10, 1), "xxxxx|xxxx|xxxxxx|xx", "a newer Windows",
+       "11-arm"},
+      {"x64_on_arm.exe", program(0x8664, 0x20B, 6, 0), "xxxxx|xxxx|xxxxRR|xR",
+       "Windows 10 on Arm does not run", "10-arm"},
       // NTVDM: on in 32-bit NT 4.0 to XP, a feature in 32-bit 10, never on
       // 64-bit Windows.
-      {"dos.exe", program(0x14C, 0x10B, 4, 0, false), "RRRRR|RRRx|xxxNxx", "optional feature",
+      {"dos.exe", program(0x14C, 0x10B, 4, 0, false), "RRRRR|RRRx|xxxNxx|xx", "optional feature",
        "10-32"},
-      {"dos.com", "\xb4\x4c\xcd\x21", "RRRRR|RRRx|xxxNxx", "DOS .com"},
-      {"setup.com", program(), "RRRRR|RRRR|RRRRRR"},
-      {"saver.scr", program(), "RRRRR|RRRR|RRRRRR"},
-      {"empty.exe", "", "nnnnn|nnnn|nnnnnn", "empty"},
-      {"text.exe", "not a program", "nnnnn|nnnn|nnnnnn"},
-      {"short.exe", "MZ short", "nnnnn|nnnn|nnnnnn"},
+      {"dos.com", "\xb4\x4c\xcd\x21", "RRRRR|RRRx|xxxNxx|xx", "DOS .com"},
+      {"dos_on_arm.exe", program(0x14C, 0x10B, 4, 0, false), "RRRRR|RRRx|xxxNxx|xx",
+       "which Windows on Arm does not run", "11-arm"},
+      {"setup.com", program(), "RRRRR|RRRR|RRRRRR|RR"},
+      {"saver.scr", program(), "RRRRR|RRRR|RRRRRR|RR"},
+      {"empty.exe", "", "nnnnn|nnnn|nnnnnn|nn", "empty"},
+      {"text.exe", "not a program", "nnnnn|nnnn|nnnnnn|nn"},
+      {"short.exe", "MZ short", "nnnnn|nnnn|nnnnnn|nn"},
   });
 }
 
 TEST(ProgramStart, OtherFilesByTheTypeEachReleaseAssociates) {
   expect_starts({
-      {"setup.bat", "@echo off", "RRRRR|RRRR|RRRRRR"},
-      {"setup.cmd", "@echo off", "-----|RRRR|RRRRRR", "only on Windows NT"},
-      {"setup.pif", "pif", "ooooo|oooo|oooooo", "shortcut"},
-      {"setup.lnk", "L", "ooooo|oooo|oooooo", "shortcut"},
-      {"setup.ini", "[x]", "ooooo|oooo|oooooo", "Notepad"},
-      {"readme.txt", "x", "ooooo|oooo|oooooo", "Notepad"},
-      {"setup.msi", "msi", "----R|-RRR|RRRRRR", "no Windows Installer"},
-      {"index.htm", "<p>", "-oooo|oooo|oooooo", "no web browser"},
-      {"setup.hta", "<p>", "---RR|-RRR|RRRRRR", "Internet Explorer 5"},
-      {"setup.vbs", "x", "--RRR|-RRR|RRRRRR", "Windows Script Host", "nt4"},
-      {"setup.reg", "x", "ooooo|oooo|oooooo", "Registry Editor"},
+      {"setup.bat", "@echo off", "RRRRR|RRRR|RRRRRR|RR"},
+      {"setup.cmd", "@echo off", "-----|RRRR|RRRRRR|RR", "only on Windows NT"},
+      {"setup.pif", "pif", "ooooo|oooo|oooooo|oo", "shortcut"},
+      {"setup.lnk", "L", "ooooo|oooo|oooooo|oo", "shortcut"},
+      {"setup.ini", "[x]", "ooooo|oooo|oooooo|oo", "Notepad"},
+      {"readme.txt", "x", "ooooo|oooo|oooooo|oo", "Notepad"},
+      {"setup.msi", "msi", "----R|-RRR|RRRRRR|RR", "no Windows Installer"},
+      {"index.htm", "<p>", "-oooo|oooo|oooooo|oo", "no web browser"},
+      {"setup.hta", "<p>", "---RR|-RRR|RRRRRR|RR", "Internet Explorer 5"},
+      {"setup.vbs", "x", "--RRR|-RRR|RRRRRR|RR", "Windows Script Host", "nt4"},
+      {"setup.reg", "x", "ooooo|oooo|oooooo|oo", "Registry Editor"},
       // WordPad is gone from Windows 11 (24H2 on).
-      {"readme.wri", "x", "ooooo|oooo|ooooo-", "WordPad"},
-      {"readme.rtf", "x", "ooooo|oooo|ooooo-", "no WordPad", "11"},
-      {"help.chm", "x", "--ooo|-ooo|oooooo", "HTML Help"},
-      {"help.hlp", "x", "ooooo|oooo|oooooo", "opens in Windows Help", "xp"},
-      {"help2.hlp", "x", "ooooo|oooo|oooooo", "no longer includes Windows Help", "vista"},
-      {"setup", program(), "-----|----|------", "without an extension"},
-      {"setup.xyz", "x", "-----|----|------", ".xyz"},
+      {"readme.wri", "x", "ooooo|oooo|ooooo-|o-", "WordPad"},
+      {"readme.rtf", "x", "ooooo|oooo|ooooo-|o-", "no WordPad", "11"},
+      {"help.chm", "x", "--ooo|-ooo|oooooo|oo", "HTML Help"},
+      {"help.hlp", "x", "ooooo|oooo|oooooo|oo", "opens in Windows Help", "xp"},
+      {"help2.hlp", "x", "ooooo|oooo|oooooo|oo", "no longer includes Windows Help", "vista"},
+      {"setup", program(), "-----|----|------|--", "without an extension"},
+      {"setup.xyz", "x", "-----|----|------|--", ".xyz"},
   });
 }
 

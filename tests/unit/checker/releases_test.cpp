@@ -28,12 +28,13 @@ TEST(Releases, FactsThatGoTogether) {
     // ... and, with NT 4.0, read a profile's bytes without decoding UTF-16.
     EXPECT_EQ(nine_x || std::string(r.name) == "nt4", r.profile == ProfileReaderKind::kBytes);
     EXPECT_EQ(nine_x, r.dos == DosPrograms::kNative);
-    EXPECT_EQ(r.width == Width::k64, r.dos == DosPrograms::kNone);
+    const bool arm = r.width == Width::kArm || r.width == Width::kArmX64;
+    EXPECT_EQ(r.width == Width::k64 || arm, r.dos == DosPrograms::kNone);
     EXPECT_TRUE(r.family != Windows::kNt32 || r.width == Width::k32);
-    // HTML applications run in Internet Explorer; a 64-bit Windows reads
-    // its own autorun section.
+    // HTML applications run in Internet Explorer; an x64 Windows reads its
+    // own autorun section (Windows on Arm is no x64 Windows).
     EXPECT_TRUE(!r.mshta || r.web_browser);
-    EXPECT_EQ(r.autorun_amd64, r.width != Width::k32);
+    EXPECT_EQ(r.autorun_amd64, r.width != Width::k32 && !arm);
   }
   for (const Windows family : kAllWindows) {
     EXPECT_EQ(representative_release(family).family, family) << windows_name(family);

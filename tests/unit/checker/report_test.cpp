@@ -103,9 +103,9 @@ TEST(Reports, ReleasesGroupedIntoColumns) {
   check.unmatched = exiting({{"11", 2}});
   std::vector<std::string> labels;
   for (const ReleaseColumn& c : release_columns(check)) labels.push_back(c.label);
-  EXPECT_EQ(labels,
-            (std::vector<std::string>{"Windows 95 and OSR2", "98", "98 SE to ME", "NT 4.0", "2000",
-                                      "XP to XP x64", "Vista to 10 (64-bit)", "11"}));
+  EXPECT_EQ(labels, (std::vector<std::string>{"Windows 95 and OSR2", "98", "98 SE to ME", "NT 4.0",
+                                              "2000", "XP to XP x64", "Vista to 10 (64-bit)", "11",
+                                              "Windows on Arm"}));
   check.languages[0].by_release[release_index(**release_named("95"))].cannot_tell =
       "D:\\p\\setup.exe";
   // Windows 95 alone is not the group of 95 and OSR2.
