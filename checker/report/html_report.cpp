@@ -59,6 +59,7 @@ std::string summary(const TreeCheck& check, const std::string& version) {
   if (!check.disc_readings.empty()) row("File systems", html_text(file_systems(check)));
   row("Profile", html_ansi(kProfileDPath) + ": " + html_text(profile_state(check)));
   row("Language", html_text(language_sources(check)));
+  row("S mode", html_text(kSModeNote));
   row("Checker", "launcher-check " + html_text(version));
   return "<h1>What the launcher does</h1>\n<dl>\n" + rows + "</dl>\n";
 }

@@ -130,6 +130,7 @@ std::string json_report(const TreeCheck& check, const std::string& version) {
   out += "  \"medium\": " + quoted(medium_name(check.medium)) + ",\n";
   out += "  \"place\": " + quoted(check.place) + ",\n";
   out += "  \"room\": " + room_json(check) + ",\n";
+  out += "  \"s_mode\": " + quoted(kSModeNote) + ",\n";
   if (!check.disc_readings.empty()) {
     std::string readings;
     for (const DiscReading& r : check.disc_readings) {

@@ -166,7 +166,7 @@ std::string findings_section(const TreeCheck& check) {
 
 std::string text_report(const TreeCheck& check) {
   return heading(check) + "\n" + language_table(check) + unmatched_line(check) + room_line(check) +
-         legend() + findings_section(check);
+         "S mode: " + kSModeNote + ".\n" + legend() + findings_section(check);
 }
 
 }  // namespace checker

@@ -284,6 +284,17 @@ inline constexpr ReleaseGroup kReleaseGroups[] = {
 size_t first_index(const ReleaseGroup& group);
 size_t last_index(const ReleaseGroup& group);
 
+// S mode (Windows 10 S, Windows 10 and 11 in S mode) runs only programs
+// from the Microsoft Store: nothing of a disc starts there, the launcher
+// included, whatever the tree. It is a note on every report, not a row: no
+// tree can change it, and a row would only fail every language of every
+// report.
+inline constexpr char kSModeNote[] =
+    "Windows 10 and 11 in S mode start no program from a disc, the launcher included: its user "
+    "switches out of S mode first";
+inline constexpr char kSModeSource[] =
+    "\"Windows 10 and Windows 11 in S mode FAQ\", Microsoft Support";
+
 // The names of every release, in table order: "95, 95osr2, ..., 11".
 std::string release_names();
 // "98 SE to ME", "NT 4.0": releases first..last (indexes) in a list.
