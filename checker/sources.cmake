@@ -13,6 +13,7 @@ set(CHECKER_SOURCES
     windows/releases.cpp
     windows/program_start.cpp
     windows/file_types.cpp
+    windows/ne_installer.cpp
     windows/tree_platform.cpp
     predict/launch.cpp
     rules/findings.cpp

@@ -6,6 +6,7 @@
 
 #include "checker/names/path_rules.h"
 #include "checker/windows/file_types.h"
+#include "checker/windows/ne_installer.h"
 #include "checker/windows/releases.h"
 
 namespace checker {
@@ -86,6 +87,25 @@ std::optional<PredictedStart> refused_processor(const Release& release, bool amd
   return std::nullopt;
 }
 
+// A 16-bit installer that 64-bit Windows replaces with its 32-bit port,
+// where the release is one that does: it starts there; Windows on Arm has
+// no such port. None elsewhere: a 16-bit program as any other.
+std::optional<PredictedStart> replaced_16_bit_installer(Tree& tree, const std::string& d_path,
+                                                        uint32_t ne, const Release& release) {
+  const Width w = release.width;
+  const bool arm = w == Width::kArm || w == Width::kArmX64;
+  if (w != Width::k64 && w != Width::kBoth && !arm) return std::nullopt;
+  const auto installer =
+      replaced_installer(tree.read_file(d_path, size_t{4} << 20).value_or(""), ne);
+  if (!installer) return std::nullopt;
+  if (arm) {
+    return PredictedStart{kBadFormat, "a 16-bit installer (" + *installer +
+                                          "), which Windows on Arm neither runs nor replaces"};
+  }
+  return PredictedStart{kStarted, "a 16-bit installer (" + *installer +
+                                      "), which 64-bit Windows starts as its own 32-bit port"};
+}
+
 // A program file (.exe, .com) by its header.
 PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, const Release& release) {
   const auto read = tree.read_file(d_path, 64);
@@ -103,6 +123,11 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, const
   const uint32_t pe = little(head, 0x3C, 4);
   const std::string image =
       pe > (1u << 20) ? std::string() : tree.read_file(d_path, pe + 24 + 52).value_or("");
+  if (image.size() >= pe + 2 && image.compare(pe, 2, "NE") == 0) {
+    if (const auto replaced = replaced_16_bit_installer(tree, d_path, pe, release)) {
+      return *replaced;
+    }
+  }
   if (image.size() < pe + 4 || image.compare(pe, 4, std::string("PE\0\0", 4)) != 0) {
     return dos("a DOS or 16-bit Windows program");
   }

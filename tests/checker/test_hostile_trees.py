@@ -72,6 +72,32 @@ class HostileTrees(unittest.TestCase):
         page.decode("utf-8")  # valid UTF-8 throughout
         self.assertIn(b"caf\\xE9 disc", page)
 
+    def test_programs_on_the_windows_people_run(self):
+        """Setup programs held to what each release's loader and shell do:
+        (program, --windows, exit status there)."""
+        def ne_installer(product, version):
+            head = b"MZ" + bytes(0x3A) + (0x40).to_bytes(4, "little")
+            ne = bytearray(0x40)
+            ne[0:2], ne[0x24] = b"NE", 0x40
+            table = b"\x04\0" + b"\x10\x80\x01\0" + bytes(4) + b"\x10\0\x10\0\0\0\x01\x80" + bytes(4) + b"\0\0"
+            data = (head + bytes(ne) + table).ljust(0x100, b"\0")
+            strings = (b"VS_VERSION_INFO" + bytes(4) + b"ProductName\0" + product + b"\0\0ProductVersion\0\0" +
+                       version + b"\0")
+            return (data + strings).ljust(0x200, b"\0")
+        rows = [(program(0x8664, 0x20B, (6, 0)), "xp-x64", 11),  # x64 needs Vista's loader
+                (program(0x8664, 0x20B, (5, 2)), "xp-x64", 0),
+                (program(0xAA64, 0x20B, (10, 0)), "11-arm", 0),
+                (program(0xAA64, 0x20B, (10, 0)), "11", 11),
+                (program(0x8664, 0x20B, (6, 0)), "10-arm", 11),
+                (ne_installer(b"InstallShield", b"5.00.000"), "10", 0),
+                (ne_installer(b"InstallShield", b"5.00.000"), "11-arm", 11),
+                (ne_installer(b"InstallShield", b"3.00.000"), "10", 11)]
+        for content, windows, status in rows:
+            with self.subTest(windows=windows, head=content[:0x44].hex()[-16:]):
+                root = tree_with(b"[95]\r\nENGLISH=D:\\setup.exe\r\n", [("setup.exe", content)])
+                report = self.check(root, "--locale", "00000409", "--windows", windows)
+                self.assertEqual(report["languages"][0]["exit_status"], status)
+
     def test_file_types_as_each_release_opens_them(self):
         # extension: (the exit status on each release, one letter a release in
         # --list-releases order: 0, X for 31, and a finding on 64-bit Windows 10;

@@ -110,4 +110,25 @@ inline std::string program(uint16_t machine = 0x14C, uint16_t magic = 0x10B, uin
   return head + optional + "program body";
 }
 
+// A 16-bit Windows program (NE) whose version resource names `product`
+// at `version`, as an installer's does.
+inline std::string ne_program(const std::string& product, const std::string& version) {
+  std::string file = "MZ" + std::string(0x3A, '\0') + std::string("\x40\0\0\0", 4);
+  std::string ne(0x40, '\0');
+  ne[0] = 'N';
+  ne[1] = 'E';
+  ne[0x24] = 0x40;  // the resource table, 0x40 bytes into the NE header: at 0x80
+  file += ne;
+  // Alignment 16 (shift 4); one RT_VERSION resource at 0x100, 0x10 units long.
+  file += std::string("\x04\0" "\x10\x80\x01\0\0\0\0\0" "\x10\0\x10\0\0\0\x01\x80\0\0\0\0" "\0\0", 24);
+  file.resize(0x100, '\0');
+  std::string strings = "VS_VERSION_INFO";
+  strings += std::string(4, '\0') + "ProductName" + std::string(1, '\0') + product;
+  strings += std::string(2, '\0') + "ProductVersion" + std::string(2, '\0') + version;
+  strings += std::string(1, '\0');
+  file += strings;
+  file.resize(0x200, '\0');
+  return file;
+}
+
 }  // namespace checker::testing

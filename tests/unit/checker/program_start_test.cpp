@@ -98,6 +98,13 @@ TEST(ProgramStart, ProgramsByTheirHeaderOnEachRelease) {
       {"dos.exe", program(0x14C, 0x10B, 4, 0, false), "RRRRR|RRRx|xxxNxx|xx", "optional feature",
        "10-32"},
       {"dos.com", "\xb4\x4c\xcd\x21", "RRRRR|RRRx|xxxNxx|xx", "DOS .com"},
+      // 64-bit Windows starts its own 32-bit port of InstallShield 5 and
+      // Microsoft Setup; Windows on Arm does not; other 16-bit programs as before.
+      {"is5.exe", ne_program("InstallShield", "5.00.000"), "RRRRR|RRRR|RRRNRR|xx",
+       "64-bit Windows starts as its own 32-bit port", "10"},
+      {"mssetup.exe", ne_program("Microsoft Setup for Windows", "3.01"), "RRRRR|RRRR|RRRNRR|xx",
+       "Windows on Arm neither runs nor replaces", "11-arm"},
+      {"is3.exe", ne_program("InstallShield", "3.00.000"), "RRRRR|RRRx|xxxNxx|xx"},
       {"dos_on_arm.exe", program(0x14C, 0x10B, 4, 0, false), "RRRRR|RRRx|xxxNxx|xx",
        "which Windows on Arm does not run", "11-arm"},
       {"setup.com", program(), "RRRRR|RRRR|RRRRRR|RR"},
