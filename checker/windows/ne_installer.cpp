@@ -46,8 +46,9 @@ std::string value_of(const std::string& version, const std::string& key) {
 }
 
 bool contains(std::string text, const std::string& lower_part) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  });
   return text.find(lower_part) != std::string::npos;
 }
 

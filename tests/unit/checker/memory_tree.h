@@ -120,7 +120,12 @@ inline std::string ne_program(const std::string& product, const std::string& ver
   ne[0x24] = 0x40;  // the resource table, 0x40 bytes into the NE header: at 0x80
   file += ne;
   // Alignment 16 (shift 4); one RT_VERSION resource at 0x100, 0x10 units long.
-  file += std::string("\x04\0" "\x10\x80\x01\0\0\0\0\0" "\x10\0\x10\0\0\0\x01\x80\0\0\0\0" "\0\0", 24);
+  file += std::string(
+      "\x04\0"
+      "\x10\x80\x01\0\0\0\0\0"
+      "\x10\0\x10\0\0\0\x01\x80\0\0\0\0"
+      "\0\0",
+      24);
   file.resize(0x100, '\0');
   std::string strings = "VS_VERSION_INFO";
   strings += std::string(4, '\0') + "ProductName" + std::string(1, '\0') + product;
