@@ -63,18 +63,45 @@ std::string iso_written(const std::string& name) {
 
 namespace {
 
-// Why a name is not one of ISO 9660's, and what Windows lists instead where
-// the folder holds the name as a mastering tool writes it.
+constexpr size_t kLevel2Name = 31;  // characters of a name at ISO 9660 level 2 and 3
+
+// Whether the image is mastered beyond ISO 9660's level 1 (level 2 or 3,
+// xorriso's default): a name on the way to `folder` is longer than 8.3.
+bool beyond_level_1(DiscTree& tree, const std::vector<std::string>& folder) {
+  for (size_t depth = 0; depth <= folder.size(); ++depth) {
+    const std::vector<std::string> at(folder.begin(),
+                                      folder.begin() + static_cast<std::ptrdiff_t>(depth));
+    for (const DiscName& entry : tree.names(at).value_or(std::vector<DiscName>())) {
+      const NameParts p = parts_of(entry.name);
+      if (p.base.size() > 8 || p.extension.size() > 3) return true;
+    }
+  }
+  return false;
+}
+
+// Whether a name fits the ISO 9660 names of the image's level.
+bool fits_level(const std::string& name, bool level_2) {
+  if (!level_2) return is_8_3(name);
+  const NameParts p = parts_of(name);
+  return p.dots_ok && name.size() <= kLevel2Name && iso_characters(p.base) &&
+         iso_characters(p.extension);
+}
+
+// Why a name is not one of ISO 9660's at the image's level, and what
+// Windows lists instead where the folder holds the name as a mastering
+// tool writes it.
 std::string not_iso_name(DiscTree& tree, const std::vector<std::string>& folder,
-                         const std::string& name) {
+                         const std::string& name, bool level_2) {
   const NameParts p = parts_of(name);
   const bool characters = iso_characters(p.base) && iso_characters(p.extension);
-  const bool length = p.dots_ok && p.base.size() <= 8 && p.extension.size() <= 3;
+  const bool length = level_2 ? p.dots_ok && name.size() <= kLevel2Name
+                              : p.dots_ok && p.base.size() <= 8 && p.extension.size() <= 3;
   std::string why =
       "the image has no Joliet names, so Windows sees only its ISO 9660 names, which hold ";
   if (!characters) why += "letters, digits and _ only (upper case)";
   if (!characters && !length) why += ", and ";
-  if (!length) why += "a name of up to 8 characters with an extension of up to 3";
+  if (!length && level_2) why += "a name of up to 31 characters with one dot";
+  if (!length && !level_2) why += "a name of up to 8 characters with an extension of up to 3";
   why += ", and \"" + name + "\" is not one";
   const std::string written = iso_written(name);
   for (const DiscName& entry : tree.names(folder).value_or(std::vector<DiscName>())) {
@@ -99,8 +126,10 @@ std::string why_lost(DiscTree& tree, const std::vector<std::string>& parts, size
       }
     }
   }
-  if (tree.file_system() == DiscFileSystem::kIso9660 && !is_8_3(name)) {
-    return not_iso_name(tree, folder, name);
+  const bool level_2 =
+      tree.file_system() == DiscFileSystem::kIso9660 && beyond_level_1(tree, folder);
+  if (tree.file_system() == DiscFileSystem::kIso9660 && !fits_level(name, level_2)) {
+    return not_iso_name(tree, folder, name, level_2);
   }
   size_t path_length = 0;  // of the folder or file that is missing
   for (size_t i = 0; i <= missing; ++i) path_length += 1 + decode_ansi(parts[i]).size();

@@ -109,6 +109,23 @@ class Discs(unittest.TestCase):
         self.assertIn("ENGLISH starts D:\\products\\win95\\quv_enu\\setup.exe with group STARTUP "
                       "there (D:\\p\\setup.exe with group Product here)", two[0])
 
+    def test_a_lost_name_explained_by_the_images_level(self):
+        # ISO 9660 level 2 holds names of up to 31 characters: a long folder
+        # is found, one with a hyphen is lost for its characters alone.
+        tree = tree_with(b"[95]\r\nENGLISH=D:\\quv_italian_edition\\setup.exe\r\n"
+                         b"GERMAN=D:\\quv-deu\\setup.exe\r\n",
+                         [("quv_italian_edition/setup.exe", program()), ("quv-deu/setup.exe", program())])
+        image = SCRATCH / "level2.iso"
+        subprocess.run(["genisoimage", "-quiet", "-iso-level", "2", "-o", str(image), str(tree)],
+                       check=True, capture_output=True)
+        report = json.loads(run("--json", image).stdout)
+        by_language = {l["language"]: l["exit_status"] for l in report["languages"]}
+        self.assertEqual((by_language["ENGLISH"], by_language["GERMAN"]), (0, -1))
+        lost = [f["message"] for f in report["findings"] if f["code"] == "disc-name-lost"]
+        self.assertEqual(len(lost), 1, lost)
+        self.assertIn('letters, digits and _ only (upper case), and "quv-deu" is not one', lost[0])
+        self.assertNotIn("8 characters", lost[0])
+
     def test_udf_alone_as_each_release_reads_it(self):
         image, report = checked_image("UDF 2.01 alone", udf_only)
         self.assertEqual(report["file_systems"], {"95": None, "98-me": None, "2000": None,
