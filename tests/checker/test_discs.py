@@ -186,6 +186,24 @@ class Discs(unittest.TestCase):
                 self.assertIn("launcher-missing", codes)
                 self.assertNotIn("disc-image-short", codes)
 
+    def test_write_once_udf_padded_past_its_last_recorded_block(self):
+        """The allocation table is looked for in the last 1024 blocks: an
+        image padded by 300 (as run-out and padded masters are) is read; one
+        padded further is described as such, never as no disc image."""
+        image = SCRATCH / "padded.udf"
+        image.unlink(missing_ok=True)
+        subprocess.run(["mkudffs", "--media-type=dvdr", "--udfrev=2.01", "--label=DISC", str(image), "262144"],
+                       check=True, capture_output=True)
+        recorded = image.read_bytes()
+        image.write_bytes(recorded + bytes(2048 * 300))
+        report = json.loads(run("--json", image).stdout)
+        self.assertEqual((report["medium"], report["udf_revision"]), ("udf", "2.01"))
+        image.write_bytes(recorded + bytes(2048 * 1100))
+        done = run(image)
+        self.assertEqual(done.returncode, 2)
+        self.assertIn(b"is a write-once UDF image (DVD-R, DVD+R, BD-R) whose allocation table is not in "
+                      b"its last 1024 blocks", done.stderr)
+
     def test_an_image_cut_short(self):
         """A burn or a download that stopped: data past the end is unreadable
         on ISO 9660, Joliet and UDF alike, the table, the JSON and the

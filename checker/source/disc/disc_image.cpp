@@ -30,8 +30,18 @@ std::optional<DiscImage> probe_image(const std::string& path, std::string* error
   error->clear();
   DiscImage image;
   // A UDF volume counts where libudfread opens it and its revision is read.
-  const auto udf = open_udf_tree(path) ? udf_volume(path) : std::nullopt;
-  if (udf) {
+  const bool opened = open_udf_tree(path) != nullptr;
+  const auto udf = udf_volume(path);
+  if (!opened && udf && udf->write_once) {
+    // Its virtual partition is found through the allocation table recorded
+    // last, looked for in the image's last 1024 blocks.
+    *error = path +
+             " is a write-once UDF image (DVD-R, DVD+R, BD-R) whose allocation table is not in its "
+             "last 1024 blocks: it is padded further past its last recorded block, or cut "
+             "short. Make the image of the disc again, without padding";
+    return std::nullopt;
+  }
+  if (opened && udf) {
     image.udf = udf->revision;
     image.volume_bytes = udf->end_block * kBlockBytes;
   }
