@@ -204,6 +204,29 @@ class Discs(unittest.TestCase):
         self.assertIn(b"is a write-once UDF image (DVD-R, DVD+R, BD-R) whose allocation table is not in "
                       b"its last 1024 blocks", done.stderr)
 
+    def test_a_file_in_two_extents_cut_in_its_second(self):
+        """A file past 4 GiB is recorded in several extents (ISO 9660 level
+        3). Made small here: SETUP.EXE's record flagged as continued and the
+        next file's record renamed to it, so that its second extent is the
+        next file's data; the image cut inside that second extent."""
+        tree = tree_with(b"[95]\r\nENGLISH=D:\\setup.exe\r\n",
+                         [("setup.exe", program() + bytes(4000)), ("setuq.exe", bytes(40000))])
+        # client.ini's data first, so that the cut takes only the setup program's.
+        sort = SCRATCH / "two-extents.sort"
+        sort.write_text(f"{tree}/{PROFILE} 9\n{tree}/setup.exe 5\n{tree}/setuq.exe 1\n")
+        data = bytearray(subprocess.run(["genisoimage", "-quiet", "-sort", str(sort), "-o", "-", str(tree)],
+                                        check=True, capture_output=True).stdout)
+        first, second = data.index(b"SETUP.EXE;1"), data.index(b"SETUQ.EXE;1")
+        data[first - 33 + 25] |= 0x80  # file flags: not the final extent
+        data[second:second + 11] = b"SETUP.EXE;1"
+        extent = int.from_bytes(data[second - 33 + 2:second - 33 + 6], "little")
+        image = SCRATCH / "two-extents.iso"
+        for cut, outcome in [(len(data), "starts"), ((extent + 10) * 2048, "cannot-tell")]:
+            with self.subTest(cut=cut):
+                image.write_bytes(bytes(data[:cut]))
+                report = json.loads(run("--json", "--locale", "00000409", image).stdout)
+                self.assertEqual(report["languages"][0]["outcome"], outcome)
+
     def test_an_image_cut_short(self):
         """A burn or a download that stopped: data past the end is unreadable
         on ISO 9660, Joliet and UDF alike, the table, the JSON and the

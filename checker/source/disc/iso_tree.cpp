@@ -45,8 +45,12 @@ class IsoTree final : public ListedTree {
   }
 
  protected:
+  // Every extent of the file, its last ones too, lies inside the image.
   bool opens(const DiscEntry& file, const RawPath&) override {
-    return extent_inside(file.block, file.size, image_blocks_);
+    if (!extent_inside(file.block, file.size, image_blocks_)) return false;
+    return std::all_of(file.more_extents.begin(), file.more_extents.end(), [&](const auto& e) {
+      return extent_inside(e.first, e.second, image_blocks_);
+    });
   }
 
   std::optional<std::string> read_entry(const DiscEntry& file, const RawPath&,
@@ -84,6 +88,7 @@ std::optional<std::vector<DiscEntry>> IsoTree::list(const DiscEntry& folder, con
   if (!bytes) return std::nullopt;
   std::vector<DiscEntry> entries;
   bool has_self = false;
+  bool continued = false;  // the last record was not its file's final extent
   for (size_t at = 0; at < bytes->size();) {
     const auto* record = reinterpret_cast<const iso9660_dir_t*>(bytes->data() + at);
     const size_t length = iso9660_get_dir_len(record);
@@ -97,6 +102,15 @@ std::optional<std::vector<DiscEntry>> IsoTree::list(const DiscEntry& folder, con
     at += length;
     has_self = has_self || raw == std::string(1, '\0');
     if (raw == std::string(1, '\0') || raw == std::string(1, '\1')) continue;
+    // A file in several extents has a record for each, all but the last
+    // flagged: one entry, with the extents after the first.
+    const bool continues = (record->file_flags & ISO_MULTIEXTENT) != 0;
+    if (continued && !entries.empty() && entries.back().raw == raw) {
+      entries.back().more_extents.emplace_back(from_733(record->extent), from_733(record->size));
+      continued = continues;
+      continue;
+    }
+    continued = continues;
     DiscEntry entry;
     entry.raw = raw;
     entry.name = shown(raw);

@@ -26,7 +26,10 @@ struct DiscEntry {
   std::string raw;   // as the file system stores it: the library's key
   bool folder = false;
   uint32_t block = 0;  // where its data starts, on file systems that say
-  uint64_t size = 0;
+  uint64_t size = 0;   // of the data from `block` on
+  // The further extents of a file recorded in several (ISO 9660 level 3,
+  // past 4 GiB): where each starts, and its size.
+  std::vector<std::pair<uint32_t, uint64_t>> more_extents;
 };
 
 class ListedTree : public DiscTree {
