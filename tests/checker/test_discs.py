@@ -275,6 +275,40 @@ class Discs(unittest.TestCase):
         report = json.loads(run("--json", "--windows", "9x", image).stdout)
         self.assertIn("autorun-open-missing", {f["code"] for f in report["findings"]})
 
+    def test_where_inserting_the_disc_starts_nothing(self):
+        """autorun.inf: (its text, the releases named where nothing starts)."""
+        rows = [
+            # shellexecute= alone: read from Shell32 5.0 on (ME, 2000, XP and later).
+            (b"[autorun]\r\nshellexecute=launcher.exe\r\n", "Windows 95 to 98 SE and NT 4.0:"),
+            # [AutoRun.Amd64] alone: the 32-bit editions of Vista to 8 read [AutoRun].
+            (b"[autorun.amd64]\r\nopen=launcher.exe\r\n",
+             "Windows 95 to ME, NT 4.0 to XP, 10 (32-bit) and 10 on Arm to 11 on Arm:"),
+        ]
+        for autorun, said in rows:
+            with self.subTest(autorun=autorun):
+                tree = tree_with(b"[95]\r\n", [("autorun.inf", autorun), ("launcher.exe", program())])
+                image = SCRATCH / "autorun.iso"
+                image.write_bytes(master(tree))
+                report = json.loads(run("--json", image).stdout)
+                nothing = [f["message"] for f in report["findings"] if f["code"] == "autorun-open-missing"]
+                self.assertEqual(len(nothing), 1, report["findings"])
+                self.assertIn("Inserting the disc starts nothing on " + said, nothing[0])
+
+    def test_a_launcher_past_the_images_end(self):
+        """On the disc, unreadable: said once, and its icon is not missing."""
+        tree = tree_with(b"[95]\r\n", [("zz/big.bin", bytes(200000))])
+        (tree / "launcher.exe").write_bytes(program() + bytes(100000))
+        data = master(tree)
+        at = data.index(b"LAUNCHER.EXE;1")
+        extent = int.from_bytes(data[at - 33 + 2:at - 33 + 6], "little")
+        image = SCRATCH / "cut-launcher.iso"
+        image.write_bytes(data[:(extent + 2) * 2048])
+        findings = json.loads(run("--json", image).stdout)["findings"]
+        codes = [f["code"] for f in findings]
+        self.assertEqual([f["file"] for f in findings if f["code"] == "file-unreadable"],
+                         ["D:\\launcher.exe"], codes)
+        self.assertNotIn("autorun-icon-missing", codes)
+
 
 if __name__ == "__main__":
     main()
