@@ -106,6 +106,23 @@ std::optional<PredictedStart> replaced_16_bit_installer(Tree& tree, const std::s
                                       "), which 64-bit Windows starts as its own 32-bit port"};
 }
 
+// A program marked with a subsystem newer than Windows 8's (6.2) and an
+// older operating-system version: reported not to start on Windows 10 and
+// 11 ("The application was unable to start correctly (0xc000007b)",
+// msys2/MINGW-packages#24153, with mingw-w64's default OS version). No
+// documentation says what the loader checks; the prediction that warns.
+std::optional<PredictedStart> older_os_version(uint32_t subsystem, uint32_t os) {
+  if (subsystem <= 602 || os >= subsystem) return std::nullopt;
+  return PredictedStart{
+      kBadFormat, "a program whose subsystem version (" + std::to_string(subsystem / 100) + "." +
+                      std::to_string(subsystem % 100) +
+                      ") is newer than its operating-system "
+                      "version (" +
+                      std::to_string(os / 100) + "." + std::to_string(os % 100) +
+                      "), which Windows is reported to refuse (0xc000007b); link it with "
+                      "--major-os-version as high as --major-subsystem-version"};
+}
+
 // A program file (.exe, .com) by its header.
 PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, const Release& release) {
   const auto read = tree.read_file(d_path, 64);
@@ -148,6 +165,8 @@ PredictedStart program(Tree& tree, const std::string& d_path, bool is_com, const
             "a program for another processor (machine " + std::to_string(machine) + ")"};
   }
   if (major * 100 + minor > release.newest_subsystem) return too_new(release, major, minor);
+  const uint32_t os = little(image, pe + 24 + 40, 2) * 100 + little(image, pe + 24 + 42, 2);
+  if (const auto refused = older_os_version(major * 100 + minor, os)) return *refused;
   return {kStarted, ""};
 }
 

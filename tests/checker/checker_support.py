@@ -41,15 +41,17 @@ def tree_with(profile=None, files=()):
     return root
 
 
-def program(machine=0x14C, magic=0x10B, subsystem=(4, 0), pe=True):
+def program(machine=0x14C, magic=0x10B, subsystem=(4, 0), pe=True, os=None):
     """The head of a Windows program as the checker reads it: MZ, the PE
-    signature, the machine, the optional header's magic and subsystem
+    signature, the machine, the optional header's magic, operating-system
+    version (`os`, else the subsystem's, as linkers set it) and subsystem
     version (a DOS program without `pe`)."""
     head = bytearray(b"MZ" + bytes(0x3A) + (0x40).to_bytes(4, "little"))
     if pe:
         head += b"PE\0\0" + machine.to_bytes(2, "little") + bytes(18)
         optional = bytearray(96)
         optional[0:2] = magic.to_bytes(2, "little")
+        optional[40:44] = bytes([(os or subsystem)[0], 0, (os or subsystem)[1], 0])
         optional[48:52] = bytes([subsystem[0], 0, subsystem[1], 0])
         head += optional
     return bytes(head) + b"program body"

@@ -105,9 +105,18 @@ inline std::string program(uint16_t machine = 0x14C, uint16_t magic = 0x10B, uin
   std::string optional(96, '\0');
   optional[0] = static_cast<char>(magic & 0xFF);
   optional[1] = static_cast<char>(magic >> 8);
+  optional[40] = static_cast<char>(major);  // the operating-system version, as linkers set it
+  optional[42] = static_cast<char>(minor);
   optional[48] = static_cast<char>(major);
   optional[50] = static_cast<char>(minor);
   return head + optional + "program body";
+}
+
+// `program` with another operating-system version in its header.
+inline std::string with_os_version(std::string program, uint16_t major, uint16_t minor) {
+  program[0x40 + 24 + 40] = static_cast<char>(major);
+  program[0x40 + 24 + 42] = static_cast<char>(minor);
+  return program;
 }
 
 // A 16-bit Windows program (NE) whose version resource names `product`

@@ -79,6 +79,11 @@ TEST(ProgramStart, ProgramsByTheirHeaderOnEachRelease) {
        "needs Windows 8.1 or later", "8"},
       {"s10.exe", program(0x14C, 0x10B, 10, 0), "xxxxx|xxxx|xxxRRR|RR",
        "needs Windows 10 or later"},
+      // Past 6.2, an operating-system version older than the subsystem's is
+      // reported refused (0xc000007b); 6.2 and older are not.
+      {"s6_3_os4.exe", with_os_version(program(0x14C, 0x10B, 6, 3), 4, 0), "xxxxx|xxxx|xxxxxx|xx",
+       "newer than its operating-system version (4.0)", "10"},
+      {"s6_2_os4.exe", with_os_version(program(0x14C, 0x10B, 6, 2), 4, 0), "xxxxx|xxxx|xxRRRR|RR"},
       // XP x64 and the 64-bit releases; Vista to 8 came in both widths.
       {"x64.exe", program(0x8664, 0x20B, 5, 2), "xxxxx|xxxR|xxxxRR|xR", "64-bit edition", "vista"},
       // ... held to the loader's subsystem version like a 32-bit program.
