@@ -39,7 +39,6 @@ UserLanguage user_language(const std::string& locale, LanguageSource source) {
 // tree, has the language from the same place, reads the profile alike and
 // starts each program the run started the same way.
 struct SharedRun {
-  const Tree* tree;
   LanguageSource source;
   ProfileReaderKind profile;
   const ReleaseLaunch* launch;
@@ -70,7 +69,7 @@ std::vector<ReleaseLaunch> launches_by_release(const std::string& locale,
   if (made) {
     ReleaseLaunch& slot = by_release[release_index(chosen)];
     slot = release_launch(chosen_run, chosen_tree);
-    runs.push_back({&chosen_tree, language_source(chosen, options), chosen.profile, &slot});
+    runs.push_back({language_source(chosen, options), chosen.profile, &slot});
   }
   for (size_t i = 0; i < kReleaseCount; ++i) {
     const Release& release = kReleases[i];
@@ -78,7 +77,7 @@ std::vector<ReleaseLaunch> launches_by_release(const std::string& locale,
     Tree& tree = tree_of(release);
     const LanguageSource source = language_source(release, options);
     const auto shared = std::find_if(runs.begin(), runs.end(), [&](const SharedRun& r) {
-      return r.tree == &tree && r.source == source && r.profile == release.profile &&
+      return r.launch->tree == &tree && r.source == source && r.profile == release.profile &&
              starts_alike(tree, *r.launch, release);
     });
     if (shared != runs.end()) {
@@ -86,7 +85,7 @@ std::vector<ReleaseLaunch> launches_by_release(const std::string& locale,
       continue;
     }
     by_release[i] = release_launch(launch(tree, locale, release, marks_of(release), options), tree);
-    runs.push_back({&tree, source, release.profile, &by_release[i]});
+    runs.push_back({source, release.profile, &by_release[i]});
   }
   return by_release;
 }

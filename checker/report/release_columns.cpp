@@ -36,8 +36,7 @@ std::string run_label(size_t first, size_t last) {
   if (first == 0 && last + 1 == kReleaseCount) {
     // Named by the first and newest releases; Windows on Arm comes with them.
     size_t newest = last;
-    while (newest > 0 &&
-           (kReleases[newest].width == Width::kArm || kReleases[newest].width == Width::kArmX64)) {
+    while (newest > 0 && on_arm(kReleases[newest].width)) {
       --newest;
     }
     return "Every Windows (" + std::string(kReleases[first].short_title) + " to " +

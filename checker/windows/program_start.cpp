@@ -42,7 +42,7 @@ std::string oldest_nt(uint32_t major, uint32_t minor) {
 
 // A DOS or 16-bit Windows program (`what`) as the release runs it.
 PredictedStart dos_program(const Release& release, const std::string& what) {
-  const bool arm = release.width == Width::kArm || release.width == Width::kArmX64;
+  const bool arm = on_arm(release.width);
   if (release.dos == DosPrograms::kNone) {
     return {kBadFormat, what + (arm ? ", which Windows on Arm does not run"
                                     : ", which 64-bit Windows does not run")};
@@ -81,7 +81,7 @@ std::optional<PredictedStart> refused_processor(const Release& release, bool amd
                              "x86 programs only)"
                            : "a 64-bit program, which runs only on 64-bit Windows"};
   }
-  if (arm64 && w != Width::kArm && w != Width::kArmX64) {
+  if (arm64 && !on_arm(w)) {
     return PredictedStart{kBadFormat, "an ARM64 program, which runs only on Windows on Arm"};
   }
   return std::nullopt;
@@ -93,7 +93,7 @@ std::optional<PredictedStart> refused_processor(const Release& release, bool amd
 std::optional<PredictedStart> replaced_16_bit_installer(Tree& tree, const std::string& d_path,
                                                         uint32_t ne, const Release& release) {
   const Width w = release.width;
-  const bool arm = w == Width::kArm || w == Width::kArmX64;
+  const bool arm = on_arm(w);
   if (w != Width::k64 && w != Width::kBoth && !arm) return std::nullopt;
   const auto installer =
       replaced_installer(tree.read_file(d_path, size_t{4} << 20).value_or(""), ne);

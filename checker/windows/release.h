@@ -25,6 +25,9 @@ struct Fact {
 // on Arm), and x64 ones by emulation too (Windows 11 on Arm).
 enum class Width { k32, k64, kBoth, kArm, kArmX64 };
 
+// Windows on Arm, 10 or 11.
+constexpr bool on_arm(Width width) { return width == Width::kArm || width == Width::kArmX64; }
+
 // How DOS and 16-bit Windows programs run.
 enum class DosPrograms {
   kNative,    // Windows 95/98/ME run them themselves

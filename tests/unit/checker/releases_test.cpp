@@ -28,7 +28,7 @@ TEST(Releases, FactsThatGoTogether) {
     // ... and, with NT 4.0, read a profile's bytes without decoding UTF-16.
     EXPECT_EQ(nine_x || std::string(r.name) == "nt4", r.profile == ProfileReaderKind::kBytes);
     EXPECT_EQ(nine_x, r.dos == DosPrograms::kNative);
-    const bool arm = r.width == Width::kArm || r.width == Width::kArmX64;
+    const bool arm = on_arm(r.width);
     EXPECT_EQ(r.width == Width::k64 || arm, r.dos == DosPrograms::kNone);
     EXPECT_TRUE(r.family != Windows::kNt32 || r.width == Width::k32);
     // HTML applications run in Internet Explorer; an x64 Windows reads its
