@@ -124,6 +124,11 @@ std::optional<std::string> cannot_tell(const Launch& run) {
   return std::nullopt;
 }
 
+std::string group_of(const ProgramStart& icon_tool) {
+  const std::string& parameters = icon_tool.parameters;
+  return parameters.substr(std::min(parameters.size(), size_t{launcher::kGroupSlot}));
+}
+
 bool knows_nothing(const std::string& cannot_tell) {
   return cannot_tell == kProfileDPath || cannot_tell == TreePlatform::kOwnPath;
 }
@@ -179,10 +184,7 @@ LanguageLaunch predict_language(Tree& tree, const Profile* profile, const std::s
     const std::string root = profile.substr(0, profile.size() - (kProfileDPath.size() - 2));
     check.unfit_path = root + value.substr(2);
   }
-  if (!check.starts.empty()) {
-    const std::string& parameters = check.starts[0].parameters;
-    check.group = parameters.substr(std::min(parameters.size(), size_t{launcher::kGroupSlot}));
-  }
+  if (!check.starts.empty()) check.group = group_of(check.starts[0]);
   // The group the icon tool gets against the group as written.
   check.group_cut = check.group_value && !check.starts.empty() && check.group != *check.group_value;
   return check;

@@ -34,6 +34,9 @@ Launch launch(Tree& tree, const std::string& locale, const Release& release, Pro
 // The file the launch needed but could not read, where there is one.
 std::optional<std::string> cannot_tell(const Launch& run);
 
+// The group the icon tool gets: its parameters after the launcher's slot.
+std::string group_of(const ProgramStart& icon_tool);
+
 // True where what cannot be read is the launcher or its profile: then
 // nothing of the launch is known but the language asked for.
 bool knows_nothing(const std::string& cannot_tell);

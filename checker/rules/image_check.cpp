@@ -76,8 +76,7 @@ std::string exit_shown(const Launch& run) {
 std::string started(const Launch& run) {
   if (run.os.starts.size() < 2) return "";
   const ProgramStart& setup = run.os.starts[1];
-  std::string group = run.os.starts[0].parameters;
-  group = group.substr(std::min(group.size(), size_t{launcher::kGroupSlot}));
+  const std::string group = group_of(run.os.starts[0]);
   return setup.file + (setup.parameters.empty() ? "" : " " + setup.parameters) + " with group " +
          group;
 }
